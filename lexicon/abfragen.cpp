@@ -1,0 +1,56 @@
+#include "lexicon/abfragen.h"
+
+namespace quandel {
+
+namespace {
+
+void teilbaumSammeln(const Lexikon& lexikon, const Trie& trie, const std::string& pfad,
+                     std::string_view form, std::string_view zusatz, TrefferListe& treffer,
+                     ApendixListe& apendixliste) {
+    const KnotenNr start = trie.Suchen(pfad);
+    if (start == trie.Wurzel())
+        return;
+    const auto& wortbestand = lexikon.Wortbestand();
+    const auto laenge = static_cast<std::int32_t>(form.size());
+    trie.Durchlaufen(
+        [&](const TrieKnoten& knoten, KnotenNr) {
+            if (knoten.WortNr == -1)
+                return;
+            const auto& eintrag = wortbestand.EintragVon(static_cast<std::size_t>(knoten.WortNr));
+            Apendix& apendix = apendixliste.emplace_back(
+                Apendix{std::string(form), std::string(zusatz), laenge});
+            treffer.Sammeln(eintrag.text, &apendix, eintrag.schluessel);
+        },
+        start, false);
+}
+
+} // namespace
+
+void EndungSuchen(const Lexikon& lexikon, std::string_view form, std::string_view zusatz,
+                  TrefferListe& endTreffer, ApendixListe& apendixliste) {
+    if (form.empty())
+        return;
+    std::string umgekehrt(form);
+    WortUmkehren(umgekehrt);
+    teilbaumSammeln(lexikon, lexikon.RueckwaertsTrie(), umgekehrt, form, zusatz, endTreffer,
+                    apendixliste);
+}
+
+void AnfangSuchen(const Lexikon& lexikon, std::string_view form, std::string_view zusatz,
+                  TrefferListe& stabTreffer, ApendixListe& apendixliste) {
+    if (form.empty())
+        return;
+    teilbaumSammeln(lexikon, lexikon.VorwaertsTrie(), std::string(form), form, zusatz,
+                    stabTreffer, apendixliste);
+}
+
+bool EndungVorhanden(const Lexikon& lexikon, std::string_view form) {
+    if (form.empty())
+        return false;
+    std::string umgekehrt(form);
+    WortUmkehren(umgekehrt);
+    const Trie& trie = lexikon.RueckwaertsTrie();
+    return trie.Suchen(umgekehrt) != trie.Wurzel();
+}
+
+} // namespace quandel

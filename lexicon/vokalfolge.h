@@ -1,0 +1,28 @@
+#pragma once
+
+#include "text/stringliste.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quandel {
+
+// The vowel list of the vowel field: its items by the comma-text rule, sorted, duplicates
+// accepted. "a,e,i,o,u,ä,ö,ü" -> a, ä, e, i, o, ö, u, ü.
+StringListe<> VokallisteAus(std::string_view vokalfeld);
+
+// Which letters count as vowels, and how often: a letter counts once for every one-letter
+// entry of the vowel list equal to it; longer entries never match a letter.
+class Vokale {
+public:
+    explicit Vokale(const StringListe<>& vokalliste);
+
+    // The vowel letters of a word in their order: "liese" -> "iee", "pst" -> "".
+    std::string Vokalfolge(std::string_view wort) const;
+
+private:
+    std::array<unsigned char, 256> anzahl_{};
+};
+
+} // namespace quandel

@@ -1,0 +1,37 @@
+#include "lexicon/vokalfolge.h"
+#include "search/begrenzung.h"
+#include "search/suchen.h"
+
+namespace quandel {
+
+SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
+    SuchErgebnis ergebnis;
+    Lexikon& lexikon = kontext.lexikon();
+    const Vokale vokale(VokallisteAus(einstellungen.vokalfeld));
+    kontext.LiedTreffer.Leeren();
+    lexikon.Suchformen.Leeren();
+    kontext.SuchbegriffeLesen(einstellungen.suchtext);
+    if (!kontext.Suchbegriffe.empty()) {
+        kontext.SuchformenFuellen(vokale.Vokalfolge(kontext.Suchbegriffe[0]),
+                                  einstellungen.akzentuirung);
+        const auto& wortbestand = lexikon.Wortbestand();
+        for (const auto& form : lexikon.Suchformen) {
+            const std::vector<std::int32_t>* worte = lexikon.LiedWorte(form.text);
+            if (!worte)
+                continue;
+            for (std::int32_t nr : *worte) {
+                const auto& eintrag = wortbestand.EintragVon(static_cast<std::size_t>(nr));
+                kontext.LiedTreffer.Sammeln(eintrag.text, nullptr, eintrag.schluessel);
+            }
+        }
+        Begrenzung(kontext.LiedTreffer, Grenzworte(kontext.Suchbegriffe),
+                   einstellungen.begrenzung, Grenztest::Endet, lexikon.PlusTreffer);
+        LeereEintraegeEntfernen(kontext.LiedTreffer);
+        ergebnis.treffer = Texte(kontext.LiedTreffer);
+        ergebnis.ausgang = ergebnis.treffer.empty() ? Ausgang::KeinEintrag : Ausgang::Treffer;
+    }
+    kontext.SuchlistenLeeren();
+    return ergebnis;
+}
+
+} // namespace quandel

@@ -1,0 +1,74 @@
+#include "text/kollation.h"
+
+#include "text/fehler.h"
+#include "text/kodierung.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <vector>
+
+namespace quandel {
+
+namespace {
+
+// Unassigned bytes cannot reach a sorted list from outside (conversion refuses them); should
+// one be built inside, it sorts as the replacement character.
+std::u16string utf16(std::string_view text) {
+    std::u16string ergebnis(text.size(), u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = UnicodeVon(text[i]);
+        ergebnis[i] = c == 0xFFFF ? u'\xFFFD' : c;
+    }
+    return ergebnis;
+}
+
+} // namespace
+
+struct Kollator::Icu {
+    std::unique_ptr<icu::Collator> collator;
+};
+
+const Kollator& Kollator::Deutsch() {
+    static const Kollator kollator;
+    return kollator;
+}
+
+Kollator::Kollator() : icu_(std::make_unique<Icu>()) {
+    UErrorCode status = U_ZERO_ERROR;
+    auto& collator_ = icu_->collator;
+    collator_.reset(icu::Collator::createInstance(icu::Locale("de"), status));
+    if (U_FAILURE(status) || !collator_)
+        throw Fehler("Die deutsche Sortierordnung (ICU) ist nicht verfügbar.");
+    collator_->setStrength(icu::Collator::SECONDARY);
+}
+
+Kollator::~Kollator() = default;
+
+std::string Kollator::Schluessel(std::string_view text) const {
+    const std::u16string u = utf16(text);
+    const auto* quelle = reinterpret_cast<const UChar*>(u.data());
+    const auto laenge = static_cast<int32_t>(u.size());
+    std::string schluessel(u.size() * 3 + 8, '\0');
+    for (;;) {
+        const int32_t noetig = icu_->collator->getSortKey(
+            quelle, laenge, reinterpret_cast<uint8_t*>(schluessel.data()),
+            static_cast<int32_t>(schluessel.size()));
+        if (noetig <= static_cast<int32_t>(schluessel.size())) {
+            schluessel.resize(static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0)); // drop the NUL
+            return schluessel;
+        }
+        schluessel.resize(static_cast<std::size_t>(noetig));
+    }
+}
+
+int Kollator::Vergleichen(std::string_view a, std::string_view b) const {
+    const std::u16string ua = utf16(a);
+    const std::u16string ub = utf16(b);
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult r = icu_->collator->compare(
+        reinterpret_cast<const UChar*>(ua.data()), static_cast<int32_t>(ua.size()),
+        reinterpret_cast<const UChar*>(ub.data()), static_cast<int32_t>(ub.size()), status);
+    return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
+}
+
+} // namespace quandel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quandel {
+
+// The German collation of every sorted list: ICU's "de" collator at secondary strength, so
+// case is ignored and accents are not ("Bär" = "BÄR", "Bar" < "Bär" < "Bart").
+// Texts are Windows-1252; comparing two sort keys byte by byte gives the collation order.
+class Kollator {
+public:
+    // The one shared instance; created on first use and never changed afterwards.
+    static const Kollator& Deutsch();
+
+    ~Kollator();
+
+    std::string Schluessel(std::string_view text) const;
+    int Vergleichen(std::string_view a, std::string_view b) const;
+    bool Gleich(std::string_view a, std::string_view b) const { return Vergleichen(a, b) == 0; }
+
+private:
+    Kollator();
+    struct Icu;
+    std::unique_ptr<Icu> icu_;
+};
+
+} // namespace quandel
