@@ -119,7 +119,8 @@ NOT_IN_DICT = {"härbe", "hörbe", "beeide", "Räude", "Lein", "Liese", "daß"}
 # adjectives, and the pronouns of formal address.
 EXTRA_VARIANTS = """
 Gut Morgen Sein Arm Laut Ende Recht Schuld Mal Ernst Wert Fest Tat Bar Rat
-Rot Blau Grün Weiß Schwarz Null Acht Sie Ihr Ihre Ihnen Ihren Ihrem Ihrer
+Rot Blau Grün Weiß Schwarz Null Acht Nichts Alter Deutsch Englisch Weihnachten
+Sie Ihr Ihre Ihnen Ihren Ihrem Ihrer
 """.split()
 # Lower-case words whose capitalised form is not a real noun after all.
 NO_VARIANT = set("wart schiss".split())
@@ -134,7 +135,7 @@ Claude Zorro Ivan Sylvia Doris Claudia Marianne Simone Devon Satan Marilyn
 Spike Shakespeare Roberts Rogers Cäsar Roland Shirley Moses Isaac Bert Reagan
 Robinson Jesus Christus Khan Apollo Mac Yang Sun Mr Sir Hi New San Angeles
 Francisco Orleans Jersey Media Yorker Kit Colt Queen Boy Flash Jack Sam Frank
-Simon Christian Adrian Gabriel Georg Hans Heidi Gloria Kai Jordan
+Simon Christian Adrian Gabriel Georg Hans Heidi Gloria Kai Jordan IRA GUS Harvard
 """.split())
 # Capitalised words on the zxcvbn name lists that are ordinary nouns.
 NOUN_OK = set("""
@@ -143,7 +144,8 @@ Scheck Hass Kreis Hauptmann Staub Knopf Puls Wille Zorn Nebel Kummer Reis März
 Gläser Donner Frost Speck Becher Kasten Bräutigam Siegel Wege August Israel
 """.split())
 # Short fragments, English and other non-words found in the frequency list.
-JUNK = set("hi mr ma de it us et un em at ii gib ne na nen nem ner".split())
+JUNK = set("""hi mr ma de it us et un em at ii gib ne na nen nem ner he geb dar min
+max van don franz""".split())
 
 # Vulgar words: exact forms, prefixes and fragments.
 VULGAR_EXACT = set("penis vagina bastard bastarde sau".split())
@@ -152,7 +154,7 @@ VULGAR_PART = ("fick", "fotze", "wichs", "scheiß", "scheiss", "schiss", "hure",
                "nutte", "titte", "schlampe", "pimmel", "muschi", "schwuchtel",
                "neger", "nigger", "kanake", "bums", "kack", "piss", "porno",
                "flittchen", "miststück", "drecksack", "drecksau", "schwanz",
-               "arschloch", "kotz")
+               "arschloch", "verarsch", "kotz")
 
 # Endings that are reserved for the fixed entries above.
 RESERVED_ENDINGS = ("eide", "äude", "eude", "ange")
@@ -189,7 +191,7 @@ def load_ngerman():
         if w:
             # the Debian list keeps one spelling per word; prefer lower case
             forms.setdefault(w.lower(), set()).add(w)
-    return set(words), {k: min(v, key=lambda f: f != k) for k, v in forms.items()}
+    return set(words), {k: min(v, key=lambda f: (f != k, f)) for k, v in forms.items()}
 
 
 def noun_evidence(w, ng):
@@ -255,7 +257,7 @@ def build(zx_base):
 
     fixed = HEAD + REQUIRED + FAMILIES + SPECIAL + PHRASES + TAIL
     for w in fixed:
-        add(w)
+        assert add(w) or w in have, "clashes with an earlier entry: " + w
     distinct = lambda: len(seen) + 1      # + the empty line
 
     # common words in frequency order until the distinct count is reached
@@ -267,7 +269,7 @@ def build(zx_base):
         if f and f.lower() not in seen and add(f):
             picked.append(f)
     assert distinct() == N_DISTINCT, distinct()
-    # a common word that is a case variant of a fixed one (band -> Band)
+    # common words that are case variants of fixed ones (Band -> band)
     for w in common:
         f = dictionary_form(w, ng, forms, names)
         if f and f.lower() in seen and f not in have:
@@ -285,8 +287,7 @@ def build(zx_base):
     assert len(lines) == want, len(lines)
 
     # shuffle the body, then put the first spelling of each word in front
-    body = lines[len(HEAD):]
-    body = [w for w in body if w not in TAIL]
+    body = [w for w in lines[len(HEAD):] if w not in TAIL]
     order = {w: i for i, w in enumerate(lines)}
     random.Random(SEED).shuffle(body)
     slots = {}

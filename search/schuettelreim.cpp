@@ -1,0 +1,270 @@
+#include "search/schuettelreim.h"
+
+#include "lexicon/abfragen.h"
+#include "search/begrenzung.h"
+#include "search/suchen.h"
+#include "text/kleinschreibung.h"
+#include "text/kommatext.h"
+
+#include <array>
+#include <algorithm>
+#include <chrono>
+#include <unordered_map>
+
+namespace quandel {
+
+std::string SuchdauerText(double sekunden) {
+    float t = static_cast<float>(sekunden);
+    const auto h = static_cast<long>(t * (1.0f / 3600.0f));
+    t -= 3600.0f * static_cast<float>(h);
+    const auto m = static_cast<long>(t * (1.0f / 60.0f));
+    t -= 60.0f * static_cast<float>(m);
+    const auto s = static_cast<long>(t);
+    return "Suchdauer = Std " + std::to_string(h) + " - Min " + std::to_string(m) + " - Sek " +
+           std::to_string(s);
+}
+
+namespace {
+
+// The search term in its parts: "Reim" -> r + eim, "Schw ein" -> schw + ein (Schwein).
+struct Suchteile {
+    std::string suchwort;
+    std::string stabTeil;
+    std::string endTeil;
+};
+
+Suchteile teilen(const std::string& suchtext, const std::vector<std::string>& begriffe) {
+    Suchteile teile;
+    if (begriffe.size() == 1) {
+        teile.suchwort = suchtext;
+        teile.stabTeil = suchtext.substr(0, 1);
+        teile.endTeil = suchtext.size() > 1 ? suchtext.substr(1) : std::string();
+    } else if (begriffe.size() >= 2) {
+        teile.stabTeil = begriffe[0];
+        teile.endTeil = begriffe[1];
+        teile.suchwort = begriffe[0] + begriffe[1];
+    }
+    KleinInPlace(teile.stabTeil);
+    KleinInPlace(teile.endTeil);
+    return teile;
+}
+
+// Adds the sound variants of every entry that some stock word ends with; empty entries go.
+void variantenHinzufuegen(SuchKontext& kontext, TrefferListe& liste) {
+    Lexikon& lexikon = kontext.lexikon();
+    TrefferListe varianten(Ordnung::Sortiert, Duplikate::Akzeptieren);
+    LeereEintraegeEntfernen(liste);
+    for (const auto& eintrag : liste) {
+        kontext.SuchformenBilden(eintrag.text, lexikon.Suchformen);
+        for (const auto& v : lexikon.Suchformen)
+            if (v.text != eintrag.text && EndungVorhanden(lexikon, v.text))
+                varianten.Sammeln(v.text, eintrag.objekt);
+        lexikon.Suchformen.Leeren();
+        kontext.haken();
+    }
+    for (const auto& v : varianten)
+        liste.Sammeln(v.text, v.objekt, v.schluessel);
+}
+
+// Pairs every front (UniqueEnd) with every rest (UniqueStab) and keeps the rows whose four
+// words are stock words and pairwise different. Instead of looking up front + rest for every
+// pair, the words that begin with a front are read from the forward tree and their rests
+// matched against the rests of UniqueStab; the rows come out in the same order, front by front
+// and within a front in the order of UniqueStab.
+class Paarung {
+public:
+    Paarung(SuchKontext& kontext, std::string suchwort)
+        : kontext_(kontext), lexikon_(kontext.lexikon()), suchwort_(std::move(suchwort)) {}
+
+    // Returns false when aborted.
+    bool paaren(TrefferListe& uniqueEnd, const TrefferListe& uniqueStab) {
+        const std::size_t stabAnzahl = uniqueStab.size();
+        const std::uint64_t gesamt = static_cast<std::uint64_t>(uniqueEnd.size()) * stabAnzahl;
+        std::uint64_t erledigt = 0;
+        melden(0, gesamt);
+
+        // StabWort depends on the rest alone, EndWort on the front alone.
+        std::vector<const std::string*> stabWorte;
+        std::vector<std::string> restKlein;
+        std::unordered_map<std::string, std::vector<std::size_t>> restStellen;
+        for (std::size_t s = 0; s < stabAnzahl; ++s) {
+            const Apendix& r = *uniqueStab.ObjektVon(s);
+            stabWorte.push_back(gespeichert(r.Suchform + r.Zusatz));
+            restKlein.push_back(Klein(uniqueStab[s]));
+            restStellen[restKlein.back()].push_back(s);
+        }
+
+        std::vector<std::pair<std::size_t, std::int32_t>> passend; // rest index, Tauschwort
+        for (std::size_t e = 0; e < uniqueEnd.size(); ++e) {
+            if (kontext_.AbbruchFlag)
+                break;
+            if (uniqueEnd[e] == kLeermarke)
+                uniqueEnd.TextSetzen(e, std::string());
+            const std::string& front = uniqueEnd[e];
+            const Apendix& endRecord = *uniqueEnd.ObjektVon(e);
+            const std::string* endWort = gespeichert(endRecord.Zusatz + endRecord.Suchform);
+            passend.clear();
+            if (endWort && !tauschwoerterSuchen(front, restKlein, restStellen, passend))
+                break;
+            std::sort(passend.begin(), passend.end());
+            for (const auto& [s, nr] : passend)
+                behalten({&suchwort_, &lexikon_.Wortbestand()[static_cast<std::size_t>(nr)],
+                          endWort, stabWorte[s]});
+            erledigt += stabAnzahl;
+            melden(erledigt, gesamt);
+            kontext_.haken();
+        }
+        return !kontext_.AbbruchFlag;
+    }
+
+private:
+    // Every rest r with front + r a stock word, as (rest index, word number). False on abort.
+    bool tauschwoerterSuchen(const std::string& front, const std::vector<std::string>& restKlein,
+                             const std::unordered_map<std::string, std::vector<std::size_t>>& stellen,
+                             std::vector<std::pair<std::size_t, std::int32_t>>& passend) {
+        if (front.empty()) {
+            for (std::size_t s = 0; s < restKlein.size(); ++s) {
+                if (const auto nr = lexikon_.WortNrVon(restKlein[s]))
+                    passend.emplace_back(s, *nr);
+                kontext_.haken();
+                if (kontext_.AbbruchFlag)
+                    return false;
+            }
+            return true;
+        }
+        const Trie& trie = lexikon_.VorwaertsTrie();
+        const KnotenNr knoten = trie.Suchen(front);
+        if (knoten == trie.Wurzel())
+            return true;
+        const auto& kleinwortliste = lexikon_.Kleinwortliste();
+        trie.Durchlaufen(
+            [&](const TrieKnoten& k, KnotenNr) {
+                if (k.WortNr == -1)
+                    return;
+                const std::string& wort = kleinwortliste[static_cast<std::size_t>(k.WortNr)];
+                const auto gefunden = stellen.find(wort.substr(front.size()));
+                if (gefunden != stellen.end())
+                    for (std::size_t s : gefunden->second)
+                        passend.emplace_back(s, k.WortNr);
+            },
+            knoten, false);
+        return true;
+    }
+
+    // The stored form of a stock word (found by its lower-case form), or nullptr.
+    const std::string* gespeichert(const std::string& wort) const {
+        const auto nr = lexikon_.WortNrVon(Klein(wort));
+        return nr ? &lexikon_.Wortbestand()[static_cast<std::size_t>(*nr)] : nullptr;
+    }
+
+    // A row stays when all four words are stock words and pairwise different (exactly).
+    void behalten(const std::array<const std::string*, 4>& zeile) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (!zeile[i] || *zeile[i] == " ")
+                return;
+            for (std::size_t j = 0; j < i; ++j)
+                if (*zeile[i] == *zeile[j])
+                    return;
+        }
+        for (const std::string* wort : zeile)
+            kontext_.SchuettelTreffer.Sammeln(*wort);
+    }
+
+    void melden(std::uint64_t erledigt, std::uint64_t gesamt) {
+        if (kontext_.fortschritt)
+            kontext_.fortschritt(erledigt, gesamt);
+    }
+
+    SuchKontext& kontext_;
+    const Lexikon& lexikon_;
+    std::string suchwort_;
+};
+
+} // namespace
+
+SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
+    const auto beginn = std::chrono::steady_clock::now();
+    SuchErgebnis ergebnis;
+    ergebnis.ohneSortierung = true;
+    kontext.AbbruchFlag = false;
+    kontext.SuchlistenLeeren();
+    if (einstellungen.suchtext.empty())
+        return ergebnis;
+
+    Lexikon& lexikon = kontext.lexikon();
+    const bool varianten = einstellungen.akzentuirung && kontext.SuchformenBilden;
+    const std::vector<std::string> begriffe = KommatextTeilen(einstellungen.suchtext);
+    for (const std::string& begriff : begriffe)
+        kontext.Suchbegriffe.Hinzufuegen(begriff);
+    const Suchteile teile = teilen(einstellungen.suchtext, begriffe);
+
+    kontext.SuchformenFuellen(teile.stabTeil, varianten);
+    for (const auto& form : lexikon.Suchformen)
+        AnfangSuchen(lexikon, form.text, teile.stabTeil, kontext.StabTreffer, kontext.Apendixliste);
+    lexikon.Suchformen.Leeren();
+
+    kontext.SuchformenFuellen(teile.endTeil, varianten);
+    for (const auto& form : lexikon.Suchformen)
+        EndungSuchen(lexikon, form.text, teile.endTeil, kontext.EndTreffer, kontext.Apendixliste);
+    lexikon.Suchformen.Leeren();
+
+    if (!kontext.EndTreffer.empty())
+        Begrenzung(kontext.EndTreffer, Grenzworte(kontext.Suchbegriffe, 2),
+                   einstellungen.begrenzung, Grenztest::Endet, lexikon.PlusTreffer, true);
+
+    ergebnis.ausgang = Ausgang::KeinEintrag;
+    if (kontext.StabTreffer.empty() || kontext.EndTreffer.empty()) {
+        kontext.SuchlistenLeeren();
+        return ergebnis;
+    }
+
+    TrefferListe uniqueEnd(Ordnung::Sortiert, Duplikate::Akzeptieren);
+    TrefferListe uniqueStab(Ordnung::Sortiert, Duplikate::Akzeptieren);
+    for (const auto& eintrag : kontext.EndTreffer) {
+        const Apendix& r = *eintrag.objekt;
+        const std::size_t frontLaenge = eintrag.text.size() - static_cast<std::size_t>(r.Laenge);
+        kontext.Apendixliste.push_back(r);
+        uniqueEnd.Sammeln(Klein(eintrag.text.substr(0, frontLaenge)), &kontext.Apendixliste.back());
+    }
+    for (const auto& eintrag : kontext.StabTreffer) {
+        const Apendix& r = *eintrag.objekt;
+        std::string rest = eintrag.text.substr(static_cast<std::size_t>(r.Laenge));
+        Apendix& neu = kontext.Apendixliste.emplace_back(Apendix{r.Suchform, rest, r.Laenge});
+        uniqueStab.Sammeln(std::move(rest), &neu);
+    }
+
+    // The forms of EndTeil that are words of their own. They are taken before the empty fronts
+    // go, so that a form found only as itself keeps its rows.
+    StringListe<> endformWoerter(Ordnung::Sortiert, Duplikate::Ignorieren);
+    for (const auto& eintrag : uniqueEnd)
+        if (const auto nr = lexikon.WortNrVon(Klein(eintrag.objekt->Suchform)))
+            endformWoerter.Sammeln(lexikon.Wortbestand()[static_cast<std::size_t>(*nr)]);
+
+    // From here on the fronts carry themselves as Zusatz. An empty front gives the same rows
+    // as the Leermarke entry of its form, so it goes.
+    for (const auto& eintrag : uniqueEnd)
+        eintrag.objekt->Zusatz = eintrag.text;
+    if (varianten) {
+        variantenHinzufuegen(kontext, uniqueStab);
+        variantenHinzufuegen(kontext, uniqueEnd);
+    } else {
+        LeereEintraegeEntfernen(uniqueEnd);
+    }
+
+    for (const auto& x : endformWoerter) {
+        Apendix& leer = kontext.Apendixliste.emplace_back(
+            Apendix{Klein(x.text), "", static_cast<std::int32_t>(x.text.size())});
+        uniqueEnd.Sammeln(kLeermarke, &leer);
+    }
+
+    Paarung paarung(kontext, teile.suchwort);
+    ergebnis.abgebrochen = !paarung.paaren(uniqueEnd, uniqueStab);
+    ergebnis.treffer = Texte(kontext.SchuettelTreffer);
+    ergebnis.ausgang = ergebnis.treffer.empty() ? Ausgang::KeinEintrag : Ausgang::Treffer;
+    const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
+    ergebnis.suchdauer = ergebnis.abgebrochen ? "Suchdauer = Abgebrochen" : SuchdauerText(dauer.count());
+    kontext.SuchlistenLeeren();
+    return ergebnis;
+}
+
+} // namespace quandel
