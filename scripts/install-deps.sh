@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian (run as root).
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    libicu-dev qt6-base-dev libgtest-dev libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+    wngerman
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "search/suchen.h"
+#include "tests/testlexikon.h"
+
+#include <gtest/gtest.h>
+
+namespace quandel::test {
+
+using SuchFunktion = SuchErgebnis (*)(SuchKontext&, const SuchEinstellungen&);
+
+// Runs a search on the built-in stock; the text is UTF-8 as typed.
+inline SuchErgebnis suche(SuchFunktion funktion, const std::string& text,
+                          BegrenzungsModus modus = BegrenzungsModus::Plus,
+                          const std::string& vokalfeld = "a,e,i,o,u,ä,ö,ü") {
+    SuchKontext kontext(EingebautesLexikon());
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = cp(text);
+    einstellungen.begrenzung = modus;
+    einstellungen.vokalfeld = cp(vokalfeld);
+    SuchErgebnis ergebnis = funktion(kontext, einstellungen);
+    EXPECT_TRUE(kontext.EndTreffer.empty() && kontext.StabTreffer.empty() &&
+                kontext.Suchbegriffe.empty() && kontext.lexikon().Suchformen.empty() &&
+                kontext.lexikon().PlusTreffer.empty())
+        << "working lists not emptied";
+    return ergebnis;
+}
+
+} // namespace quandel::test
