@@ -17,8 +17,8 @@ void teilbaumSammeln(const Lexikon& lexikon, const Trie& trie, const std::string
             if (knoten.WortNr == -1)
                 return;
             const auto& eintrag = wortbestand.EintragVon(static_cast<std::size_t>(knoten.WortNr));
-            Apendix& apendix = apendixliste.emplace_back(
-                Apendix{std::string(form), std::string(zusatz), laenge});
+            Apendix& apendix =
+                apendixliste.emplace_back(Apendix{std::string(form), std::string(zusatz), laenge});
             treffer.Sammeln(eintrag.text, &apendix, eintrag.schluessel);
         },
         start, false);
@@ -40,8 +40,8 @@ void AnfangSuchen(const Lexikon& lexikon, std::string_view form, std::string_vie
                   TrefferListe& stabTreffer, ApendixListe& apendixliste) {
     if (form.empty())
         return;
-    teilbaumSammeln(lexikon, lexikon.VorwaertsTrie(), std::string(form), form, zusatz,
-                    stabTreffer, apendixliste);
+    teilbaumSammeln(lexikon, lexikon.VorwaertsTrie(), std::string(form), form, zusatz, stabTreffer,
+                    apendixliste);
 }
 
 bool EndungVorhanden(const Lexikon& lexikon, std::string_view form) {

@@ -67,8 +67,7 @@ private:
 void WortUmkehren(std::string& text);
 
 // Deletes the empty entries of a list, keeping the order of the rest.
-template <typename Objekt>
-void LeereEintraegeEntfernen(StringListe<Objekt>& liste) {
+template <typename Objekt> void LeereEintraegeEntfernen(StringListe<Objekt>& liste) {
     liste.Behalten([](const auto& eintrag) { return !eintrag.text.empty(); });
 }
 

@@ -5,7 +5,8 @@
 namespace quandel {
 
 Trie::Trie() {
-    knoten_.push_back({static_cast<unsigned char>(LeerWert & 0xFF), LeerWert, kKeinKnoten, kKeinKnoten});
+    knoten_.push_back(
+        {static_cast<unsigned char>(LeerWert & 0xFF), LeerWert, kKeinKnoten, kKeinKnoten});
 }
 
 KnotenNr Trie::neuerKnoten(unsigned char zeichen) {

@@ -24,8 +24,8 @@ SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einst
                 kontext.LiedTreffer.Sammeln(eintrag.text, nullptr, eintrag.schluessel);
             }
         }
-        Begrenzung(kontext.LiedTreffer, Grenzworte(kontext.Suchbegriffe),
-                   einstellungen.begrenzung, Grenztest::Endet, lexikon.PlusTreffer);
+        Begrenzung(kontext.LiedTreffer, Grenzworte(kontext.Suchbegriffe), einstellungen.begrenzung,
+                   Grenztest::Endet, lexikon.PlusTreffer);
         LeereEintraegeEntfernen(kontext.LiedTreffer);
         ergebnis.treffer = Texte(kontext.LiedTreffer);
         ergebnis.ausgang = ergebnis.treffer.empty() ? Ausgang::KeinEintrag : Ausgang::Treffer;

@@ -6,8 +6,8 @@
 #include "text/kleinschreibung.h"
 #include "text/kommatext.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <unordered_map>
 
@@ -119,9 +119,10 @@ public:
 
 private:
     // Every rest r with front + r a stock word, as (rest index, word number). False on abort.
-    bool tauschwoerterSuchen(const std::string& front, const std::vector<std::string>& restKlein,
-                             const std::unordered_map<std::string, std::vector<std::size_t>>& stellen,
-                             std::vector<std::pair<std::size_t, std::int32_t>>& passend) {
+    bool
+    tauschwoerterSuchen(const std::string& front, const std::vector<std::string>& restKlein,
+                        const std::unordered_map<std::string, std::vector<std::size_t>>& stellen,
+                        std::vector<std::pair<std::size_t, std::int32_t>>& passend) {
         if (front.empty()) {
             for (std::size_t s = 0; s < restKlein.size(); ++s) {
                 if (const auto nr = lexikon_.WortNrVon(restKlein[s]))
@@ -262,7 +263,8 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     ergebnis.treffer = Texte(kontext.SchuettelTreffer);
     ergebnis.ausgang = ergebnis.treffer.empty() ? Ausgang::KeinEintrag : Ausgang::Treffer;
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
-    ergebnis.suchdauer = ergebnis.abgebrochen ? "Suchdauer = Abgebrochen" : SuchdauerText(dauer.count());
+    ergebnis.suchdauer =
+        ergebnis.abgebrochen ? "Suchdauer = Abgebrochen" : SuchdauerText(dauer.count());
     kontext.SuchlistenLeeren();
     return ergebnis;
 }

@@ -13,8 +13,8 @@ SuchErgebnis StabreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einst
         kontext.SuchformenFuellen(kontext.Suchbegriffe[0], einstellungen.akzentuirung);
         for (const auto& form : lexikon.Suchformen)
             AnfangSuchen(lexikon, form.text, "", kontext.StabTreffer, kontext.Apendixliste);
-        Begrenzung(kontext.StabTreffer, Grenzworte(kontext.Suchbegriffe),
-                   einstellungen.begrenzung, Grenztest::Beginnt, lexikon.PlusTreffer);
+        Begrenzung(kontext.StabTreffer, Grenzworte(kontext.Suchbegriffe), einstellungen.begrenzung,
+                   Grenztest::Beginnt, lexikon.PlusTreffer);
         lexikon.Suchformen.Leeren();
         LeereEintraegeEntfernen(kontext.StabTreffer);
         ergebnis.treffer = Texte(kontext.StabTreffer);

@@ -38,7 +38,7 @@ struct SuchErgebnis {
     std::vector<std::string> treffer; // in the order of the hit list
     bool ohneSortierung = false;      // true: lay out as found, never re-sort
     bool abgebrochen = false;
-    std::string suchdauer;            // "Suchdauer = ..." of the spoonerism search, else empty
+    std::string suchdauer; // "Suchdauer = ..." of the spoonerism search, else empty
 };
 
 // The state one run of the program shares between its searches: the hit lists, the search

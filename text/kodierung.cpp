@@ -33,7 +33,8 @@ struct Codepage {
             status = U_ZERO_ERROR;
             const int32_t n = ucnv_toUChars(wandler, ziel, 4, &quelle, 1, &status);
             // ICU maps the unassigned bytes to C1 controls; Windows-1252 leaves them empty.
-            const bool unbelegt = U_FAILURE(status) || n != 1 || (b >= 0x80 && b < 0xA0 && ziel[0] < 0xA0);
+            const bool unbelegt =
+                U_FAILURE(status) || n != 1 || (b >= 0x80 && b < 0xA0 && ziel[0] < 0xA0);
             zuUnicode[b] = unbelegt ? kUnbelegt : static_cast<char16_t>(ziel[0]);
             if (!unbelegt)
                 ausUnicode.emplace_back(zuUnicode[b], static_cast<unsigned char>(b));
@@ -90,7 +91,8 @@ std::string Utf8AusCp1252(std::string_view cp1252) {
         const char16_t c = UnicodeVon(cp1252[i]);
         if (c == kUnbelegt)
             throw Fehler("Das Byte " + std::to_string(static_cast<unsigned char>(cp1252[i])) +
-                         " an Stelle " + std::to_string(i + 1) + " ist in Windows-1252 nicht belegt.");
+                         " an Stelle " + std::to_string(i + 1) +
+                         " ist in Windows-1252 nicht belegt.");
         uint8_t puffer[4];
         int32_t n = 0;
         UBool fehler = false;

@@ -54,7 +54,8 @@ std::string Kollator::Schluessel(std::string_view text) const {
             quelle, laenge, reinterpret_cast<uint8_t*>(schluessel.data()),
             static_cast<int32_t>(schluessel.size()));
         if (noetig <= static_cast<int32_t>(schluessel.size())) {
-            schluessel.resize(static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0)); // drop the NUL
+            schluessel.resize(
+                static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0)); // drop the NUL
             return schluessel;
         }
         schluessel.resize(static_cast<std::size_t>(noetig));

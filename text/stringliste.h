@@ -23,8 +23,7 @@ enum class Duplikate { Ignorieren, Akzeptieren };
 //  - duplicates accepted: the new entry goes before the equal ones.
 // Large numbers of additions go through Sammeln: they are merged into place on the next read,
 // with the same result as adding them one by one, at O(n + k log k) instead of O(n) each.
-template <typename Objekt = const void>
-class StringListe {
+template <typename Objekt = const void> class StringListe {
 public:
     struct Eintrag {
         std::string text;
@@ -101,8 +100,7 @@ public:
     }
 
     // Keeps exactly the entries for which behalten(eintrag) is true, in their order.
-    template <typename Praedikat>
-    void Behalten(Praedikat behalten) {
+    template <typename Praedikat> void Behalten(Praedikat behalten) {
         ordnen();
         std::erase_if(eintraege_, [&](const Eintrag& e) { return !behalten(e); });
     }

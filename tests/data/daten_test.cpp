@@ -3,7 +3,6 @@
 #include "text/kleinschreibung.h"
 
 #include <gtest/gtest.h>
-
 #include <unordered_set>
 
 namespace quandel {
@@ -44,7 +43,9 @@ TEST(Wortbestand, Statistics) {
         wiederholt += !klein.insert(Klein(z)).second;
         for (char c : z) {
             const auto b = static_cast<unsigned char>(c);
-            const bool buchstabe = std::isalpha(b) || std::string_view("\xE4\xF6\xFC\xC4\xD6\xDC\xDF").find(c) != std::string_view::npos;
+            const bool buchstabe =
+                std::isalpha(b) ||
+                std::string_view("\xE4\xF6\xFC\xC4\xD6\xDC\xDF").find(c) != std::string_view::npos;
             EXPECT_TRUE(buchstabe || std::string_view(" '-./09").find(c) != std::string_view::npos)
                 << "character " << int(b) << " in " << Utf8AusCp1252(z);
         }
@@ -58,9 +59,11 @@ TEST(Wortbestand, Statistics) {
 
 TEST(Wortbestand, ExactSetsAndNamedWords) {
     const auto zeilen = daten::Wortbestand();
-    EXPECT_EQ(mitEndung(zeilen, {"eide"}), (std::set<std::string>{"beeide", "beide", "Kreide", "meide",
-                                                                   "neide", "Seide", "Weide"}));
-    EXPECT_EQ(mitEndung(zeilen, {"äude", "eude"}), (std::set<std::string>{"Freude", "Gebäude", "Räude"}));
+    EXPECT_EQ(
+        mitEndung(zeilen, {"eide"}),
+        (std::set<std::string>{"beeide", "beide", "Kreide", "meide", "neide", "Seide", "Weide"}));
+    EXPECT_EQ(mitEndung(zeilen, {"äude", "eude"}),
+              (std::set<std::string>{"Freude", "Gebäude", "Räude"}));
     EXPECT_EQ(mitEndung(zeilen, {"ange"}), (std::set<std::string>{"lange", "Schlange", "solange"}));
 
     std::vector<std::string> erste; // each word's first spelling
@@ -70,11 +73,13 @@ TEST(Wortbestand, ExactSetsAndNamedWords) {
             erste.push_back(z);
     const auto vorhanden = test::menge(erste);
     for (const char* wort :
-         {"Schlange", "Schlangen", "lange", "solange", "beeide", "Freude", "Gebäude", "Räude", "Reim",
-          "Rand", "Leim", "Land", "Liese", "Miese", "Miene", "diese", "wieder", "Kiste", "Österreicher",
-          "SPD", "BRD", "Brücke", "Lücke", "Ärger", "schlichtet", "Schuppe", "Kanne", "Lawine", "Plane",
-          "Bär", "sehr", "daß", "dass", "Schwein", "vor allem", "New York", "UND", "die", "Hemd",
-          "Drucker", "Schrank", "Ahorn", "Peter", "Kutsche", "Rinder", "Licht"})
+         {"Schlange", "Schlangen", "lange",  "solange",    "beeide",       "Freude",  "Gebäude",
+          "Räude",    "Reim",      "Rand",   "Leim",       "Land",         "Liese",   "Miese",
+          "Miene",    "diese",     "wieder", "Kiste",      "Österreicher", "SPD",     "BRD",
+          "Brücke",   "Lücke",     "Ärger",  "schlichtet", "Schuppe",      "Kanne",   "Lawine",
+          "Plane",    "Bär",       "sehr",   "daß",        "dass",         "Schwein", "vor allem",
+          "New York", "UND",       "die",    "Hemd",       "Drucker",      "Schrank", "Ahorn",
+          "Peter",    "Kutsche",   "Rinder", "Licht"})
         EXPECT_EQ(vorhanden.count(wort), 1u) << wort;
     EXPECT_EQ(vorhanden.count("und"), 0u); // "UND" comes first
     EXPECT_EQ(vorhanden.count("Die"), 0u);

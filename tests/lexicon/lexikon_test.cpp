@@ -1,7 +1,7 @@
 #include "lexicon/abfragen.h"
 #include "tests/testlexikon.h"
-#include "text/kleinschreibung.h"
 #include "text/fehler.h"
+#include "text/kleinschreibung.h"
 #include "text/zeilen.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +53,8 @@ TEST(Lexikon, EveryEntryEndsInBothTreesAtItsNumber) {
                   static_cast<int>(i));
         ASSERT_EQ(lex.WortNrVon(klein), static_cast<int>(i));
         if (i > 1) {
-            ASSERT_LT(Kollator::Deutsch().Vergleichen(lex.Wortbestand()[i - 1], lex.Wortbestand()[i]), 0);
+            ASSERT_LT(
+                Kollator::Deutsch().Vergleichen(lex.Wortbestand()[i - 1], lex.Wortbestand()[i]), 0);
         }
     }
 }

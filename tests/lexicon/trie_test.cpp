@@ -1,7 +1,6 @@
 #include "lexicon/trie.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 
@@ -70,8 +69,9 @@ TEST(Trie, WalkIsPostOrderAndVisitsALeafOnce) {
     trie.Einfuegen("ab");
     trie.Einfuegen("ac");
     std::string folge;
-    trie.Durchlaufen([&](const TrieKnoten& k, KnotenNr) { folge.push_back(static_cast<char>(k.Zeichen)); },
-                     trie.Suchen("a"), false);
+    trie.Durchlaufen(
+        [&](const TrieKnoten& k, KnotenNr) { folge.push_back(static_cast<char>(k.Zeichen)); },
+        trie.Suchen("a"), false);
     EXPECT_EQ(folge, "cba"); // b's sibling c before b, the start node last
     int besuche = 0;
     trie.Durchlaufen([&](const TrieKnoten&, KnotenNr) { ++besuche; }, trie.Suchen("ac"), false);

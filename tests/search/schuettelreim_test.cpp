@@ -3,9 +3,8 @@
 #include "text/kleinschreibung.h"
 #include "text/kommatext.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 
 namespace quandel {
 namespace {
@@ -18,7 +17,8 @@ std::vector<Zeile> zeilen(const SuchErgebnis& ergebnis) {
     std::vector<Zeile> z;
     for (std::size_t i = 0; i + 3 < ergebnis.treffer.size(); i += 4)
         z.push_back({Utf8AusCp1252(ergebnis.treffer[i]), Utf8AusCp1252(ergebnis.treffer[i + 1]),
-                     Utf8AusCp1252(ergebnis.treffer[i + 2]), Utf8AusCp1252(ergebnis.treffer[i + 3])});
+                     Utf8AusCp1252(ergebnis.treffer[i + 2]),
+                     Utf8AusCp1252(ergebnis.treffer[i + 3])});
     return z;
 }
 

@@ -20,10 +20,13 @@ Worte geordnet(Worte worte, Richtung richtung) {
 }
 
 TEST(TrefferSortieren, ForwardAndByEndings) {
-    EXPECT_EQ(geordnet({"Plane", "Kanne", "Lawine"}, Richtung::Vor), (Worte{"Kanne", "Lawine", "Plane"}));
-    EXPECT_EQ(geordnet({"Kanne", "Lawine", "Plane"}, Richtung::Rueck), (Worte{"Plane", "Lawine", "Kanne"}));
+    EXPECT_EQ(geordnet({"Plane", "Kanne", "Lawine"}, Richtung::Vor),
+              (Worte{"Kanne", "Lawine", "Plane"}));
+    EXPECT_EQ(geordnet({"Kanne", "Lawine", "Plane"}, Richtung::Rueck),
+              (Worte{"Plane", "Lawine", "Kanne"}));
     EXPECT_EQ(geordnet({"sehr", "Bär"}, Richtung::Rueck), (Worte{"Bär", "sehr"}));
-    EXPECT_EQ(geordnet({"Weide", "beide", "Kreide"}, Richtung::Vor), (Worte{"beide", "Kreide", "Weide"}));
+    EXPECT_EQ(geordnet({"Weide", "beide", "Kreide"}, Richtung::Vor),
+              (Worte{"beide", "Kreide", "Weide"}));
 }
 
 TEST(Begrenzung, PlusMinusAndRecords) {

@@ -14,12 +14,16 @@ TEST(Kleinschreibung, EveryByteOfTheCodePage) {
             erwartet = b + 16;
         else if (b == 0x9F)
             erwartet = 0xFF;
-        EXPECT_EQ(static_cast<unsigned char>(Klein(static_cast<char>(b))), erwartet) << "byte " << b;
+        EXPECT_EQ(static_cast<unsigned char>(Klein(static_cast<char>(b))), erwartet)
+            << "byte " << b;
     }
 }
 
 TEST(Kleinschreibung, WholeTexts) {
-    EXPECT_EQ(Klein("\xC4RGER \xD6L \xDC" "BEL \xD7"), "\xE4rger \xF6l \xFC" "bel \xD7");
+    EXPECT_EQ(Klein("\xC4RGER \xD6L \xDC"
+                    "BEL \xD7"),
+              "\xE4rger \xF6l \xFC"
+              "bel \xD7");
     EXPECT_EQ(Klein("SCHLANGE"), "schlange");
     EXPECT_EQ(Klein(""), "");
     std::string text = "UND";

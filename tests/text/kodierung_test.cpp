@@ -7,8 +7,11 @@ namespace quandel {
 namespace {
 
 TEST(Kodierung, GermanTextBothWays) {
-    EXPECT_EQ(Cp1252AusUtf8("Bär Öl Übel daß €"), "B\xE4r \xD6l \xDC" "bel da\xDF \x80");
-    EXPECT_EQ(Utf8AusCp1252("B\xE4r \xD6l \xDC" "bel da\xDF \x80"), "Bär Öl Übel daß €");
+    EXPECT_EQ(Cp1252AusUtf8("Bär Öl Übel daß €"), "B\xE4r \xD6l \xDC"
+                                                  "bel da\xDF \x80");
+    EXPECT_EQ(Utf8AusCp1252("B\xE4r \xD6l \xDC"
+                            "bel da\xDF \x80"),
+              "Bär Öl Übel daß €");
 }
 
 TEST(Kodierung, EveryAssignedByteSurvivesTheRoundTrip) {

@@ -13,7 +13,9 @@ TEST(KommatextTeilen, SeparatorsAndEmptyItems) {
     EXPECT_EQ(KommatextTeilen("ne,,x"), (Items{"ne", "", "x"}));
     EXPECT_EQ(KommatextTeilen("a, e,,i"), (Items{"a", "e", "", "i"}));
     EXPECT_EQ(KommatextTeilen("a , ,b"), (Items{"a", "", "b"}));
-    EXPECT_EQ(KommatextTeilen("a\tb\nc\x01" "d"), (Items{"a", "b", "c", "d"}));
+    EXPECT_EQ(KommatextTeilen("a\tb\nc\x01"
+                              "d"),
+              (Items{"a", "b", "c", "d"}));
     EXPECT_EQ(KommatextTeilen("a,"), (Items{"a"}));
 }
 

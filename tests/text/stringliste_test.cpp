@@ -57,7 +57,8 @@ TEST(StringListe, DuplicatesAcceptedGoBeforeTheEqualOnes) {
 
 // Collecting in bulk must give exactly what adding one by one gives.
 TEST(StringListe, SammelnEqualsAddingOneByOne) {
-    const std::vector<std::string> worte{"Reim", "leim", "Land", "REIM", "", "land", "Rand", "reim"};
+    const std::vector<std::string> worte{"Reim", "leim", "Land", "REIM",
+                                         "",     "land", "Rand", "reim"};
     for (Duplikate d : {Duplikate::Ignorieren, Duplikate::Akzeptieren}) {
         std::vector<int> objekte(worte.size());
         StringListe<int> einzeln(Ordnung::Sortiert, d);
