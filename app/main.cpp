@@ -1,9 +1,20 @@
+#include "ui/hauptfenster.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QMessageBox>
+#include <exception>
+#include <memory>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QLabel label("Quandel Tornar v1");
-    label.show();
-    return app.exec();
+    QApplication anwendung(argc, argv);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
+    try {
+        auto fenster = std::make_unique<quandel::THauptFenster>();
+        fenster->show();
+        anwendung.exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(),
+                              QString::fromUtf8(e.what()));
+    }
+    return 0;
 }

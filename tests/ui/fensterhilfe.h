@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ui/hauptfenster.h"
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTableView>
+#include <QTest>
+
+// What the window tests share: finding controls by name, typing a search as a user does and
+// reading the grid.
+namespace quandel::testhilfe {
+
+template <typename Widget> Widget* Kind(QObject& fenster, const char* name) {
+    auto* kind = fenster.findChild<Widget*>(QString::fromLatin1(name));
+    if (!kind)
+        qFatal("Steuerelement %s fehlt", name);
+    return kind;
+}
+
+inline QComboBox* Eingabe(THauptFenster& fenster) {
+    return Kind<QComboBox>(fenster, "SuchEingabe");
+}
+
+// Replaces the text of the search box by typing.
+inline void Tippen(THauptFenster& fenster, const QString& text) {
+    QComboBox* eingabe = Eingabe(fenster);
+    eingabe->setFocus();
+    QTest::keyClick(eingabe, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(eingabe, Qt::Key_Backspace);
+    for (const QChar zeichen : text) {
+        if (zeichen.unicode() <= 0xFF)
+            QTest::keyClick(eingabe, char(zeichen.unicode()));
+        else // a key the test keyboard has no code for, such as "ł"
+            QTest::sendKeyEvent(QTest::Click, eingabe, Qt::Key_unknown, QString(zeichen),
+                                Qt::NoModifier);
+    }
+}
+
+inline void TippenUndEnter(THauptFenster& fenster, const QString& text) {
+    Tippen(fenster, text);
+    QTest::keyClick(Eingabe(fenster), Qt::Key_Return);
+}
+
+inline void Klicken(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+inline QAbstractItemModel* Gitter(THauptFenster& fenster) {
+    return Kind<QTableView>(fenster, "StringGrid1")->model();
+}
+
+inline QString Zelle(THauptFenster& fenster, int spalte, int zeile) {
+    QAbstractItemModel* gitter = Gitter(fenster);
+    return gitter->data(gitter->index(zeile, spalte)).toString();
+}
+
+// The texts of the non-empty cells, row by row.
+inline QStringList Zellen(THauptFenster& fenster) {
+    QAbstractItemModel* gitter = Gitter(fenster);
+    QStringList texte;
+    for (int zeile = 0; zeile < gitter->rowCount(); ++zeile)
+        for (int spalte = 0; spalte < gitter->columnCount(); ++spalte)
+            if (const QString text = Zelle(fenster, spalte, zeile); !text.isEmpty())
+                texte << text;
+    return texte;
+}
+
+inline QString Beschriftung(THauptFenster& fenster, const char* name) {
+    return Kind<QLabel>(fenster, name)->text();
+}
+
+} // namespace quandel::testhilfe

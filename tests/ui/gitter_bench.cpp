@@ -1,0 +1,47 @@
+#include "ui/hauptfenster.h"
+
+#include <QCoreApplication>
+#include <QRadioButton>
+#include <QTest>
+#include <string>
+#include <vector>
+
+using namespace quandel;
+
+// How long laying out the whole word stock takes, in both directions:
+//   QT_QPA_PLATFORM=offscreen build-ui/tests/ui/gitter_bench
+class GitterBench : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        fenster = std::make_unique<THauptFenster>();
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        const auto& bestand = fenster->lexikon().Wortbestand();
+        for (std::size_t i = 1; i < bestand.size(); ++i)
+            alle.push_back(bestand[i]);
+    }
+
+    void ganzerBestandVor() {
+        QBENCHMARK {
+            fenster->SGFuellen(alle);
+            QCoreApplication::processEvents(); // the repaint of the visible cells
+        }
+    }
+
+    void ganzerBestandRueck() {
+        fenster->findChild<QRadioButton*>(QStringLiteral("RueckSort"))->setChecked(true);
+        QBENCHMARK {
+            fenster->SGFuellen(alle);
+            QCoreApplication::processEvents(); // the repaint of the visible cells
+        }
+    }
+
+private:
+    std::unique_ptr<THauptFenster> fenster;
+    std::vector<std::string> alle;
+};
+
+QTEST_MAIN(GitterBench)
+#include "gitter_bench.moc"

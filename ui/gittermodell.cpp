@@ -1,0 +1,85 @@
+#include "ui/gittermodell.h"
+
+#include "ui/qttext.h"
+
+#include <algorithm>
+
+namespace quandel {
+
+GitterModell::GitterModell(int spalten, int zeilen, QColor farbe, QObject* eltern)
+    : QAbstractTableModel(eltern), spalten_(spalten), zeilen_(zeilen),
+      zellen_(static_cast<std::size_t>(spalten * zeilen)), farbe_(farbe) {}
+
+int GitterModell::rowCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : zeilen_;
+}
+
+int GitterModell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : spalten_;
+}
+
+QVariant GitterModell::data(const QModelIndex& index, int rolle) const {
+    if (!index.isValid())
+        return {};
+    switch (rolle) {
+    case Qt::DisplayRole:
+        return Zelle(index.column(), index.row());
+    case Qt::BackgroundRole:
+        return farbe_;
+    case Qt::ForegroundRole:
+        return QColor(Qt::black);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags GitterModell::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+QString GitterModell::Zelle(int spalte, int zeile) const {
+    if (spalte < 0 || spalte >= spalten_ || zeile < 0 || zeile >= zeilen_)
+        return {};
+    return zellen_[static_cast<std::size_t>(zeile * spalten_ + spalte)];
+}
+
+void GitterModell::FarbeSetzen(QColor farbe) {
+    farbe_ = farbe;
+    if (zeilen_ > 0)
+        emit dataChanged(index(0, 0), index(zeilen_ - 1, spalten_ - 1), {Qt::BackgroundRole});
+}
+
+void GitterModell::Leeren() {
+    beginResetModel();
+    std::fill(zellen_.begin(), zellen_.end(), QString());
+    endResetModel();
+}
+
+void GitterModell::Legen(const std::vector<std::string>& eintraege, int zeilen) {
+    beginResetModel();
+    zeilen_ = zeilen;
+    zellen_.resize(static_cast<std::size_t>(spalten_ * zeilen_));
+    const std::size_t anzahl = std::min(eintraege.size(), zellen_.size());
+    for (std::size_t i = 0; i < anzahl; ++i)
+        zellen_[i] = AlsQString(eintraege[i]);
+    endResetModel();
+}
+
+void GitterModell::ZeilenErgaenzen(int zeilen) {
+    if (zeilen <= zeilen_)
+        return;
+    beginInsertRows({}, zeilen_, zeilen - 1);
+    zeilen_ = zeilen;
+    zellen_.resize(static_cast<std::size_t>(spalten_ * zeilen_));
+    endInsertRows();
+}
+
+void OhneAuswahlDelegat::initStyleOption(QStyleOptionViewItem* option,
+                                         const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+}
+
+} // namespace quandel

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "lexicon/lexikon.h"
+#include "search/suchkontext.h"
+#include "ui/dialoge.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTableView;
+class QToolButton;
+
+namespace quandel {
+
+class GitterModell;
+class HilfeFenster;
+class KnopfPanel;
+class SuchAnimation;
+
+// The main window: the vowel field, the mode panels and switches, the search box, the result
+// grid and the progress bar. It owns the lexicon and the search context for the whole run;
+// every search runs synchronously inside the handler that started it, and the event hook of
+// the context keeps the window responsive meanwhile.
+class THauptFenster : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit THauptFenster(QWidget* eltern = nullptr);
+    ~THauptFenster() override;
+
+    const Lexikon& lexikon() const { return lexikon_; }
+    Dialoge& dialoge() { return dialoge_; }
+
+    // Services of the searches and of the grid's users.
+    void SGLeeren();
+    void SGFuellen(const std::vector<std::string>& treffer);
+    void KeinEintrag();
+    void SuchfelderFreigeben(bool an);
+    void FormResize();
+
+signals:
+    // A search has passed its opening steps (title, disabled fields, colours, animation) and
+    // is about to run.
+    void SucheLaeuftJetzt();
+
+protected:
+    void changeEvent(QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    using Suche = SuchErgebnis (*)(SuchKontext&, const SuchEinstellungen&);
+
+    // hauptfenster.cpp: the controls and their places.
+    void SteuerelementeAnlegen();
+    void Anordnen();
+    // hauptfenster_menue.cpp
+    void MenueAnlegen();
+    void Akzentfunktionen1Click();
+    void AkzentMClick();
+    void Ausgabe1Click();
+    void ZeigAkzenteClick();
+    // hauptfenster_suche.cpp
+    void PanEndClick();
+    void PanLiedClick();
+    void PanSchuettClick();
+    void PanStabClick();
+    void SuchRahmen(KnopfPanel* panel, Suche suche);
+    void ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebnis);
+    SuchEinstellungen Einstellungen() const;
+    void AuswahllisteErgaenzen(const QString& text);
+    void SuchEingabeKeyPress();
+    void VokalFeldChange();
+    void FortschrittZeigen(std::uint64_t erledigt, std::uint64_t gesamt);
+    void TrefferHistorieMerken(const std::vector<std::string>& treffer);
+    // hauptfenster_gitter.cpp
+    void GitterFarbeSetzen(QColor farbe);
+    void StringGrid1SelectCell(int spalte, int zeile);
+    void RichtungGewechselt();
+    // hauptfenster_fenster.cpp
+    void MaximierenAbfangen();
+    void FormHelp();
+    template <typename Handler> void Abgesichert(Handler handler);
+
+    Lexikon lexikon_;
+    SuchKontext kontext_{lexikon_};
+    Dialoge dialoge_{this};
+
+    std::vector<std::string> LastGridList;
+    QColor GitterFarbe;
+    bool OhneSortierung = false;
+    bool VokalFeldGeaendert = false;
+    int AuswahlSpalte = 0;
+    int AuswahlZeile = 0;
+    KnopfPanel* AktivesSuchPanel = nullptr;
+    bool sucheLaeuft_ = false;
+    bool legtGerade_ = false;
+    bool schliessenVerlangt_ = false;
+    bool akzentmonitorZug_ = false;
+
+    // The controls; each one's objectName is its member name.
+    QLineEdit* VokalFeld = nullptr;
+    QScrollBar* BrowserKnopf = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QListWidget* BrowseListBox = nullptr;
+    SuchAnimation* Animate1 = nullptr;
+    KnopfPanel* PanEnd = nullptr;
+    KnopfPanel* PanLied = nullptr;
+    KnopfPanel* PanSchuett = nullptr;
+    KnopfPanel* PanStab = nullptr;
+    QFrame* ABCRichtung = nullptr;
+    QRadioButton* VorSort = nullptr;
+    QRadioButton* RueckSort = nullptr;
+    QPushButton* ZeigAkzente = nullptr;
+    QCheckBox* Akzentuirung = nullptr;
+    QFrame* PlusMinusPan = nullptr;
+    QRadioButton* PlusRadio = nullptr;
+    QRadioButton* MinusRadio = nullptr;
+    QPushButton* AbbruchButton = nullptr;
+    QComboBox* SuchEingabe = nullptr;
+    QTableView* StringGrid1 = nullptr;
+    GitterModell* gitter_ = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* SuchZeit = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* wasserBild_ = nullptr;
+    QWidget* flaeche_ = nullptr;
+    HilfeFenster* hilfe_ = nullptr;
+
+    QMenu* Akzentfunktionen1 = nullptr;
+    QMenu* Ausgabe1 = nullptr;
+    QAction* AkzentM = nullptr;
+    QAction* PlusM = nullptr;
+    QAction* MinusM = nullptr;
+    QAction* VorM = nullptr;
+    QAction* RueckM = nullptr;
+};
+
+// Runs a handler at the edge of the event loop: an error it raises is shown, not passed on.
+template <typename Handler> void THauptFenster::Abgesichert(Handler handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        dialoge_.Fehler(QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace quandel

@@ -1,0 +1,160 @@
+#include "search/suchen.h"
+#include "text/kommatext.h"
+#include "ui/hauptfenster.h"
+#include "ui/knopfpanel.h"
+#include "ui/qttext.h"
+#include "ui/suchanimation.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <limits>
+#include <optional>
+
+namespace quandel {
+
+void THauptFenster::PanEndClick() {
+    SuchRahmen(PanEnd, &EndreimSuchen);
+}
+
+void THauptFenster::PanSchuettClick() {
+    SuchRahmen(PanSchuett, &SchuettelreimSuchen);
+}
+
+void THauptFenster::PanStabClick() {
+    SuchRahmen(PanStab, &StabreimSuchen);
+}
+
+void THauptFenster::PanLiedClick() {
+    if (sucheLaeuft_)
+        return;
+    if (VokalFeldGeaendert) {
+        // The rebuild hands control to the event loop: the running flag keeps every search
+        // away from the half-built index, and the vowel field stays as it was read.
+        sucheLaeuft_ = true;
+        VokalFeld->setEnabled(false);
+        Abgesichert([this] {
+            lexikon_.LiedIndexAufbauen(AusQString(VokalFeld->text()), kontext_.haken);
+            VokalFeldGeaendert = false;
+        });
+        VokalFeld->setEnabled(true);
+        sucheLaeuft_ = false;
+    }
+    SuchRahmen(PanLied, &LiedreimSuchen);
+}
+
+void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
+    if (sucheLaeuft_)
+        return;
+    sucheLaeuft_ = true;
+    const bool lied = panel == PanLied;
+    const QString text = SuchEingabe->currentText();
+    std::optional<QString> fehler;
+    try {
+        AktivesSuchPanel = panel;
+        if (lied)
+            kontext_.AbbruchFlag = false;
+        QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX suche ") + text);
+        SuchfelderFreigeben(false);
+        GitterFarbeSetzen(panel->Farbe());
+        Animate1->Starten();
+        ProgressBar1->setTextVisible(false);
+        emit SucheLaeuftJetzt();
+        const SuchEinstellungen einstellungen = Einstellungen();
+        SGLeeren();
+        ErgebnisZeigen(panel, suche(kontext_, einstellungen));
+    } catch (const std::exception& e) {
+        fehler = QString::fromUtf8(e.what());
+    }
+    Animate1->Anhalten();
+    SuchfelderFreigeben(true);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
+    AuswahllisteErgaenzen(text);
+    if (lied)
+        kontext_.AbbruchFlag = true;
+    sucheLaeuft_ = false;
+    SuchEingabe->setFocus();
+    if (fehler)
+        dialoge_.Fehler(*fehler);
+    if (schliessenVerlangt_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+SuchEinstellungen THauptFenster::Einstellungen() const {
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = AusQString(SuchEingabe->currentText());
+    einstellungen.akzentuirung = Akzentuirung->isChecked();
+    einstellungen.begrenzung =
+        PlusRadio->isChecked() ? BegrenzungsModus::Plus : BegrenzungsModus::Minus;
+    einstellungen.vokalfeld = AusQString(VokalFeld->text());
+    return einstellungen;
+}
+
+void THauptFenster::ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebnis) {
+    OhneSortierung = ergebnis.ohneSortierung;
+    VorSort->setEnabled(!OhneSortierung);
+    RueckSort->setEnabled(!OhneSortierung);
+    if (ergebnis.ausgang == Ausgang::Treffer)
+        SGFuellen(ergebnis.treffer);
+    else if (ergebnis.ausgang == Ausgang::KeinEintrag)
+        KeinEintrag();
+    if (panel == PanSchuett) {
+        const QString dauer = ergebnis.abgebrochen ? QStringLiteral("Suchdauer = Abgebrochen")
+                                                   : AlsQString(ergebnis.suchdauer);
+        SuchZeit->setText(dauer);
+        ProgressBar1->setValue(0);
+        ProgressBar1->setFormat(dauer);
+        ProgressBar1->setTextVisible(!dauer.isEmpty());
+    }
+    if (panel != PanStab)
+        TrefferHistorieMerken(ergebnis.treffer);
+}
+
+void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& /*treffer*/) {
+    // The search history records the hits here once it exists.
+}
+
+void THauptFenster::AuswahllisteErgaenzen(const QString& text) {
+    for (int i = 0; i < SuchEingabe->count(); ++i)
+        if (SuchEingabe->itemText(i).compare(text, Qt::CaseInsensitive) == 0)
+            return;
+    SuchEingabe->insertItem(0, text);
+}
+
+void THauptFenster::SuchfelderFreigeben(bool an) {
+    for (QWidget* feld : {static_cast<QWidget*>(SuchEingabe), static_cast<QWidget*>(PanStab),
+                          static_cast<QWidget*>(PanEnd), static_cast<QWidget*>(PanSchuett)})
+        feld->setEnabled(an);
+}
+
+void THauptFenster::SuchEingabeKeyPress() {
+    if (AktivesSuchPanel != PanStab)
+        AktivesSuchPanel->Klicken();
+    SuchEingabe->setFocus();
+}
+
+void THauptFenster::VokalFeldChange() {
+    VokalFeldGeaendert = true;
+    Abgesichert([this] {
+        lexikon_.Vokalliste.Leeren();
+        for (std::string& vokal : KommatextTeilen(AusQString(VokalFeld->text())))
+            lexikon_.Vokalliste.Hinzufuegen(std::move(vokal));
+    });
+}
+
+void THauptFenster::FortschrittZeigen(std::uint64_t erledigt, std::uint64_t gesamt) {
+    // A progress bar counts in int; very large pair counts are scaled down.
+    const std::uint64_t teiler = gesamt / std::numeric_limits<int>::max() + 1;
+    if (!ProgressBar1->isTextVisible()) {
+        ProgressBar1->setFormat(QStringLiteral("%p %"));
+        ProgressBar1->setTextVisible(true);
+    }
+    ProgressBar1->setMaximum(static_cast<int>(gesamt / teiler));
+    ProgressBar1->setValue(static_cast<int>(erledigt / teiler));
+}
+
+} // namespace quandel

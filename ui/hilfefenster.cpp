@@ -1,0 +1,27 @@
+#include "ui/hilfefenster.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace quandel {
+
+HilfeFenster::HilfeFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
+    setObjectName(QStringLiteral("HilfeFenster"));
+    setWindowTitle(QStringLiteral("Quandel Tornar – Hilfe"));
+    resize(520, 480);
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("HilfeText"));
+    browser_->setSearchPaths({QStringLiteral(":/hilfe")});
+    auto* anordnung = new QVBoxLayout(this);
+    anordnung->setContentsMargins(0, 0, 0, 0);
+    anordnung->addWidget(browser_);
+}
+
+void HilfeFenster::ThemaZeigen(const QString& thema) {
+    browser_->setSource(QUrl(QStringLiteral("qrc:/hilfe/%1.html").arg(thema)));
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace quandel

@@ -1,0 +1,23 @@
+#include "ui/knopfpanel.h"
+
+#include <QMouseEvent>
+
+namespace quandel {
+
+KnopfPanel::KnopfPanel(const QString& beschriftung, QColor farbe, QWidget* eltern)
+    : QLabel(beschriftung, eltern), farbe_(farbe) {
+    setAlignment(Qt::AlignCenter);
+    // A raised bevel like a panel; the caption greys out when the panel is disabled.
+    setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: black;"
+                                 " border: 1px solid; border-color: white gray gray white; }"
+                                 "QLabel:disabled { color: gray; }")
+                      .arg(farbe.name()));
+}
+
+void KnopfPanel::mouseReleaseEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() == Qt::LeftButton && rect().contains(ereignis->position().toPoint()))
+        Klicken();
+    QLabel::mouseReleaseEvent(ereignis);
+}
+
+} // namespace quandel

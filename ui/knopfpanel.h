@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace quandel {
+
+// A coloured panel that acts as a button: it reports a click of the left mouse button released
+// over it. Disabled, its caption is greyed and it reports nothing.
+class KnopfPanel : public QLabel {
+    Q_OBJECT
+public:
+    KnopfPanel(const QString& beschriftung, QColor farbe, QWidget* eltern);
+
+    QColor Farbe() const { return farbe_; }
+
+    // The same as a click with the mouse, for the menu entries and the Enter key.
+    void Klicken() { emit clicked(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+
+private:
+    QColor farbe_;
+};
+
+} // namespace quandel
