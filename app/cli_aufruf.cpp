@@ -1,0 +1,145 @@
+#include "app/cli_aufruf.h"
+
+#include <array>
+#include <utility>
+
+namespace quandel::cli {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Modus>, 10> kModi{{
+    {"end", Modus::End},
+    {"endreim", Modus::End},
+    {"lied", Modus::Lied},
+    {"liedreim", Modus::Lied},
+    {"stab", Modus::Stab},
+    {"stabreim", Modus::Stab},
+    {"schuettel", Modus::Schuettel},
+    {"schuettelreim", Modus::Schuettel},
+    {"schüttel", Modus::Schuettel},
+    {"schüttelreim", Modus::Schuettel},
+}};
+
+Modus ModusVon(std::string_view name) {
+    for (const auto& [text, modus] : kModi)
+        if (name == text)
+            return modus;
+    throw Aufruffehler("unbekannter Suchmodus \"" + std::string(name) +
+                       "\" (end, lied, stab oder schuettel)");
+}
+
+Kodierung KodierungVon(std::string_view name) {
+    if (name == "utf8" || name == "utf-8" || name == "UTF-8")
+        return Kodierung::Utf8;
+    if (name == "cp1252" || name == "windows-1252")
+        return Kodierung::Cp1252;
+    throw Aufruffehler("unbekannte Kodierung \"" + std::string(name) + "\" (utf8 oder cp1252)");
+}
+
+bool BrauchtWert(std::string_view option) {
+    return option == "--vokale" || option == "--wortbestand" || option == "--kodierung";
+}
+
+void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
+    if (option == "--vokale")
+        aufruf.vokale = std::string(wert);
+    else if (option == "--wortbestand")
+        aufruf.wortbestand = std::string(wert);
+    else
+        aufruf.kodierung = KodierungVon(wert);
+}
+
+void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
+    if (option == "--minus")
+        aufruf.minus = true;
+    else if (option == "--rueck")
+        aufruf.rueck = true;
+    else if (option == "--akzent")
+        aufruf.akzent = true;
+    else if (option == "-h" || option == "--help" || option == "--hilfe")
+        aufruf.hilfe = true;
+    else if (option == "--version")
+        aufruf.version = true;
+    else
+        throw Aufruffehler("unbekannte Option " + std::string(option));
+}
+
+} // namespace
+
+Aufruf AufrufLesen(const std::vector<std::string_view>& argumente) {
+    Aufruf aufruf;
+    std::vector<std::string_view> frei; // mode and texts
+    bool optionenVorbei = false;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string_view argument = argumente[i];
+        if (optionenVorbei || argument.size() < 2 || argument[0] != '-') {
+            frei.push_back(argument);
+        } else if (argument == "--") {
+            optionenVorbei = true;
+        } else if (const auto gleich = argument.find('=');
+                   gleich != std::string_view::npos && BrauchtWert(argument.substr(0, gleich))) {
+            OptionSetzen(aufruf, argument.substr(0, gleich), argument.substr(gleich + 1));
+        } else if (BrauchtWert(argument)) {
+            if (i + 1 == argumente.size())
+                throw Aufruffehler("Option " + std::string(argument) + " verlangt einen Wert");
+            OptionSetzen(aufruf, argument, argumente[++i]);
+        } else {
+            SchalterSetzen(aufruf, argument);
+        }
+    }
+    if (aufruf.hilfe || aufruf.version)
+        return aufruf;
+    if (frei.empty())
+        throw Aufruffehler("kein Suchmodus angegeben");
+    aufruf.modus = ModusVon(frei[0]);
+    if (frei.size() == 1)
+        throw Aufruffehler("kein Suchtext angegeben");
+    for (std::size_t i = 1; i < frei.size(); ++i) {
+        if (i > 1)
+            aufruf.suchtext += ' ';
+        aufruf.suchtext += frei[i];
+    }
+    return aufruf;
+}
+
+std::string_view Hilfetext() {
+    return R"(Aufruf: quandel-cli MODUS [OPTIONEN] TEXT...
+
+Sucht Reime im eingebauten Wortbestand oder in einer Wortliste.
+
+Modi:
+  end, endreim         Wörter, die auf das Suchwort enden
+  lied, liedreim       Wörter mit derselben Vokalfolge wie das Suchwort
+  stab, stabreim       Wörter, die mit dem Suchwort beginnen
+  schuettel, schuettelreim
+                       Schüttelreime zu "Reim" (Anlaut R, Rest eim) oder "Schw ein"
+
+TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
+Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
+das Suchwort, die weiteren begrenzen die Ausgabe auf Treffer mit dieser Endung
+(beim Stabreim: diesem Anfang; beim Schüttelreim zählen sie ab dem dritten).
+
+Optionen:
+  --minus              Treffer mit den Begrenzungswörtern entfernen, statt nur
+                       diese zu behalten
+  --rueck              nach Wortenden ordnen statt alphabetisch
+  --vokale TEXT        Vokalfeld des Liedreims (Vorgabe: a,e,i,o,u,ä,ö,ü)
+  --akzent             Klanggruppen-Varianten
+  --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
+                       Wortbestands
+  --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
+  -h, --help           diese Hilfe
+  --version            Versionsnummer
+  --                   die weiteren Argumente sind keine Optionen
+
+Ausgabe: ein Treffer je Zeile in UTF-8; beim Schüttelreim ein Fund je Zeile, seine
+vier Wörter durch Tabulatoren getrennt. Strg+C beendet den Schüttelreim und gibt die
+bis dahin gefundenen Zeilen aus.
+
+Rückgabewert: 0 Treffer gefunden; 1 kein Eintrag, oder TEXT enthält kein Suchwort
+(nur Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252 oder
+eine unlesbare Wortliste; 130 Schüttelreim abgebrochen.
+)";
+}
+
+} // namespace quandel::cli
