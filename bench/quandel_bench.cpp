@@ -9,6 +9,7 @@
 #include "text/zeilen.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -114,12 +115,19 @@ void suche(benchmark::State& state, const std::vector<std::string>& zeilen,
     SuchKontext kontext(lexikonAus(zeilen));
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = Cp1252AusUtf8(text);
+    std::uint64_t paare = 0;
+    kontext.fortschritt = [&](std::uint64_t, std::uint64_t gesamt) { paare = gesamt; };
     std::size_t treffer = 0;
     for (auto _ : state) {
         kontext.Apendixliste.clear();
         treffer = funktion(kontext, einstellungen).treffer.size();
     }
     state.counters["hits"] = static_cast<double>(treffer);
+    if (paare > 0) {
+        state.counters["pairs"] = static_cast<double>(paare);
+        state.counters["pairs_per_s"] = benchmark::Counter(
+            static_cast<double>(paare), benchmark::Counter::kIsIterationInvariantRate);
+    }
 }
 
 BENCHMARK_CAPTURE(suche, Endreim_eide, eingebaut(), EndreimSuchen, "eide")

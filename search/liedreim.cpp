@@ -1,5 +1,4 @@
 #include "lexicon/vokalfolge.h"
-#include "search/begrenzung.h"
 #include "search/suchen.h"
 
 namespace quandel {
@@ -24,11 +23,8 @@ SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einst
                 kontext.LiedTreffer.Sammeln(eintrag.text, nullptr, eintrag.schluessel);
             }
         }
-        Begrenzung(kontext.LiedTreffer, Grenzworte(kontext.Suchbegriffe), einstellungen.begrenzung,
-                   Grenztest::Endet, lexikon.PlusTreffer);
-        LeereEintraegeEntfernen(kontext.LiedTreffer);
-        ergebnis.treffer = Texte(kontext.LiedTreffer);
-        ergebnis.ausgang = ergebnis.treffer.empty() ? Ausgang::KeinEintrag : Ausgang::Treffer;
+        ergebnis =
+            TrefferAbschliessen(kontext, kontext.LiedTreffer, einstellungen, Grenztest::Endet);
     }
     kontext.SuchlistenLeeren();
     return ergebnis;

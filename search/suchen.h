@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/begrenzung.h"
 #include "search/suchkontext.h"
 
 namespace quandel {
@@ -24,5 +25,10 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
 
 // The hit texts of a list, in its order.
 std::vector<std::string> Texte(const TrefferListe& liste);
+
+// The common end of the end, song and alliteration rhyme: the limit words of Suchbegriffe
+// applied with the given test, the forms cleared, empty entries dropped, the result made.
+SuchErgebnis TrefferAbschliessen(SuchKontext& kontext, TrefferListe& treffer,
+                                 const SuchEinstellungen& einstellungen, Grenztest test);
 
 } // namespace quandel
