@@ -9,7 +9,7 @@ namespace quandel {
 
 // Hands control to the window now and then during a long loop. The window binds it to
 // processing its pending events, so it repaints and "Abbruch" can be pressed. A call costs a
-// counter step; the clock is read every 64th call and the bound function runs at most once per
+// counter step; the clock is read every 16th call and the bound function runs at most once per
 // interval, so the work itself is not slowed down. Without a function it does nothing.
 class EreignisHaken {
 public:
@@ -20,7 +20,7 @@ public:
           naechster_(std::chrono::steady_clock::now() + abstand) {}
 
     void operator()() {
-        if (!verarbeiten_ || (++zaehler_ & 63u) != 0)
+        if (!verarbeiten_ || (++zaehler_ & 15u) != 0)
             return;
         const auto jetzt = std::chrono::steady_clock::now();
         if (jetzt < naechster_)
