@@ -26,9 +26,8 @@ class FensterTest : public QObject {
 
 private slots:
     void init() {
-        fenster = std::make_unique<THauptFenster>();
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        fenster = FensterZeigen();
+        QVERIFY(fenster);
     }
     void cleanup() {
         fenster.reset();

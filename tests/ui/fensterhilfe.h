@@ -9,10 +9,20 @@
 #include <QStringList>
 #include <QTableView>
 #include <QTest>
+#include <memory>
 
 // What the window tests share: finding controls by name, typing a search as a user does and
 // reading the grid.
 namespace quandel::testhilfe {
+
+// A new main window on the screen; nullptr if it never got there.
+inline std::unique_ptr<THauptFenster> FensterZeigen() {
+    auto fenster = std::make_unique<THauptFenster>();
+    fenster->show();
+    if (!QTest::qWaitForWindowExposed(fenster.get()))
+        return nullptr;
+    return fenster;
+}
 
 template <typename Widget> Widget* Kind(QObject& fenster, const char* name) {
     auto* kind = fenster.findChild<Widget*>(QString::fromLatin1(name));

@@ -1,4 +1,4 @@
-#include "ui/hauptfenster.h"
+#include "fensterhilfe.h"
 
 #include <QCoreApplication>
 #include <QRadioButton>
@@ -7,17 +7,17 @@
 #include <vector>
 
 using namespace quandel;
+using namespace quandel::testhilfe;
 
 // How long laying out the whole word stock takes, in both directions:
-//   QT_QPA_PLATFORM=offscreen build-ui/tests/ui/gitter_bench
+//   QT_QPA_PLATFORM=offscreen build/tests/ui/gitter_bench
 class GitterBench : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() {
-        fenster = std::make_unique<THauptFenster>();
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        fenster = FensterZeigen();
+        QVERIFY(fenster);
         const auto& bestand = fenster->lexikon().Wortbestand();
         for (std::size_t i = 1; i < bestand.size(); ++i)
             alle.push_back(bestand[i]);

@@ -14,9 +14,8 @@ class GitterTest : public QObject {
 
 private slots:
     void init() {
-        fenster = std::make_unique<THauptFenster>();
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        fenster = FensterZeigen();
+        QVERIFY(fenster);
     }
     void cleanup() { fenster.reset(); }
 

@@ -27,9 +27,8 @@ class SchuettelFensterTest : public QObject {
 
 private slots:
     void init() {
-        fenster = std::make_unique<THauptFenster>();
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        fenster = FensterZeigen();
+        QVERIFY(fenster);
     }
     void cleanup() { fenster.reset(); }
 

@@ -16,9 +16,8 @@ class SuchrahmenTest : public QObject {
 private slots:
     void init() {
         QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
-        fenster = std::make_unique<THauptFenster>();
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        fenster = FensterZeigen();
+        QVERIFY(fenster);
     }
     void cleanup() { fenster.reset(); }
 
