@@ -5,6 +5,7 @@
 namespace quandel {
 
 Trie::Trie() {
+    ersteZeichen_.fill(kKeinKnoten);
     knoten_.push_back(
         {static_cast<unsigned char>(LeerWert & 0xFF), LeerWert, kKeinKnoten, kKeinKnoten});
 }
@@ -17,10 +18,27 @@ KnotenNr Trie::neuerKnoten(unsigned char zeichen) {
 KnotenNr Trie::Einfuegen(std::string_view text) {
     if (text.empty() || static_cast<unsigned char>(Klein(text[0])) == Knoten(Wurzel()).Zeichen)
         return Wurzel();
-    KnotenNr aktuell = Wurzel();
-    for (std::size_t i = 0;; ++i) {
+    const auto erstes = static_cast<unsigned char>(Klein(text[0]));
+    KnotenNr aktuell = ersterKnoten(erstes);
+    if (aktuell == kKeinKnoten) {
+        // A new first character goes to the end of the root's chain.
+        KnotenNr letzter = Wurzel();
+        while (Knoten(letzter).Nachbar != kKeinKnoten)
+            letzter = Knoten(letzter).Nachbar;
+        aktuell = neuerKnoten(erstes);
+        Knoten(letzter).Nachbar = aktuell;
+        ersteZeichen_[erstes] = aktuell;
+    }
+    for (std::size_t i = 1; i < text.size(); ++i) {
         const auto zeichen = static_cast<unsigned char>(Klein(text[i]));
+        if (Knoten(aktuell).Kind == kKeinKnoten) {
+            const KnotenNr neu = neuerKnoten(zeichen);
+            Knoten(aktuell).Kind = neu;
+            aktuell = neu;
+            continue;
+        }
         // Walk the sibling chain to the character, appending it at the end when missing.
+        aktuell = Knoten(aktuell).Kind;
         while (Knoten(aktuell).Zeichen != zeichen) {
             if (Knoten(aktuell).Nachbar == kKeinKnoten) {
                 const KnotenNr neu = neuerKnoten(zeichen);
@@ -28,32 +46,21 @@ KnotenNr Trie::Einfuegen(std::string_view text) {
             }
             aktuell = Knoten(aktuell).Nachbar;
         }
-        if (i + 1 == text.size())
-            return aktuell;
-        if (Knoten(aktuell).Kind == kKeinKnoten) {
-            const KnotenNr neu = neuerKnoten(static_cast<unsigned char>(Klein(text[i + 1])));
-            Knoten(aktuell).Kind = neu;
-        }
-        aktuell = Knoten(aktuell).Kind;
     }
+    return aktuell;
 }
 
 KnotenNr Trie::Suchen(std::string_view text) const {
     if (text.empty() || static_cast<unsigned char>(text[0]) == Knoten(Wurzel()).Zeichen)
         return Wurzel();
-    KnotenNr aktuell = Wurzel();
-    for (std::size_t i = 0;; ++i) {
+    KnotenNr aktuell = ersterKnoten(static_cast<unsigned char>(text[0]));
+    for (std::size_t i = 1; i < text.size() && aktuell != kKeinKnoten; ++i) {
         const auto zeichen = static_cast<unsigned char>(text[i]);
+        aktuell = Knoten(aktuell).Kind;
         while (aktuell != kKeinKnoten && Knoten(aktuell).Zeichen != zeichen)
             aktuell = Knoten(aktuell).Nachbar;
-        if (aktuell == kKeinKnoten)
-            return Wurzel();
-        if (i + 1 == text.size())
-            return aktuell;
-        aktuell = Knoten(aktuell).Kind;
-        if (aktuell == kKeinKnoten)
-            return Wurzel();
     }
+    return aktuell == kKeinKnoten ? Wurzel() : aktuell;
 }
 
 } // namespace quandel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -50,7 +51,12 @@ public:
 
 private:
     KnotenNr neuerKnoten(unsigned char zeichen);
+    KnotenNr ersterKnoten(unsigned char zeichen) const { return ersteZeichen_[zeichen]; }
+
     std::vector<TrieKnoten> knoten_;
+    // The node of each first character on the root's chain, so that the long first level is
+    // not walked for every text; the chain itself stays as it is.
+    std::array<KnotenNr, 256> ersteZeichen_;
 };
 
 template <typename Besuch>

@@ -69,6 +69,10 @@ std::string Cp1252AusUtf8(std::string_view utf8) {
     const auto laenge = static_cast<int32_t>(utf8.size());
     int32_t i = 0;
     while (i < laenge) {
+        if (s[i] < 0x80) { // ASCII stands for itself
+            ergebnis.push_back(static_cast<char>(s[i++]));
+            continue;
+        }
         const int32_t anfang = i;
         UChar32 c;
         U8_NEXT(s, i, laenge, c);
