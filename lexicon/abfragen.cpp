@@ -1,5 +1,8 @@
 #include "lexicon/abfragen.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace quandel {
 
 namespace {
@@ -10,18 +13,23 @@ void teilbaumSammeln(const Lexikon& lexikon, const Trie& trie, const std::string
     const KnotenNr start = trie.Suchen(pfad);
     if (start == trie.Wurzel())
         return;
-    const auto& wortbestand = lexikon.Wortbestand();
-    const auto laenge = static_cast<std::int32_t>(form.size());
+    std::vector<std::int32_t> nummern;
     trie.Durchlaufen(
         [&](const TrieKnoten& knoten, KnotenNr) {
-            if (knoten.WortNr == -1)
-                return;
-            const auto& eintrag = wortbestand.EintragVon(static_cast<std::size_t>(knoten.WortNr));
-            Apendix& apendix =
-                apendixliste.emplace_back(Apendix{std::string(form), std::string(zusatz), laenge});
-            treffer.Sammeln(eintrag.text, &apendix, eintrag.schluessel);
+            if (knoten.WortNr != -1)
+                nummern.push_back(knoten.WortNr);
         },
         start, false);
+    // The stock is sorted, so in the order of their numbers the hits go into place in one pass.
+    std::sort(nummern.begin(), nummern.end());
+    const auto& wortbestand = lexikon.Wortbestand();
+    const auto laenge = static_cast<std::int32_t>(form.size());
+    for (std::int32_t nr : nummern) {
+        const auto& eintrag = wortbestand.EintragVon(static_cast<std::size_t>(nr));
+        Apendix& apendix =
+            apendixliste.emplace_back(Apendix{std::string(form), std::string(zusatz), laenge});
+        treffer.Sammeln(eintrag.text, &apendix, eintrag.schluessel);
+    }
 }
 
 } // namespace

@@ -151,12 +151,17 @@ private:
         std::vector<std::size_t> folge(neu_.size());
         std::iota(folge.begin(), folge.end(), std::size_t{0});
         const bool akzeptieren = duplikate_ == Duplikate::Akzeptieren;
-        std::sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
-            const int v = neu_[a].schluessel.compare(neu_[b].schluessel);
-            if (v != 0)
-                return v < 0;
-            return akzeptieren ? a > b : a < b;
-        });
+        const bool schonGeordnet =
+            std::adjacent_find(neu_.begin(), neu_.end(), [](const Eintrag& a, const Eintrag& b) {
+                return a.schluessel >= b.schluessel;
+            }) == neu_.end();
+        if (!schonGeordnet)
+            std::sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
+                const int v = neu_[a].schluessel.compare(neu_[b].schluessel);
+                if (v != 0)
+                    return v < 0;
+                return akzeptieren ? a > b : a < b;
+            });
 
         std::vector<Eintrag> alt = std::move(eintraege_);
         eintraege_.clear();
