@@ -18,7 +18,6 @@ public:
 
     std::string Schluessel(std::string_view text) const;
     int Vergleichen(std::string_view a, std::string_view b) const;
-    bool Gleich(std::string_view a, std::string_view b) const { return Vergleichen(a, b) == 0; }
 
 private:
     Kollator();
