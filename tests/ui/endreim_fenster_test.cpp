@@ -1,4 +1,4 @@
-#include "fensterhilfe.h"
+#include "fenstertest.h"
 
 #include <QRadioButton>
 
@@ -6,16 +6,10 @@ using namespace quandel;
 using namespace quandel::testhilfe;
 
 // The end rhyme search as a user runs it: type into the search box, press Enter, read the grid.
-class EndreimFensterTest : public QObject {
+class EndreimFensterTest : public FensterTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        fenster = FensterZeigen();
-        QVERIFY(fenster);
-    }
-    void cleanup() { fenster.reset(); }
-
     void eideGibtSiebenWorteVor() {
         TippenUndEnter(*fenster, QStringLiteral("eide"));
         QCOMPARE(Zellen(*fenster),
@@ -96,9 +90,6 @@ private slots:
         TippenUndEnter(*fenster, QStringLiteral("Äude"));
         QCOMPARE(Zellen(*fenster), QStringList({"Gebäude", "Räude"}));
     }
-
-private:
-    std::unique_ptr<THauptFenster> fenster;
 };
 
 QTEST_MAIN(EndreimFensterTest)

@@ -1,4 +1,4 @@
-#include "fensterhilfe.h"
+#include "fenstertest.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,16 +9,10 @@ using namespace quandel::testhilfe;
 
 // The result grid: lay-out, ordering, the resize rule, selection and the direction and limit
 // switches with their menu mirrors.
-class GitterTest : public QObject {
+class GitterTest : public FensterTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        fenster = FensterZeigen();
-        QVERIFY(fenster);
-    }
-    void cleanup() { fenster.reset(); }
-
     void startMitZwanzigZeilen() {
         QCOMPARE(Gitter(*fenster)->rowCount(), 20);
         QCOMPARE(Gitter(*fenster)->columnCount(), 4);
@@ -137,9 +131,6 @@ private slots:
         Kind<QAction>(*fenster, "PlusM")->trigger();
         QVERIFY(Kind<QRadioButton>(*fenster, "PlusRadio")->isChecked());
     }
-
-private:
-    std::unique_ptr<THauptFenster> fenster;
 };
 
 QTEST_MAIN(GitterTest)

@@ -1,4 +1,4 @@
-#include "fensterhilfe.h"
+#include "fenstertest.h"
 #include "text/kodierung.h"
 #include "ui/knopfpanel.h"
 
@@ -27,16 +27,10 @@ QString Text(const std::string& cp1252) {
 } // namespace
 
 // The song rhyme and the hidden alliteration search, started from the window.
-class LiedStabFensterTest : public QObject {
+class LiedStabFensterTest : public FensterTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        fenster = FensterZeigen();
-        QVERIFY(fenster);
-    }
-    void cleanup() { fenster.reset(); }
-
     void lieseFindetGenauDieFolgeIee() {
         const Lexikon& lexikon = fenster->lexikon();
         QSet<QString> erwartet;
@@ -86,9 +80,6 @@ private slots:
         TippenUndEnter(*fenster, QStringLiteral("eide"));
         QCOMPARE(Zellen(*fenster), zellen);
     }
-
-private:
-    std::unique_ptr<THauptFenster> fenster;
 };
 
 QTEST_MAIN(LiedStabFensterTest)

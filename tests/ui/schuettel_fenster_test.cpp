@@ -1,4 +1,4 @@
-#include "fensterhilfe.h"
+#include "fenstertest.h"
 #include "ui/knopfpanel.h"
 
 #include <QAction>
@@ -22,16 +22,10 @@ QList<QStringList> Reihen(THauptFenster& fenster) {
 } // namespace
 
 // The spoonerism from the window: rows of four, progress bar, duration, abort.
-class SchuettelFensterTest : public QObject {
+class SchuettelFensterTest : public FensterTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        fenster = FensterZeigen();
-        QVERIFY(fenster);
-    }
-    void cleanup() { fenster.reset(); }
-
     void reimGibtRandLeimLandReim() {
         Tippen(*fenster, QStringLiteral("Reim"));
         Klicken(Kind<KnopfPanel>(*fenster, "PanSchuett"));
@@ -113,9 +107,6 @@ private slots:
         QCOMPARE(Beschriftung(*fenster, "Label1"), QStringLiteral("kein Eintrag"));
         QVERIFY(Zellen(*fenster).isEmpty());
     }
-
-private:
-    std::unique_ptr<THauptFenster> fenster;
 };
 
 QTEST_MAIN(SchuettelFensterTest)
