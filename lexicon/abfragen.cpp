@@ -30,6 +30,7 @@ void teilbaumSammeln(const Lexikon& lexikon, const Trie& trie, const std::string
             apendixliste.emplace_back(Apendix{std::string(form), std::string(zusatz), laenge});
         treffer.Sammeln(eintrag.text, &apendix, eintrag.schluessel);
     }
+    treffer.Einordnen();
 }
 
 } // namespace

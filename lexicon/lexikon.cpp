@@ -31,14 +31,11 @@ void WortUmkehren(std::string& text) {
 
 void Lexikon::LexikonAufbauen(const std::vector<std::string>& zeilen, std::string_view vokalfeld,
                               EreignisHaken& haken) {
-    Suchformen.Leeren();
-    PlusTreffer.Leeren();
-    Vokalliste.Leeren();
-
     auto bestand = std::make_unique<Bestand>();
     for (const std::string& zeile : zeilen)
         bestand->Wortbestand.Sammeln(zeile);
-    const std::size_t anzahl = bestand->Wortbestand.size(); // places all lines at once
+    bestand->Wortbestand.Einordnen();
+    const std::size_t anzahl = bestand->Wortbestand.size();
     haken();
 
     for (std::size_t i = 0; i < anzahl; ++i) {
@@ -70,15 +67,11 @@ void Lexikon::LexikonAufbauen(const std::vector<std::string>& zeilen, std::strin
 void Lexikon::LexikonFreigeben() {
     bestand_.reset();
     liedIndex_.reset();
-    Suchformen.Leeren();
-    PlusTreffer.Leeren();
-    Vokalliste.Leeren();
 }
 
 void Lexikon::LiedIndexAufbauen(std::string_view vokalfeld, EreignisHaken& haken) {
-    Vokalliste = VokallisteAus(vokalfeld);
     liedIndex_.reset();
-    const Vokale vokale(Vokalliste);
+    const Vokale vokale(VokallisteAus(vokalfeld));
     const Bestand& bestand = *bestand_;
     auto index = std::make_unique<LiedIndex>();
 
@@ -102,7 +95,7 @@ void Lexikon::LiedIndexAufbauen(std::string_view vokalfeld, EreignisHaken& haken
         }
         gefunden->second->push_back(static_cast<std::int32_t>(i));
     }
-    index->schluessel.size(); // places the keys now rather than at the first search
+    index->schluessel.Einordnen();
     liedIndex_ = std::move(index);
 }
 

@@ -22,7 +22,7 @@ namespace quandel {
 //  - Kleinwortliste: entry i is entry i of Wortbestand lower-cased;
 //  - VorwaertsTrie / RueckwaertsTrie: every entry forwards / reversed, node WortNr = index;
 //  - the song-rhyme index: vowel sequence -> words with that sequence.
-// It also owns the working lists the searches share.
+// Once built it is only read; the searches keep their working lists themselves.
 class Lexikon {
 public:
     Lexikon();
@@ -35,7 +35,7 @@ public:
     void LexikonFreigeben();
     bool Aufgebaut() const { return bestand_ != nullptr; }
 
-    // Replaces the song-rhyme index with one for the vowel field text; also refills Vokalliste.
+    // Replaces the song-rhyme index with one for the vowel field text.
     void LiedIndexAufbauen(std::string_view vokalfeld, EreignisHaken& haken);
 
     const StringListe<>& Wortbestand() const;
@@ -50,11 +50,6 @@ public:
     // also their collation order; nullptr when the sequence is no key.
     const std::vector<std::int32_t>* LiedWorte(std::string_view vokalfolge) const;
     std::size_t LiedSchluesselAnzahl() const;
-
-    // Working lists of the searches, empty between searches.
-    StringListe<> Suchformen{Ordnung::Sortiert, Duplikate::Ignorieren};
-    TrefferListe PlusTreffer{Ordnung::Unsortiert};
-    StringListe<> Vokalliste{Ordnung::Sortiert, Duplikate::Akzeptieren};
 
 private:
     struct Bestand;

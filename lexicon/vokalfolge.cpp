@@ -8,6 +8,7 @@ StringListe<> VokallisteAus(std::string_view vokalfeld) {
     StringListe<> liste(Ordnung::Sortiert, Duplikate::Akzeptieren);
     for (std::string& item : KommatextTeilen(vokalfeld))
         liste.Sammeln(std::move(item));
+    liste.Einordnen();
     return liste;
 }
 

@@ -45,9 +45,11 @@ void Begrenzung(TrefferListe& treffer, const std::vector<std::string>& grenzwort
     });
     if (!plus)
         return;
+    plusTreffer.Einordnen();
     treffer.Leeren();
     for (const auto& eintrag : plusTreffer)
         treffer.Sammeln(eintrag.text, eintrag.objekt, eintrag.schluessel);
+    treffer.Einordnen();
 }
 
 } // namespace quandel

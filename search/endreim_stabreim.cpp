@@ -13,12 +13,12 @@ using Abfrage = void (*)(const Lexikon&, std::string_view, std::string_view, Tre
 SuchErgebnis TrieSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                         TrefferListe& treffer, Abfrage abfrage, Grenztest test) {
     SuchErgebnis ergebnis;
-    Lexikon& lexikon = kontext.lexikon();
+    const Lexikon& lexikon = kontext.lexikon();
     treffer.Leeren();
     kontext.SuchbegriffeLesen(einstellungen.suchtext);
     if (!kontext.Suchbegriffe.empty()) {
         kontext.SuchformenFuellen(kontext.Suchbegriffe[0], einstellungen.akzentuirung);
-        for (const auto& form : lexikon.Suchformen)
+        for (const auto& form : kontext.Suchformen)
             abfrage(lexikon, form.text, "", treffer, kontext.Apendixliste);
         ergebnis = TrefferAbschliessen(kontext, treffer, einstellungen, test);
     }
@@ -39,8 +39,8 @@ std::vector<std::string> Texte(const TrefferListe& liste) {
 SuchErgebnis TrefferAbschliessen(SuchKontext& kontext, TrefferListe& treffer,
                                  const SuchEinstellungen& einstellungen, Grenztest test) {
     Begrenzung(treffer, Grenzworte(kontext.Suchbegriffe), einstellungen.begrenzung, test,
-               kontext.lexikon().PlusTreffer);
-    kontext.lexikon().Suchformen.Leeren();
+               kontext.PlusTreffer);
+    kontext.Suchformen.Leeren();
     LeereEintraegeEntfernen(treffer);
     SuchErgebnis ergebnis;
     ergebnis.treffer = Texte(treffer);

@@ -5,16 +5,16 @@ namespace quandel {
 
 SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
     SuchErgebnis ergebnis;
-    Lexikon& lexikon = kontext.lexikon();
+    const Lexikon& lexikon = kontext.lexikon();
     const Vokale vokale(VokallisteAus(einstellungen.vokalfeld));
     kontext.LiedTreffer.Leeren();
-    lexikon.Suchformen.Leeren();
+    kontext.Suchformen.Leeren();
     kontext.SuchbegriffeLesen(einstellungen.suchtext);
     if (!kontext.Suchbegriffe.empty()) {
         kontext.SuchformenFuellen(vokale.Vokalfolge(kontext.Suchbegriffe[0]),
                                   einstellungen.akzentuirung);
         const auto& wortbestand = lexikon.Wortbestand();
-        for (const auto& form : lexikon.Suchformen) {
+        for (const auto& form : kontext.Suchformen) {
             const std::vector<std::int32_t>* worte = lexikon.LiedWorte(form.text);
             if (!worte)
                 continue;
@@ -23,6 +23,7 @@ SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einst
                 kontext.LiedTreffer.Sammeln(eintrag.text, nullptr, eintrag.schluessel);
             }
         }
+        kontext.LiedTreffer.Einordnen();
         ergebnis =
             TrefferAbschliessen(kontext, kontext.LiedTreffer, einstellungen, Grenztest::Endet);
     }

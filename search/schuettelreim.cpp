@@ -51,19 +51,21 @@ Suchteile teilen(const std::string& suchtext, const std::vector<std::string>& be
 
 // Adds the sound variants of every entry that some stock word ends with; empty entries go.
 void variantenHinzufuegen(SuchKontext& kontext, TrefferListe& liste) {
-    Lexikon& lexikon = kontext.lexikon();
+    const Lexikon& lexikon = kontext.lexikon();
     TrefferListe varianten(Ordnung::Sortiert, Duplikate::Akzeptieren);
     LeereEintraegeEntfernen(liste);
     for (const auto& eintrag : liste) {
-        kontext.SuchformenBilden(eintrag.text, lexikon.Suchformen);
-        for (const auto& v : lexikon.Suchformen)
+        kontext.SuchformenBilden(eintrag.text, kontext.Suchformen);
+        for (const auto& v : kontext.Suchformen)
             if (v.text != eintrag.text && EndungVorhanden(lexikon, v.text))
                 varianten.Sammeln(v.text, eintrag.objekt);
-        lexikon.Suchformen.Leeren();
+        kontext.Suchformen.Leeren();
         kontext.haken();
     }
+    varianten.Einordnen();
     for (const auto& v : varianten)
         liste.Sammeln(v.text, v.objekt, v.schluessel);
+    liste.Einordnen();
 }
 
 // Pairs every front (UniqueEnd) with every rest (UniqueStab) and keeps the rows whose four
@@ -192,7 +194,7 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     if (einstellungen.suchtext.empty())
         return ergebnis;
 
-    Lexikon& lexikon = kontext.lexikon();
+    const Lexikon& lexikon = kontext.lexikon();
     const bool varianten = einstellungen.akzentuirung && kontext.SuchformenBilden;
     const std::vector<std::string> begriffe = KommatextTeilen(einstellungen.suchtext);
     for (const std::string& begriff : begriffe)
@@ -200,18 +202,18 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     const Suchteile teile = teilen(einstellungen.suchtext, begriffe);
 
     kontext.SuchformenFuellen(teile.stabTeil, varianten);
-    for (const auto& form : lexikon.Suchformen)
+    for (const auto& form : kontext.Suchformen)
         AnfangSuchen(lexikon, form.text, teile.stabTeil, kontext.StabTreffer, kontext.Apendixliste);
-    lexikon.Suchformen.Leeren();
+    kontext.Suchformen.Leeren();
 
     kontext.SuchformenFuellen(teile.endTeil, varianten);
-    for (const auto& form : lexikon.Suchformen)
+    for (const auto& form : kontext.Suchformen)
         EndungSuchen(lexikon, form.text, teile.endTeil, kontext.EndTreffer, kontext.Apendixliste);
-    lexikon.Suchformen.Leeren();
+    kontext.Suchformen.Leeren();
 
     if (!kontext.EndTreffer.empty())
         Begrenzung(kontext.EndTreffer, Grenzworte(kontext.Suchbegriffe, 2),
-                   einstellungen.begrenzung, Grenztest::Endet, lexikon.PlusTreffer, true);
+                   einstellungen.begrenzung, Grenztest::Endet, kontext.PlusTreffer, true);
 
     ergebnis.ausgang = Ausgang::KeinEintrag;
     if (kontext.StabTreffer.empty() || kontext.EndTreffer.empty()) {
@@ -227,12 +229,14 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
         kontext.Apendixliste.push_back(r);
         uniqueEnd.Sammeln(Klein(eintrag.text.substr(0, frontLaenge)), &kontext.Apendixliste.back());
     }
+    uniqueEnd.Einordnen();
     for (const auto& eintrag : kontext.StabTreffer) {
         const Apendix& r = *eintrag.objekt;
         std::string rest = eintrag.text.substr(static_cast<std::size_t>(r.Laenge));
         Apendix& neu = kontext.Apendixliste.emplace_back(Apendix{r.Suchform, rest, r.Laenge});
         uniqueStab.Sammeln(std::move(rest), &neu);
     }
+    uniqueStab.Einordnen();
 
     // The forms of EndTeil that are words of their own. They are taken before the empty fronts
     // go, so that a form found only as itself keeps its rows.
@@ -240,6 +244,7 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     for (const auto& eintrag : uniqueEnd)
         if (const auto nr = lexikon.WortNrVon(Klein(eintrag.objekt->Suchform)))
             endformWoerter.Sammeln(lexikon.Wortbestand()[static_cast<std::size_t>(*nr)]);
+    endformWoerter.Einordnen();
 
     // From here on the fronts carry themselves as Zusatz. An empty front gives the same rows
     // as the Leermarke entry of its form, so it goes.
@@ -257,6 +262,7 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
             Apendix{Klein(x.text), "", static_cast<std::int32_t>(x.text.size())});
         uniqueEnd.Sammeln(kLeermarke, &leer);
     }
+    uniqueEnd.Einordnen();
 
     Paarung paarung(kontext, teile.suchwort);
     ergebnis.abgebrochen = !paarung.paaren(uniqueEnd, uniqueStab);

@@ -15,18 +15,18 @@ void SuchKontext::SuchbegriffeLesen(std::string_view suchtext) {
 
 void SuchKontext::SuchlistenLeeren() {
     Suchbegriffe.Leeren();
-    lexikon_.Suchformen.Leeren();
+    Suchformen.Leeren();
     EndTreffer.Leeren();
     StabTreffer.Leeren();
     SchuettelTreffer.Leeren();
-    lexikon_.PlusTreffer.Leeren();
+    PlusTreffer.Leeren();
 }
 
 void SuchKontext::SuchformenFuellen(std::string_view wort, bool akzentuirung) {
     if (akzentuirung && SuchformenBilden)
-        SuchformenBilden(wort, lexikon_.Suchformen);
+        SuchformenBilden(wort, Suchformen);
     else
-        lexikon_.Suchformen.Hinzufuegen(std::string(wort));
+        Suchformen.Hinzufuegen(std::string(wort));
 }
 
 } // namespace quandel

@@ -46,9 +46,8 @@ struct SuchErgebnis {
 // program) owns it for the whole run; the lexicon it reads lives at least as long.
 class SuchKontext {
 public:
-    explicit SuchKontext(Lexikon& lexikon) : lexikon_(lexikon) {}
+    explicit SuchKontext(const Lexikon& lexikon) : lexikon_(lexikon) {}
 
-    Lexikon& lexikon() { return lexikon_; }
     const Lexikon& lexikon() const { return lexikon_; }
 
     // Fills Suchbegriffe from the search text by the comma-text rule and lowers entry 0:
@@ -64,6 +63,8 @@ public:
     TrefferListe LiedTreffer{Ordnung::Sortiert, Duplikate::Ignorieren};
     TrefferListe SchuettelTreffer{Ordnung::Unsortiert};
     StringListe<> Suchbegriffe{Ordnung::Unsortiert};
+    StringListe<> Suchformen{Ordnung::Sortiert, Duplikate::Ignorieren};
+    TrefferListe PlusTreffer{Ordnung::Unsortiert};
 
     // Set by "Abbruch", by closing the window or by Ctrl+C; the spoonerism pairing stops.
     std::atomic<bool> AbbruchFlag{false};
@@ -79,12 +80,12 @@ public:
     // uses the word alone.
     std::function<void(std::string_view wort, StringListe<>& suchformen)> SuchformenBilden;
 
-    // Fills lexikon().Suchformen with the forms of a word: its variants when asked for and
+    // Fills Suchformen with the forms of a word: its variants when asked for and
     // available, else the word alone.
     void SuchformenFuellen(std::string_view wort, bool akzentuirung);
 
 private:
-    Lexikon& lexikon_;
+    const Lexikon& lexikon_;
 };
 
 } // namespace quandel

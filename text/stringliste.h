@@ -3,6 +3,7 @@
 #include "text/kollation.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstddef>
 #include <numeric>
 #include <optional>
@@ -21,8 +22,9 @@ enum class Duplikate { Ignorieren, Akzeptieren };
 //  - duplicates ignored: adding an entry equal to a present one adds nothing and yields the
 //    index of the present one;
 //  - duplicates accepted: the new entry goes before the equal ones.
-// Large numbers of additions go through Sammeln: they are merged into place on the next read,
-// with the same result as adding them one by one, at O(n + k log k) instead of O(n) each.
+// Large numbers of additions go through Sammeln and are merged into place by Einordnen, with the
+// same result as adding them one by one, at O(n + k log k) instead of O(n) each. Reading a list
+// with collected entries not yet placed is a programming error; changing it places them first.
 template <typename Objekt = const void> class StringListe {
 public:
     struct Eintrag {
@@ -38,7 +40,7 @@ public:
     bool IstSortiert() const { return ordnung_ == Ordnung::Sortiert; }
 
     std::size_t size() const {
-        ordnen();
+        assert(neu_.empty());
         return eintraege_.size();
     }
     bool empty() const { return eintraege_.empty() && neu_.empty(); }
@@ -46,18 +48,18 @@ public:
     const std::string& operator[](std::size_t i) const { return EintragVon(i).text; }
     Objekt* ObjektVon(std::size_t i) const { return EintragVon(i).objekt; }
     const Eintrag& EintragVon(std::size_t i) const {
-        ordnen();
+        assert(neu_.empty());
         return eintraege_.at(i);
     }
 
     void ObjektSetzen(std::size_t i, Objekt* objekt) {
-        ordnen();
+        Einordnen();
         eintraege_.at(i).objekt = objekt;
     }
 
     // Changes the text in place; the entry keeps its position even in a sorted list.
     void TextSetzen(std::size_t i, std::string text) {
-        ordnen();
+        Einordnen();
         eintraege_.at(i).text = std::move(text);
     }
 
@@ -68,7 +70,7 @@ public:
             eintraege_.push_back({std::move(text), objekt, {}});
             return eintraege_.size() - 1;
         }
-        ordnen();
+        Einordnen();
         std::string schluessel = Kollator::Deutsch().Schluessel(text);
         const auto stelle = untereGrenze(schluessel);
         const auto index = static_cast<std::size_t>(stelle - eintraege_.begin());
@@ -79,9 +81,9 @@ public:
         return index;
     }
 
-    // Adds an entry later, in bulk. With duplicates ignored, an entry equal to a present one
-    // is dropped but a non-null object of it replaces the present entry's object, as a caller
-    // of Hinzufuegen would do. A known collation key may be passed along to save its cost.
+    // Adds an entry later, in bulk; Einordnen places it. With duplicates ignored, an entry equal to
+    // a present one is dropped but a non-null object of it replaces the present entry's object, as
+    // a caller of Hinzufuegen would do. A known collation key may be passed along to save its cost.
     void Sammeln(std::string text, Objekt* objekt = nullptr, std::string schluessel = {}) {
         if (!IstSortiert())
             eintraege_.push_back({std::move(text), objekt, std::move(schluessel)});
@@ -90,7 +92,7 @@ public:
     }
 
     void Loeschen(std::size_t i) {
-        ordnen();
+        Einordnen();
         eintraege_.erase(eintraege_.begin() + static_cast<std::ptrdiff_t>(i));
     }
 
@@ -101,13 +103,13 @@ public:
 
     // Keeps exactly the entries for which behalten(eintrag) is true, in their order.
     template <typename Praedikat> void Behalten(Praedikat behalten) {
-        ordnen();
+        Einordnen();
         std::erase_if(eintraege_, [&](const Eintrag& e) { return !behalten(e); });
     }
 
     // Index of an entry equal (in collation, so ignoring case) to text.
     std::optional<std::size_t> IndexVon(std::string_view text) const {
-        ordnen();
+        assert(neu_.empty());
         const Kollator& kollator = Kollator::Deutsch();
         const std::string schluessel = kollator.Schluessel(text);
         if (IstSortiert()) {
@@ -123,22 +125,13 @@ public:
     }
 
     auto begin() const {
-        ordnen();
+        assert(neu_.empty());
         return eintraege_.cbegin();
     }
-    auto end() const {
-        ordnen();
-        return eintraege_.cend();
-    }
+    auto end() const { return eintraege_.cend(); }
 
-private:
-    auto untereGrenze(const std::string& schluessel) const {
-        return std::lower_bound(
-            eintraege_.begin(), eintraege_.end(), schluessel,
-            [](const Eintrag& e, const std::string& s) { return e.schluessel < s; });
-    }
-
-    void ordnen() const {
+    // Places the entries collected by Sammeln.
+    void Einordnen() {
         if (neu_.empty())
             return;
         const Kollator& kollator = Kollator::Deutsch();
@@ -198,10 +191,17 @@ private:
         neu_.clear();
     }
 
+private:
+    auto untereGrenze(const std::string& schluessel) const {
+        return std::lower_bound(
+            eintraege_.begin(), eintraege_.end(), schluessel,
+            [](const Eintrag& e, const std::string& s) { return e.schluessel < s; });
+    }
+
     Ordnung ordnung_;
     Duplikate duplikate_;
-    mutable std::vector<Eintrag> eintraege_;
-    mutable std::vector<Eintrag> neu_;
+    std::vector<Eintrag> eintraege_;
+    std::vector<Eintrag> neu_;
 };
 
 } // namespace quandel

@@ -105,8 +105,6 @@ private:
     QColor GitterFarbe;
     bool OhneSortierung = false;
     bool VokalFeldGeaendert = false;
-    int AuswahlSpalte = 0;
-    int AuswahlZeile = 0;
     KnopfPanel* AktivesSuchPanel = nullptr;
     bool sucheLaeuft_ = false;
     bool legtGerade_ = false;

@@ -46,8 +46,6 @@ void THauptFenster::KeinEintrag() {
 }
 
 void THauptFenster::StringGrid1SelectCell(int spalte, int zeile) {
-    AuswahlSpalte = spalte;
-    AuswahlZeile = zeile;
     Label1->setText(gitter_->Zelle(spalte, zeile));
 }
 

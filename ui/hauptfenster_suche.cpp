@@ -1,5 +1,4 @@
 #include "search/suchen.h"
-#include "text/kommatext.h"
 #include "ui/hauptfenster.h"
 #include "ui/knopfpanel.h"
 #include "ui/qttext.h"
@@ -139,11 +138,6 @@ void THauptFenster::SuchEingabeKeyPress() {
 
 void THauptFenster::VokalFeldChange() {
     VokalFeldGeaendert = true;
-    Abgesichert([this] {
-        lexikon_.Vokalliste.Leeren();
-        for (std::string& vokal : KommatextTeilen(AusQString(VokalFeld->text())))
-            lexikon_.Vokalliste.Hinzufuegen(std::move(vokal));
-    });
 }
 
 void THauptFenster::FortschrittZeigen(std::uint64_t erledigt, std::uint64_t gesamt) {

@@ -20,8 +20,8 @@ inline SuchErgebnis suche(SuchFunktion funktion, const std::string& text,
     einstellungen.vokalfeld = cp(vokalfeld);
     SuchErgebnis ergebnis = funktion(kontext, einstellungen);
     EXPECT_TRUE(kontext.EndTreffer.empty() && kontext.StabTreffer.empty() &&
-                kontext.Suchbegriffe.empty() && kontext.lexikon().Suchformen.empty() &&
-                kontext.lexikon().PlusTreffer.empty())
+                kontext.Suchbegriffe.empty() && kontext.Suchformen.empty() &&
+                kontext.PlusTreffer.empty())
         << "working lists not emptied";
     return ergebnis;
 }

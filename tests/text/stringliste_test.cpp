@@ -71,6 +71,7 @@ TEST(StringListe, SammelnEqualsAddingOneByOne) {
                 einzeln.ObjektSetzen(stelle, &objekte[i]);
             gesammelt.Sammeln(worte[i], &objekte[i]);
         }
+        gesammelt.Einordnen();
         ASSERT_EQ(einzeln.size(), gesammelt.size());
         for (std::size_t i = 0; i < einzeln.size(); ++i) {
             EXPECT_EQ(einzeln[i], gesammelt[i]) << i;
