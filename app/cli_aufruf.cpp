@@ -37,7 +37,8 @@ Kodierung KodierungVon(std::string_view name) {
 }
 
 bool BrauchtWert(std::string_view option) {
-    return option == "--vokale" || option == "--wortbestand" || option == "--kodierung";
+    return option == "--vokale" || option == "--wortbestand" || option == "--kodierung" ||
+           option == "--lautgruppen";
 }
 
 void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
@@ -45,7 +46,10 @@ void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert
         aufruf.vokale = std::string(wert);
     else if (option == "--wortbestand")
         aufruf.wortbestand = std::string(wert);
-    else
+    else if (option == "--lautgruppen") {
+        aufruf.lautgruppen = std::string(wert);
+        aufruf.akzent = true;
+    } else
         aufruf.kodierung = KodierungVon(wert);
 }
 
@@ -124,7 +128,12 @@ Optionen:
                        diese zu behalten
   --rueck              nach Wortenden ordnen statt alphabetisch
   --vokale TEXT        Vokalfeld des Liedreims (Vorgabe: a,e,i,o,u,ä,ö,ü)
-  --akzent             Klanggruppen-Varianten
+  --akzent             auch alle Schreibweisen suchen, die nach den Lautgruppen
+                       gleich klingen (Vorgabe: i/ie/ih, ei/äu/eu, t/tt, b/p):
+                       "eide" findet auch Freude und Gebäude
+  --lautgruppen DATEI  die Lautgruppen einer .akz-Datei statt der vorgegebenen
+                       verwenden (schließt --akzent ein); je Zeile eine Gruppe:
+                       "I-Laute: i, ie, ih"
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
   --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
@@ -137,8 +146,9 @@ vier Wörter durch Tabulatoren getrennt. Strg+C beendet den Schüttelreim und gi
 bis dahin gefundenen Zeilen aus.
 
 Rückgabewert: 0 Treffer gefunden; 1 kein Eintrag, oder TEXT enthält kein Suchwort
-(nur Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252 oder
-eine unlesbare Wortliste; 130 Schüttelreim abgebrochen.
+(nur Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
+unlesbare Wortliste oder Lautgruppendatei, oder zu viele Lautvarianten (mehr als
+100.000); 130 Schüttelreim abgebrochen.
 )";
 }
 

@@ -19,8 +19,9 @@ struct Aufruf {
     std::string suchtext; // the TEXT arguments joined by single blanks
     bool minus = false;
     bool rueck = false;
-    bool akzent = false;
-    std::optional<std::string> vokale; // the vowel field, if not the default one
+    bool akzent = false;                    // implied by lautgruppen
+    std::optional<std::string> lautgruppen; // a sound-group file instead of the default groups
+    std::optional<std::string> vokale;      // the vowel field, if not the default one
     std::optional<std::string> wortbestand;
     Kodierung kodierung = Kodierung::Utf8;
     bool hilfe = false;

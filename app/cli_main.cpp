@@ -5,13 +5,14 @@
 //   Kreide
 //   ...
 // Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage or an
-// unusable word stock, 130 for a spoonerism stopped by Ctrl+C.
+// unusable word stock or sound-group file, 130 for a spoonerism stopped by Ctrl+C.
 #include "app/cli_abbruch.h"
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "app/cli_suche.h"
 #include "app/cli_wortbestand.h"
 #include "search/trefferordnung.h"
+#include "soundgroups/lautgruppen.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
 
@@ -72,10 +73,12 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
     einstellungen.akzentuirung = aufruf.akzent;
     einstellungen.begrenzung = aufruf.minus ? BegrenzungsModus::Minus : BegrenzungsModus::Plus;
 
+    const Lautersetzung lautersetzung(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
+                                                         : VorgabeLautgruppen());
     Lexikon lexikon;
     EreignisHaken haken;
     lexikon.LexikonAufbauen(cli::WortbestandLaden(aufruf), einstellungen.vokalfeld, haken);
-    SuchKontext kontext(lexikon);
+    SuchKontext kontext(lexikon, lautersetzung);
 
     // Ctrl+C stops the spoonerism's pairing; it stays caught until the rows are out, so a late
     // one cannot cut them off.

@@ -5,6 +5,7 @@
 #include "data/eingebaut.h"
 #include "lexicon/abfragen.h"
 #include "search/suchen.h"
+#include "soundgroups/ersetzbaum.h"
 #include "text/kodierung.h"
 #include "text/zeilen.h"
 
@@ -107,14 +108,17 @@ void BM_EndungSuchen_e_Ngerman(benchmark::State& state) {
 BENCHMARK(BM_EndungSuchen_e_Ngerman)->Unit(benchmark::kMillisecond);
 
 void suche(benchmark::State& state, const std::vector<std::string>& zeilen,
-           SuchErgebnis (*funktion)(SuchKontext&, const SuchEinstellungen&), const char* text) {
+           SuchErgebnis (*funktion)(SuchKontext&, const SuchEinstellungen&), const char* text,
+           bool akzentuirung = false) {
     if (zeilen.empty()) {
         state.SkipWithError("word list not installed");
         return;
     }
-    SuchKontext kontext(lexikonAus(zeilen));
+    static const Lautersetzung lautersetzung(VorgabeLautgruppen());
+    SuchKontext kontext(lexikonAus(zeilen), lautersetzung);
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = Cp1252AusUtf8(text);
+    einstellungen.akzentuirung = akzentuirung;
     std::uint64_t paare = 0;
     kontext.fortschritt = [&](std::uint64_t, std::uint64_t gesamt) { paare = gesamt; };
     std::size_t treffer = 0;
@@ -145,6 +149,37 @@ BENCHMARK_CAPTURE(suche, Schuettel_Schw_ein, eingebaut(), SchuettelreimSuchen, "
 BENCHMARK_CAPTURE(suche, Schuettel_Dr_ucker, eingebaut(), SchuettelreimSuchen, "Dr ucker")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(suche, Schuettel_Schr_ank, eingebaut(), SchuettelreimSuchen, "Schr ank")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(suche, Akzent_Endreim_eide, eingebaut(), EndreimSuchen, "eide", true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(suche, Akzent_Schuettel_st_erbe, eingebaut(), SchuettelreimSuchen, "st erbe",
+                  true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(suche, Akzent_Schuettel_H_emd, eingebaut(), SchuettelreimSuchen, "H emd", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(suche, Akzent_Schuettel_Schw_ein, eingebaut(), SchuettelreimSuchen, "Schw ein",
+                  true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(suche, Akzent_Schuettel_Dr_ucker, eingebaut(), SchuettelreimSuchen, "Dr ucker",
+                  true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(suche, Akzent_Schuettel_Schr_ank, eingebaut(), SchuettelreimSuchen, "Schr ank",
+                  true)
+    ->Unit(benchmark::kMillisecond);
+
+// Rebuilding the replacement tree and MergeList after an edit of the sound groups.
+void BM_ErsetzBaumErneuern(benchmark::State& state) {
+    const Lautgruppen gruppen = VorgabeLautgruppen();
+    Lautersetzung lautersetzung(gruppen);
+    for (auto _ : state) {
+        lautersetzung.ErsetzBaumErneuern(gruppen);
+        benchmark::DoNotOptimize(lautersetzung.MergeList().data());
+    }
+}
+BENCHMARK(BM_ErsetzBaumErneuern)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_CAPTURE(suche, Ngerman_Schuettel_s_e_Akzent, ngermanZeilen(), SchuettelreimSuchen, "s e",
+                  true)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(suche, Ngerman_Endreim_e, ngermanZeilen(), EndreimSuchen, "e")
     ->Unit(benchmark::kMillisecond);

@@ -31,25 +31,8 @@ std::vector<std::string> Sucheintraege() {
     return ZeilenAusUtf8({kSucheintraege, kSucheintraegeGroesse}, "sucheintraege.txt");
 }
 
-std::vector<Lautgruppe> Lautgruppen() {
-    std::vector<Lautgruppe> gruppen;
-    for (const std::string& zeile :
-         ZeilenAusUtf8({kLautgruppen, kLautgruppenGroesse}, "lautgruppen.txt")) {
-        Lautgruppe gruppe;
-        std::size_t anfang = 0;
-        for (std::size_t tab = zeile.find('\t');; tab = zeile.find('\t', anfang)) {
-            std::string feld = zeile.substr(anfang, tab == std::string::npos ? tab : tab - anfang);
-            if (gruppe.name.empty())
-                gruppe.name = std::move(feld);
-            else
-                gruppe.glieder.push_back(std::move(feld));
-            if (tab == std::string::npos)
-                break;
-            anfang = tab + 1;
-        }
-        gruppen.push_back(std::move(gruppe));
-    }
-    return gruppen;
+std::string_view LautgruppenAkz() {
+    return {kLautgruppen, kLautgruppenGroesse};
 }
 
 } // namespace quandel::daten

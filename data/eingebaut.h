@@ -17,13 +17,8 @@ std::vector<std::string> Elemente();
 // The preset entries of the search box (20, three of them empty).
 std::vector<std::string> Sucheintraege();
 
-struct Lautgruppe {
-    std::string name;
-    std::vector<std::string> glieder;
-};
-
-// The default sound groups: "I-Laute" = i, ie, ih; "Ei-Laute" = ei, äu, eu; ...
-std::vector<Lautgruppe> Lautgruppen();
+// The default sound groups as a sound-group file (UTF-8): "I-Laute: i, ie, ih", ...
+std::string_view LautgruppenAkz();
 
 // The raw UTF-8 text of the word stock file.
 std::string_view WortbestandUtf8();

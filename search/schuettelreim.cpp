@@ -1,6 +1,7 @@
 #include "search/schuettelreim.h"
 
 #include "lexicon/abfragen.h"
+#include "lexicon/suchformen.h"
 #include "search/begrenzung.h"
 #include "search/suchen.h"
 #include "text/kleinschreibung.h"
@@ -50,12 +51,18 @@ Suchteile teilen(const std::string& suchtext, const std::vector<std::string>& be
 }
 
 // Adds the sound variants of every entry that some stock word ends with; empty entries go.
+// These entries are pieces of stock words, not typed text: a piece with too many variants
+// keeps only itself rather than failing the search.
 void variantenHinzufuegen(SuchKontext& kontext, TrefferListe& liste) {
     const Lexikon& lexikon = kontext.lexikon();
     TrefferListe varianten(Ordnung::Sortiert, Duplikate::Akzeptieren);
     LeereEintraegeEntfernen(liste);
     for (const auto& eintrag : liste) {
-        kontext.SuchformenBilden(eintrag.text, kontext.Suchformen);
+        try {
+            kontext.SuchformenFuellen(eintrag.text, true);
+        } catch (const ZuVieleLautvarianten&) {
+            // Suchformen stays empty: the piece has no variants.
+        }
         for (const auto& v : kontext.Suchformen)
             if (v.text != eintrag.text && EndungVorhanden(lexikon, v.text))
                 varianten.Sammeln(v.text, eintrag.objekt);
@@ -195,7 +202,7 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
         return ergebnis;
 
     const Lexikon& lexikon = kontext.lexikon();
-    const bool varianten = einstellungen.akzentuirung && kontext.SuchformenBilden;
+    const bool varianten = einstellungen.akzentuirung;
     const std::vector<std::string> begriffe = KommatextTeilen(einstellungen.suchtext);
     for (const std::string& begriff : begriffe)
         kontext.Suchbegriffe.Hinzufuegen(begriff);

@@ -1,5 +1,6 @@
 #include "search/suchkontext.h"
 
+#include "lexicon/suchformen.h"
 #include "text/kleinschreibung.h"
 #include "text/kommatext.h"
 
@@ -23,8 +24,8 @@ void SuchKontext::SuchlistenLeeren() {
 }
 
 void SuchKontext::SuchformenFuellen(std::string_view wort, bool akzentuirung) {
-    if (akzentuirung && SuchformenBilden)
-        SuchformenBilden(wort, Suchformen);
+    if (akzentuirung)
+        SuchformenBilden(wort, lautersetzung_, Suchformen);
     else
         Suchformen.Hinzufuegen(std::string(wort));
 }

@@ -3,6 +3,7 @@
 #include "lexicon/apendix.h"
 #include "lexicon/ereignishaken.h"
 #include "lexicon/lexikon.h"
+#include "soundgroups/ersetzbaum.h"
 #include "text/stringliste.h"
 
 #include <atomic>
@@ -43,12 +44,15 @@ struct SuchErgebnis {
 
 // The state one run of the program shares between its searches: the hit lists, the search
 // terms, the records of the hits and the abort flag. The main window (or the command-line
-// program) owns it for the whole run; the lexicon it reads lives at least as long.
+// program) owns it for the whole run; the lexicon and the sound groups it reads live at least
+// as long.
 class SuchKontext {
 public:
-    explicit SuchKontext(const Lexikon& lexikon) : lexikon_(lexikon) {}
+    SuchKontext(const Lexikon& lexikon, const Lautersetzung& lautersetzung)
+        : lexikon_(lexikon), lautersetzung_(lautersetzung) {}
 
     const Lexikon& lexikon() const { return lexikon_; }
+    const Lautersetzung& lautersetzung() const { return lautersetzung_; }
 
     // Fills Suchbegriffe from the search text by the comma-text rule and lowers entry 0:
     // "Eide Kreide" -> {"eide", "Kreide"}.
@@ -75,17 +79,13 @@ public:
     // Reports the progress of the spoonerism pairing: pairs done, pairs in all.
     std::function<void(std::uint64_t erledigt, std::uint64_t gesamt)> fortschritt;
 
-    // The sound variants of a search word: fills the list with every form that the sound
-    // groups make equivalent. While no sound groups are bound, a search with Akzentuirung
-    // uses the word alone.
-    std::function<void(std::string_view wort, StringListe<>& suchformen)> SuchformenBilden;
-
-    // Fills Suchformen with the forms of a word: its variants when asked for and
-    // available, else the word alone.
+    // Fills Suchformen with the forms of a word: its sound variants with Akzentuirung, else the
+    // word alone. Too many variants raise ZuVieleLautvarianten.
     void SuchformenFuellen(std::string_view wort, bool akzentuirung);
 
 private:
     const Lexikon& lexikon_;
+    const Lautersetzung& lautersetzung_;
 };
 
 } // namespace quandel

@@ -22,6 +22,12 @@ inline Lexikon& EingebautesLexikon() {
     return lexikon;
 }
 
+// The default sound groups with their MergeList.
+inline const Lautersetzung& VorgabeLautersetzung() {
+    static const Lautersetzung ersetzung(VorgabeLautgruppen());
+    return ersetzung;
+}
+
 inline std::string cp(const std::string& utf8) {
     return Cp1252AusUtf8(utf8);
 }

@@ -1,5 +1,6 @@
 #include "ui/dialoge.h"
 
+#include <QFileDialog>
 #include <QGuiApplication>
 
 namespace quandel {
@@ -13,6 +14,24 @@ QMessageBox::StandardButton Dialoge::Fehler(const QString& text) {
         return antwort;
     }
     return QMessageBox::critical(eltern_, QGuiApplication::applicationDisplayName(), text);
+}
+
+QString Dialoge::DateiZumOeffnen(const QString& titel, const QString& filter) {
+    if (naechsteDatei_)
+        return *std::exchange(naechsteDatei_, std::nullopt);
+    return QFileDialog::getOpenFileName(eltern_, titel, QString(), filter);
+}
+
+QString Dialoge::DateiZumSpeichern(const QString& titel, const QString& filter,
+                                   const QString& endung) {
+    if (naechsteDatei_)
+        return *std::exchange(naechsteDatei_, std::nullopt);
+    QFileDialog dialog(eltern_, titel, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace quandel

@@ -6,8 +6,9 @@
 
 namespace quandel {
 
-// The message boxes of a window. A test can give the answer of the next box in advance; that
-// box is then not shown, but its text is kept for the test to read.
+// The message boxes and file dialogs of a window. A test can give the answer of the next box
+// or the file of the next dialog in advance; that box or dialog is then not shown, but a box's
+// text is kept for the test to read.
 class Dialoge {
 public:
     explicit Dialoge(QWidget* eltern) : eltern_(eltern) {}
@@ -15,13 +16,21 @@ public:
     // The standard error display: the German error text in a modal box.
     QMessageBox::StandardButton Fehler(const QString& text);
 
+    // The file the user picks to open or to save to; empty when the dialog was cancelled.
+    // Saving asks before overwriting and adds the default suffix to a name without one.
+    QString DateiZumOeffnen(const QString& titel, const QString& filter);
+    QString DateiZumSpeichern(const QString& titel, const QString& filter, const QString& endung);
+
     void NaechsteAntwort(QMessageBox::StandardButton antwort) { naechsteAntwort_ = antwort; }
+    // An empty path answers the next file dialog as cancelled.
+    void NaechsteDatei(const QString& pfad) { naechsteDatei_ = pfad; }
     const QString& LetzterText() const { return letzterText_; }
     int Anzahl() const { return anzahl_; }
 
 private:
     QWidget* eltern_;
     std::optional<QMessageBox::StandardButton> naechsteAntwort_;
+    std::optional<QString> naechsteDatei_;
     QString letzterText_;
     int anzahl_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "ui/hauptfenster.h"
 
 #include "data/eingebaut.h"
+#include "ui/akzentmonitor.h"
 #include "ui/gittermodell.h"
 #include "ui/hilfefenster.h"
 #include "ui/knopfpanel.h"
@@ -89,6 +90,7 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     SteuerelementeAnlegen();
     MenueAnlegen();
     hilfe_ = new HilfeFenster(this);
+    akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
 
     kontext_.haken = EreignisHaken([] { QCoreApplication::processEvents(); });
     kontext_.fortschritt = [this](std::uint64_t erledigt, std::uint64_t gesamt) {

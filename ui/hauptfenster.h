@@ -2,6 +2,7 @@
 
 #include "lexicon/lexikon.h"
 #include "search/suchkontext.h"
+#include "soundgroups/ersetzbaum.h"
 #include "ui/dialoge.h"
 
 #include <QColor>
@@ -32,6 +33,7 @@ class GitterModell;
 class HilfeFenster;
 class KnopfPanel;
 class SuchAnimation;
+class TAkzentMonitor;
 
 // The main window: the vowel field, the mode panels and switches, the search box, the result
 // grid and the progress bar. It owns the lexicon and the search context for the whole run;
@@ -44,6 +46,7 @@ public:
     ~THauptFenster() override;
 
     const Lexikon& lexikon() const { return lexikon_; }
+    TAkzentMonitor& akzentMonitor() { return *akzentMonitor_; }
     Dialoge& dialoge() { return dialoge_; }
 
     // Services of the searches and of the grid's users.
@@ -98,7 +101,9 @@ private:
     template <typename Handler> void Abgesichert(Handler handler);
 
     Lexikon lexikon_;
-    SuchKontext kontext_{lexikon_};
+    // Built from the accent monitor's groups, which start as the default ones.
+    Lautersetzung lautersetzung_{VorgabeLautgruppen()};
+    SuchKontext kontext_{lexikon_, lautersetzung_};
     Dialoge dialoge_{this};
 
     std::vector<std::string> LastGridList;
@@ -109,7 +114,6 @@ private:
     bool sucheLaeuft_ = false;
     bool legtGerade_ = false;
     bool schliessenVerlangt_ = false;
-    bool akzentmonitorZug_ = false;
 
     // The controls; each one's objectName is its member name.
     QLineEdit* VokalFeld = nullptr;
@@ -141,6 +145,7 @@ private:
     QLabel* wasserBild_ = nullptr;
     QWidget* flaeche_ = nullptr;
     HilfeFenster* hilfe_ = nullptr;
+    TAkzentMonitor* akzentMonitor_ = nullptr;
 
     QMenu* Akzentfunktionen1 = nullptr;
     QMenu* Ausgabe1 = nullptr;

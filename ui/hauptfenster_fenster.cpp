@@ -1,5 +1,6 @@
 #include "ui/hauptfenster.h"
 #include "ui/hilfefenster.h"
+#include "ui/maximierregel.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 
 namespace quandel {
 
@@ -34,16 +34,7 @@ void THauptFenster::changeEvent(QEvent* ereignis) {
 }
 
 void THauptFenster::MaximierenAbfangen() {
-    // The window is never maximised: it keeps left and width and reaches from the top of the
-    // screen down to the end of its free area (above a task bar at the bottom).
-    const QRect normal = normalGeometry();
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    if (const QScreen* bildschirm = screen()) {
-        const int rahmenOben = geometry().top() - frameGeometry().top();
-        const int rahmenHoehe = frameGeometry().height() - height();
-        const int unten = bildschirm->availableGeometry().bottom() + 1;
-        setGeometry(normal.left(), rahmenOben, normal.width(), unten - rahmenHoehe);
-    }
+    MaximierenUmlenken(*this);
     const QPixmap bild = WasserBildLaden();
     if (bild.isNull()) {
         dialoge_.Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(kWasserBild));

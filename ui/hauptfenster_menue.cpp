@@ -1,3 +1,4 @@
+#include "ui/akzentmonitor.h"
 #include "ui/hauptfenster.h"
 #include "ui/hilfefenster.h"
 #include "ui/knopfpanel.h"
@@ -122,11 +123,15 @@ void THauptFenster::Ausgabe1Click() {
 }
 
 void THauptFenster::ZeigAkzenteClick() {
-    // Odd presses are the ones that show the accent monitor, once that window exists; even
-    // presses only hide the history drop-down.
-    akzentmonitorZug_ = !akzentmonitorZug_;
-    if (!akzentmonitorZug_)
+    // A toggle: shows the accent monitor, or hides it together with the history drop-down.
+    if (akzentMonitor_->isVisible()) {
+        akzentMonitor_->hide();
         BrowseListBox->hide();
+        return;
+    }
+    akzentMonitor_->show();
+    akzentMonitor_->raise();
+    akzentMonitor_->activateWindow();
 }
 
 } // namespace quandel

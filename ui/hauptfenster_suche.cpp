@@ -1,4 +1,5 @@
 #include "search/suchen.h"
+#include "ui/akzentmonitor.h"
 #include "ui/hauptfenster.h"
 #include "ui/knopfpanel.h"
 #include "ui/qttext.h"
@@ -59,6 +60,10 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
             kontext_.AbbruchFlag = false;
         QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX suche ") + text);
         SuchfelderFreigeben(false);
+        if (Akzentuirung->isChecked() && akzentMonitor_->AkzentGeaendert()) {
+            lautersetzung_.ErsetzBaumErneuern(akzentMonitor_->Gruppen());
+            akzentMonitor_->AkzentGeaendertLoeschen();
+        }
         GitterFarbeSetzen(panel->Farbe());
         Animate1->Starten();
         ProgressBar1->setTextVisible(false);

@@ -1,4 +1,5 @@
 #include "data/eingebaut.h"
+#include "soundgroups/lautgruppen.h"
 #include "tests/testlexikon.h"
 #include "text/kleinschreibung.h"
 
@@ -105,13 +106,14 @@ TEST(EingebauteDaten, ElementsPresetsAndSoundGroups) {
     EXPECT_EQ(eintraege[14], "Schw ein");
     EXPECT_EQ(eintraege[19], "Licht");
 
-    const auto gruppen = daten::Lautgruppen();
+    const Lautgruppen gruppen = VorgabeLautgruppen();
     ASSERT_EQ(gruppen.size(), 4u);
     EXPECT_EQ(gruppen[0].name, "I-Laute");
-    EXPECT_EQ(gruppen[0].glieder, (std::vector<std::string>{"i", "ie", "ih"}));
-    EXPECT_EQ(gruppen[1].glieder, (std::vector<std::string>{"ei", cp("äu"), "eu"}));
+    EXPECT_EQ(gruppen[0].mitglieder, (std::vector<std::string>{"i", "ie", "ih"}));
+    EXPECT_EQ(gruppen[1].mitglieder, (std::vector<std::string>{"ei", cp("äu"), "eu"}));
+    EXPECT_EQ(gruppen[2].mitglieder, (std::vector<std::string>{"t", "tt"}));
     EXPECT_EQ(gruppen[3].name, "B-P-Laute");
-    EXPECT_EQ(gruppen[3].glieder, (std::vector<std::string>{"b", "p"}));
+    EXPECT_EQ(gruppen[3].mitglieder, (std::vector<std::string>{"b", "p"}));
 }
 
 } // namespace

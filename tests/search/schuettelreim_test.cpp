@@ -88,6 +88,42 @@ TEST(SchuettelreimSuchen, RowsAreExactlyTheSpoonerismsEachOnce) {
     }
 }
 
+TEST(SchuettelreimSuchen, SoundVariantsAddRows) {
+    const Lexikon& lex = test::EingebautesLexikon();
+    for (const char* text : {"Reim", "Schw ein", "st erbe", "H emd", "Dr ucker", "Schr ank"}) {
+        const auto ohne = zeilen(schuettel(text));
+        const auto mit = zeilen(test::suche(SchuettelreimSuchen, text, BegrenzungsModus::Plus,
+                                            "a,e,i,o,u,ä,ö,ü", true));
+        for (const Zeile& zeile : ohne)
+            EXPECT_TRUE(enthaelt(mit, zeile)) << text << ": " << zeile[1] << " lost";
+        for (const Zeile& zeile : mit) {
+            for (std::size_t i = 1; i < 4; ++i)
+                EXPECT_TRUE(lex.WortNrVon(Klein(cp(zeile[i])))) << zeile[i];
+            EXPECT_EQ(std::set<std::string>(zeile.begin(), zeile.end()).size(), 4u);
+        }
+    }
+    const auto reim = zeilen(
+        test::suche(SchuettelreimSuchen, "Reim", BegrenzungsModus::Plus, "a,e,i,o,u,ä,ö,ü", true));
+    EXPECT_TRUE(enthaelt(reim, {"Reim", "beide", "beim", "Räude"}));
+    EXPECT_TRUE(enthaelt(reim, {"Reim", "bete", "beim", "rette"}));
+}
+
+// Pieces of stock words are not typed text: one with too many variants keeps only itself.
+TEST(SchuettelreimSuchen, PiecesWithTooManyVariantsKeepThemselves) {
+    Lautgruppe riesig{"E-Laute", {"e"}};
+    for (char a = 'a'; a < 'u'; ++a)
+        for (char b = 'a'; b < 'u'; ++b)
+            riesig.mitglieder.push_back({'e', a, b}); // 400 spellings besides "e"
+    const Lautersetzung ersetzung({riesig});
+    SuchKontext kontext(test::EingebautesLexikon(), ersetzung);
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = "Reim"; // the rest "eden" of "Reden" has 401 * 401 forms
+    einstellungen.akzentuirung = true;
+    const auto mit = zeilen(SchuettelreimSuchen(kontext, einstellungen));
+    for (const Zeile& zeile : zeilen(schuettel("Reim")))
+        EXPECT_TRUE(enthaelt(mit, zeile)) << zeile[1];
+}
+
 TEST(SchuettelreimSuchen, SearchWordAsTyped) {
     const auto schwein = zeilen(schuettel("Schw ein"));
     ASSERT_FALSE(schwein.empty());
@@ -129,7 +165,7 @@ TEST(SchuettelreimSuchen, LimitWordsFromTheThirdTerm) {
 
 TEST(SchuettelreimSuchen, AbortKeepsTheRowsFoundSoFar) {
     const auto alle = zeilen(schuettel("Reim"));
-    SuchKontext kontext(test::EingebautesLexikon());
+    SuchKontext kontext(test::EingebautesLexikon(), test::VorgabeLautersetzung());
     std::uint64_t gemeldet = 0;
     kontext.fortschritt = [&](std::uint64_t erledigt, std::uint64_t gesamt) {
         gemeldet = gesamt;

@@ -32,6 +32,15 @@ TEST(StabreimSuchen, Beginnings) {
     EXPECT_EQ(menge(stab("Ärger").treffer).count("Ärger"), 1u);
 }
 
+TEST(StabreimSuchen, SoundVariantsAreBeginningsToo) {
+    std::set<std::string> erwartet = beginnend("b");
+    for (const std::string& w : beginnend("p"))
+        erwartet.insert(w);
+    const SuchErgebnis r =
+        test::suche(StabreimSuchen, "b", BegrenzungsModus::Plus, "a,e,i,o,u,ä,ö,ü", true);
+    EXPECT_EQ(menge(r.treffer), erwartet);
+}
+
 TEST(StabreimSuchen, LimitWordsTestTheBeginning) {
     EXPECT_EQ(menge(stab("sch,schl").treffer), beginnend("schl"));
     std::set<std::string> ohne = beginnend("sch");

@@ -12,12 +12,14 @@ using SuchFunktion = SuchErgebnis (*)(SuchKontext&, const SuchEinstellungen&);
 // Runs a search on the built-in stock; the text is UTF-8 as typed.
 inline SuchErgebnis suche(SuchFunktion funktion, const std::string& text,
                           BegrenzungsModus modus = BegrenzungsModus::Plus,
-                          const std::string& vokalfeld = "a,e,i,o,u,ä,ö,ü") {
-    SuchKontext kontext(EingebautesLexikon());
+                          const std::string& vokalfeld = "a,e,i,o,u,ä,ö,ü",
+                          bool akzentuirung = false) {
+    SuchKontext kontext(EingebautesLexikon(), VorgabeLautersetzung());
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = cp(text);
     einstellungen.begrenzung = modus;
     einstellungen.vokalfeld = cp(vokalfeld);
+    einstellungen.akzentuirung = akzentuirung;
     SuchErgebnis ergebnis = funktion(kontext, einstellungen);
     EXPECT_TRUE(kontext.EndTreffer.empty() && kontext.StabTreffer.empty() &&
                 kontext.Suchbegriffe.empty() && kontext.Suchformen.empty() &&

@@ -1,0 +1,63 @@
+// Sound variants on the command line: the default groups, a group file, and its errors.
+#include "cli_prozess.h"
+#include "testdatei.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using quandel::testhilfe::CliAusfuehren;
+using quandel::testhilfe::TestdateiSchreiben;
+
+namespace {
+
+bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
+    std::istringstream zeilen(ausgabe);
+    for (std::string z; std::getline(zeilen, z);)
+        if (z == zeile)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(CliAkzent, DefaultGroupsInEveryMode) {
+    const auto end = CliAusfuehren({"end", "eide", "--akzent"});
+    EXPECT_EQ(end.status, 0);
+    EXPECT_EQ(end.aus,
+              "beeide\nbeide\nFreude\nGebäude\nKreide\nmeide\nneide\nRäude\nSeide\nWeide\n");
+    EXPECT_TRUE(HatZeile(CliAusfuehren({"lied", "Liese", "--akzent"}).aus, "Kiste"));
+    EXPECT_FALSE(HatZeile(CliAusfuehren({"lied", "Liese"}).aus, "Kiste"));
+    EXPECT_TRUE(HatZeile(CliAusfuehren({"stab", "b", "--akzent"}).aus, "Papier"));
+    EXPECT_NE(
+        CliAusfuehren({"schuettel", "Reim", "--akzent"}).aus.find("Reim\tbeide\tbeim\tRäude\n"),
+        std::string::npos);
+}
+
+TEST(CliAkzent, GroupsFromAFile) {
+    const std::string datei = TestdateiSchreiben("ei.akz", "# nur eine Gruppe\nEi: ei, ai\n");
+    // Seide -> Saide is no stock word, but "ai" finds words such as Mai.
+    const auto lauf = CliAusfuehren({"end", "ei", "--lautgruppen", datei});
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_TRUE(HatZeile(lauf.aus, "Mai"));
+    EXPECT_FALSE(HatZeile(CliAusfuehren({"end", "ei"}).aus, "Mai"));
+    // The file's groups replace the default ones: "ie" is no longer an alternative of "i".
+    EXPECT_EQ(CliAusfuehren({"end", "eide", "--lautgruppen", datei}).aus,
+              CliAusfuehren({"end", "eide"}).aus);
+}
+
+TEST(CliAkzent, BadGroupFilesAndTooManyVariants) {
+    const std::string ohneDoppelpunkt = TestdateiSchreiben("kaputt.akz", "A: a\nkaputt\n");
+    auto lauf = CliAusfuehren({"end", "eide", "--lautgruppen", ohneDoppelpunkt});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.aus, "");
+    EXPECT_NE(lauf.fehler.find(ohneDoppelpunkt + ", Zeile 2: "), std::string::npos) << lauf.fehler;
+
+    lauf = CliAusfuehren({"end", "eide", "--lautgruppen", "/nicht/da.akz"});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_NE(lauf.fehler.find("/nicht/da.akz"), std::string::npos) << lauf.fehler;
+
+    lauf = CliAusfuehren({"end", std::string(40, 'i'), "--akzent"});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.fehler, "quandel-cli: Zu viele Lautvarianten (12157665459056928801). Bitte ein "
+                           "kürzeres Suchwort eingeben.\n");
+}

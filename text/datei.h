@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quandel {
+
+// Whole-file reading and writing for the files the user chooses. Errors raise Fehler with a
+// German message naming the file and the reason.
+
+// The bytes of a file.
+std::string DateiLesen(const std::filesystem::path& datei);
+
+// Replaces the file's content atomically: the bytes go into a temporary file beside it, which
+// then takes the file's place. When anything fails, the old file stays as it was.
+void DateiSchreiben(const std::filesystem::path& datei, std::string_view inhalt);
+
+} // namespace quandel
