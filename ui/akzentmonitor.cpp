@@ -43,7 +43,8 @@ TAkzentMonitor::TAkzentMonitor(HilfeFenster* hilfe, QWidget* eltern)
     TreeView1->setHeaderHidden(true);
     TreeView1->setIndentation(30);
     TreeView1->setEditTriggers(QAbstractItemView::EditKeyPressed |
-                               QAbstractItemView::SelectedClicked);
+                               QAbstractItemView::SelectedClicked |
+                               QAbstractItemView::DoubleClicked);
     TreeView1->ablegenErlaubt = [this](QObject* quelle, QTreeWidgetItem* ziel) {
         return TreeView1DragOver(quelle, ziel);
     };
