@@ -46,9 +46,7 @@ bool mussZitiert(const std::string& item) {
     return false;
 }
 
-} // namespace
-
-std::vector<std::string> KommatextTeilen(std::string_view text) {
+std::vector<std::string> teilen(std::string_view text, bool kommaAmEnde) {
     std::vector<std::string> items;
     std::size_t p = 0;
     trennerUeberspringen(text, p);
@@ -64,10 +62,22 @@ std::vector<std::string> KommatextTeilen(std::string_view text) {
         trennerUeberspringen(text, p);
         if (!istEnde(text, p) && text[p] == ',') {
             ++p;
+            if (kommaAmEnde && istEnde(text, p))
+                items.emplace_back();
             trennerUeberspringen(text, p);
         }
     }
     return items;
+}
+
+} // namespace
+
+std::vector<std::string> KommatextTeilen(std::string_view text) {
+    return teilen(text, false);
+}
+
+std::vector<std::string> KommazeileTeilen(std::string_view zeile) {
+    return teilen(zeile, true);
 }
 
 std::string KommatextVerbinden(const std::vector<std::string>& items) {

@@ -18,6 +18,12 @@ namespace quandel {
 //   KommatextTeilen("   ")            -> {}
 std::vector<std::string> KommatextTeilen(std::string_view text);
 
+// A row of a grid file: the same rule, except that a comma at the very end of the line opens
+// one more, empty item, so that a row reads back with as many items as it was written with.
+//   KommazeileTeilen("Dings,,,")  -> {"Dings", "", "", ""}
+//   KommazeileTeilen("Dings,,, ") -> {"Dings", "", ""}
+std::vector<std::string> KommazeileTeilen(std::string_view zeile);
+
 // The reverse: items joined by single commas; an item holding a comma, a double quote or a
 // character 1 to 32 is written in double quotes with its quotes doubled; an empty item adds
 // nothing, except that a single empty item is written as two double quotes.

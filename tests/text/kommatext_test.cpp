@@ -37,6 +37,14 @@ TEST(KommatextTeilen, Quotes) {
     EXPECT_EQ(KommatextTeilen("\"\",x"), (Items{"", "x"}));
 }
 
+TEST(KommazeileTeilen, CommaAtTheEndOpensAnEmptyItem) {
+    EXPECT_EQ(KommazeileTeilen("Dings,,,"), (Items{"Dings", "", "", ""}));
+    EXPECT_EQ(KommazeileTeilen("Dings,,, "), (Items{"Dings", "", ""}));
+    EXPECT_EQ(KommazeileTeilen(",,,"), (Items{"", "", "", ""}));
+    EXPECT_EQ(KommazeileTeilen("a,\"b,\""), (Items{"a", "b,"}));
+    EXPECT_EQ(KommazeileTeilen("\"\""), (Items{""}));
+}
+
 TEST(KommatextTeilen, NulEndsTheText) {
     EXPECT_EQ(KommatextTeilen(std::string_view("ab\0cd", 5)), (Items{"ab"}));
 }

@@ -1,0 +1,34 @@
+// Files the user chose: Windows-1252 as written, UTF-8 as other editors write them.
+#include "text/dateitext.h"
+#include "text/fehler.h"
+
+#include <gtest/gtest.h>
+
+using namespace quandel;
+
+TEST(DateiTextLesen, Windows1252StaysAsItIs) {
+    EXPECT_EQ(DateiTextLesen("B\xE4r\r\nStra\xDF"
+                             "e"),
+              "B\xE4r\r\nStra\xDF"
+              "e");
+    EXPECT_EQ(DateiTextLesen("plain\n"), "plain\n");
+    EXPECT_EQ(DateiTextLesen(""), "");
+}
+
+TEST(DateiTextLesen, Utf8WithLettersBeyondAsciiIsDecoded) {
+    EXPECT_EQ(DateiTextLesen("B\xC3\xA4r\nStra\xC3\x9F"
+                             "e"),
+              "B\xE4r\nStra\xDF"
+              "e");
+    EXPECT_EQ(DateiTextLesen("\xEF\xBB\xBFplain"), "plain");
+    EXPECT_EQ(DateiTextLesen("\xEF\xBB\xBF"
+                             "B\xC3\xA4r"),
+              "B\xE4r");
+}
+
+TEST(DateiTextLesen, UnusableTextRaises) {
+    EXPECT_THROW(DateiTextLesen("Gda\xC5\x84sk"), Fehler); // UTF-8 letter beyond Windows-1252
+    EXPECT_THROW(DateiTextLesen("a\x81"
+                                "b"),
+                 Fehler); // unassigned in Windows-1252
+}
