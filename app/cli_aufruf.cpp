@@ -36,9 +36,24 @@ Kodierung KodierungVon(std::string_view name) {
     throw Aufruffehler("unbekannte Kodierung \"" + std::string(name) + "\" (utf8 oder cp1252)");
 }
 
+Format FormatVon(std::string_view name) {
+    constexpr std::array<std::pair<std::string_view, Format>, 5> kFormate{{
+        {"zeilen", Format::Zeilen},
+        {"tsv", Format::Tsv},
+        {"csv", Format::Csv},
+        {"json", Format::Json},
+        {"raster", Format::Raster},
+    }};
+    for (const auto& [text, format] : kFormate)
+        if (name == text)
+            return format;
+    throw Aufruffehler("unbekanntes Format \"" + std::string(name) +
+                       "\" (zeilen, tsv, csv, json oder raster)");
+}
+
 bool BrauchtWert(std::string_view option) {
     return option == "--vokale" || option == "--wortbestand" || option == "--kodierung" ||
-           option == "--lautgruppen";
+           option == "--lautgruppen" || option == "--format";
 }
 
 void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
@@ -49,7 +64,9 @@ void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert
     else if (option == "--lautgruppen") {
         aufruf.lautgruppen = std::string(wert);
         aufruf.akzent = true;
-    } else
+    } else if (option == "--format")
+        aufruf.format = FormatVon(wert);
+    else
         aufruf.kodierung = KodierungVon(wert);
 }
 
@@ -137,13 +154,22 @@ Optionen:
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
   --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
+  --format FORMAT      Ausgabeformat: zeilen (Vorgabe), tsv, csv, json oder raster
   -h, --help           diese Hilfe
   --version            Versionsnummer
   --                   die weiteren Argumente sind keine Optionen
 
 Ausgabe: ein Treffer je Zeile in UTF-8; beim Schüttelreim ein Fund je Zeile, seine
 vier Wörter durch Tabulatoren getrennt. Strg+C beendet den Schüttelreim und gibt die
-bis dahin gefundenen Zeilen aus.
+bis dahin gefundenen Zeilen aus. Die Formate:
+  zeilen  wie oben
+  tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
+          tauschwort, endwort, stabwort)
+  csv     RFC 4180 in UTF-8 mit derselben Kopfzeile, Zeilenende CR LF
+  json    ein Array der Treffer; beim Schüttelreim Objekte mit den Feldern
+          suchwort, tauschwort, endwort, stabwort
+  raster  die Rasterdatei des Fensters (.grd): die Treffer zu vier je Zeile,
+          Windows-1252, Zeilenende CR LF
 
 Rückgabewert: 0 Treffer gefunden; 1 kein Eintrag, oder TEXT enthält kein Suchwort
 (nur Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine

@@ -10,6 +10,7 @@ namespace quandel::cli {
 
 enum class Modus { End, Lied, Stab, Schuettel };
 enum class Kodierung { Utf8, Cp1252 };
+enum class Format { Zeilen, Tsv, Csv, Json, Raster };
 
 // What the command line asks for, its texts still in UTF-8 as typed.
 //   quandel-cli end eide kreide --minus
@@ -24,6 +25,7 @@ struct Aufruf {
     std::optional<std::string> vokale;      // the vowel field, if not the default one
     std::optional<std::string> wortbestand;
     Kodierung kodierung = Kodierung::Utf8;
+    Format format = Format::Zeilen;
     bool hilfe = false;
     bool version = false;
 };

@@ -91,7 +91,7 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf.rueck ? Richtung::Rueck : Richtung::Vor, haken);
     const std::size_t spalten = aufruf.modus == cli::Modus::Schuettel ? 4 : 1;
-    if (!Schreiben(cli::AusgabeText(ergebnis.treffer, spalten)))
+    if (!Schreiben(cli::AusgabeText(ergebnis.treffer, spalten, aufruf.format)))
         return Melden("Die Ausgabe kann nicht geschrieben werden.", kFalscherAufruf);
     if (terminal && !ergebnis.suchdauer.empty())
         std::fprintf(stderr, "%s\n", ergebnis.suchdauer.c_str());
