@@ -16,17 +16,20 @@ QMessageBox::StandardButton Dialoge::Fehler(const QString& text) {
     return QMessageBox::critical(eltern_, QGuiApplication::applicationDisplayName(), text);
 }
 
-QString Dialoge::DateiZumOeffnen(const QString& titel, const QString& filter) {
+QString Dialoge::DateiZumOeffnen(const QString& titel, const QString& filter,
+                                 const QString& ordner) {
+    letzterFilter_ = filter;
     if (naechsteDatei_)
         return *std::exchange(naechsteDatei_, std::nullopt);
-    return QFileDialog::getOpenFileName(eltern_, titel, QString(), filter);
+    return QFileDialog::getOpenFileName(eltern_, titel, ordner, filter);
 }
 
 QString Dialoge::DateiZumSpeichern(const QString& titel, const QString& filter,
-                                   const QString& endung) {
+                                   const QString& endung, const QString& ordner) {
+    letzterFilter_ = filter;
     if (naechsteDatei_)
         return *std::exchange(naechsteDatei_, std::nullopt);
-    QFileDialog dialog(eltern_, titel, QString(), filter);
+    QFileDialog dialog(eltern_, titel, ordner, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(endung);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -8,7 +8,7 @@ namespace quandel {
 
 // The message boxes and file dialogs of a window. A test can give the answer of the next box
 // or the file of the next dialog in advance; that box or dialog is then not shown, but a box's
-// text is kept for the test to read.
+// text and a dialog's filter are kept for the test to read.
 class Dialoge {
 public:
     explicit Dialoge(QWidget* eltern) : eltern_(eltern) {}
@@ -16,15 +16,19 @@ public:
     // The standard error display: the German error text in a modal box.
     QMessageBox::StandardButton Fehler(const QString& text);
 
-    // The file the user picks to open or to save to; empty when the dialog was cancelled.
-    // Saving asks before overwriting and adds the default suffix to a name without one.
-    QString DateiZumOeffnen(const QString& titel, const QString& filter);
-    QString DateiZumSpeichern(const QString& titel, const QString& filter, const QString& endung);
+    // The file the user picks to open or to save to; empty when the dialog was cancelled. The
+    // dialog starts in `ordner` (the current directory if empty); an empty filter shows all
+    // files. Saving asks before overwriting and adds the default suffix to a name without one.
+    QString DateiZumOeffnen(const QString& titel, const QString& filter,
+                            const QString& ordner = {});
+    QString DateiZumSpeichern(const QString& titel, const QString& filter, const QString& endung,
+                              const QString& ordner = {});
 
     void NaechsteAntwort(QMessageBox::StandardButton antwort) { naechsteAntwort_ = antwort; }
     // An empty path answers the next file dialog as cancelled.
     void NaechsteDatei(const QString& pfad) { naechsteDatei_ = pfad; }
     const QString& LetzterText() const { return letzterText_; }
+    const QString& LetzterFilter() const { return letzterFilter_; }
     int Anzahl() const { return anzahl_; }
 
 private:
@@ -32,6 +36,7 @@ private:
     std::optional<QMessageBox::StandardButton> naechsteAntwort_;
     std::optional<QString> naechsteDatei_;
     QString letzterText_;
+    QString letzterFilter_;
     int anzahl_ = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "ui/qttext.h"
 
+#include <QPainter>
 #include <algorithm>
 
 namespace quandel {
@@ -30,6 +31,10 @@ QVariant GitterModell::data(const QModelIndex& index, int rolle) const {
         return QColor(Qt::black);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
+    case Qt::ToolTipRole: // the whole word, where the cell shows only its end
+        if (QString text = Zelle(index.column(), index.row()); !text.trimmed().isEmpty())
+            return text;
+        return {};
     default:
         return {};
     }
@@ -74,6 +79,61 @@ void GitterModell::ZeilenErgaenzen(int zeilen) {
     zeilen_ = zeilen;
     zellen_.resize(static_cast<std::size_t>(spalten_ * zeilen_));
     endInsertRows();
+}
+
+void GitterModell::ZeilenSetzen(int zeilen) {
+    beginResetModel();
+    zeilen_ = std::max(1, zeilen);
+    zellen_.resize(static_cast<std::size_t>(spalten_ * zeilen_));
+    endResetModel();
+}
+
+void GitterModell::SpaltenSetzen(int spalten) {
+    spalten = std::max(1, spalten);
+    if (spalten == spalten_)
+        return;
+    beginResetModel();
+    std::vector<QString> zellen(static_cast<std::size_t>(spalten * zeilen_));
+    for (int zeile = 0; zeile < zeilen_; ++zeile)
+        for (int spalte = 0; spalte < std::min(spalten, spalten_); ++spalte)
+            zellen[static_cast<std::size_t>(zeile * spalten + spalte)] =
+                std::move(zellen_[static_cast<std::size_t>(zeile * spalten_ + spalte)]);
+    zellen_ = std::move(zellen);
+    spalten_ = spalten;
+    endResetModel();
+}
+
+Raster GitterModell::AlsRaster() const {
+    Raster raster;
+    raster.spalten = spalten_;
+    raster.zeilen = zeilen_;
+    raster.zellen.reserve(zellen_.size());
+    for (const QString& zelle : zellen_)
+        raster.zellen.push_back(AusQString(zelle));
+    return raster;
+}
+
+void GitterModell::RasterUebernehmen(const Raster& raster) {
+    std::vector<QString> zellen;
+    zellen.reserve(raster.zellen.size());
+    for (const std::string& zelle : raster.zellen)
+        zellen.push_back(AlsQString(zelle));
+    beginResetModel();
+    spalten_ = raster.spalten;
+    zeilen_ = raster.zeilen;
+    zellen_ = std::move(zellen);
+    endResetModel();
+}
+
+void OhneAuswahlDelegat::paint(QPainter* maler, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    QStyledItemDelegate::paint(maler, option, index);
+    if (!(option.state & QStyle::State_HasFocus))
+        return;
+    maler->save();
+    maler->setPen(QPen(Qt::black, 1, Qt::DotLine));
+    maler->drawRect(option.rect.adjusted(1, 1, -2, -2));
+    maler->restore();
 }
 
 void OhneAuswahlDelegat::initStyleOption(QStyleOptionViewItem* option,

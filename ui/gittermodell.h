@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/raster.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStyledItemDelegate>
@@ -34,6 +36,16 @@ public:
     // Raises the row count to zeilen; never removes rows.
     void ZeilenErgaenzen(int zeilen);
 
+    // Sets the row count (at least 1); cells keep their places, added rows are empty.
+    void ZeilenSetzen(int zeilen);
+
+    // Sets the column count (at least 1); cells keep their column and row, added ones are empty.
+    void SpaltenSetzen(int spalten);
+
+    // The cells as a grid file holds them, and back (counts and every cell).
+    Raster AlsRaster() const;
+    void RasterUebernehmen(const Raster& raster);
+
 private:
     int spalten_;
     int zeilen_;
@@ -41,11 +53,15 @@ private:
     QColor farbe_;
 };
 
-// Paints every cell like an unselected one: the grid shows no selection highlight.
+// Paints every cell like an unselected one: the grid shows no selection highlight. The cell
+// with the keyboard focus gets a thin dotted frame, so that a keyboard user sees where it is.
 class OhneAuswahlDelegat : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

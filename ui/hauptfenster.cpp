@@ -50,8 +50,10 @@ const QString kKleineKnoepfe = QStringLiteral(
     "QRadioButton { spacing: 2px; } QRadioButton::indicator { width: 9px; height: 9px; }"
     "QCheckBox::indicator { width: 7px; height: 7px; }");
 
-// Arial and MS Sans Serif are not installed on Linux desktops; Liberation Sans has Arial's
-// metrics, DejaVu Sans comes closest to the look of MS Sans Serif.
+// Arial and MS Sans Serif are not installed on Linux desktops. Liberation Sans has Arial's
+// metrics; of the common free fonts, Liberation Sans Narrow bold comes closest to the widths of
+// MS Sans Serif bold, so that a grid cell holds as many letters as it was made for
+// ("selbstverständlich" fits a cell whole).
 QFont Schrift(const char* familie, int pixel, bool fett = false) {
     QFont schrift(QString::fromLatin1(familie));
     schrift.setPixelSize(pixel);
@@ -64,7 +66,7 @@ QFont Arial(int pixel, bool fett = false) {
 }
 
 QFont MsSansSerif(int pixel, bool fett = false) {
-    return Schrift("DejaVu Sans", pixel, fett);
+    return Schrift("Liberation Sans Narrow", pixel, fett);
 }
 
 template <typename Widget> Widget* Benannt(Widget* widget, const char* name, QRect platz) {
@@ -130,10 +132,15 @@ void THauptFenster::SteuerelementeAnlegen() {
     BrowserKnopf =
         Benannt(new QScrollBar(Qt::Horizontal, flaeche_), "BrowserKnopf", {226, 6, 47, 15});
     BrowserKnopf->setRange(0, 0);
+    BrowserKnopf->setFocusPolicy(Qt::StrongFocus);
+    BrowserKnopf->installEventFilter(this);
+    connect(BrowserKnopf, &QScrollBar::valueChanged, this, &THauptFenster::BrowserKnopfClick);
 
     SpeedButton1 = Benannt(new QToolButton(flaeche_), "SpeedButton1", {273, 7, 17, 14});
     SpeedButton1->setArrowType(Qt::DownArrow);
     SpeedButton1->setAutoRaise(true);
+    // A click leaves the focus where it is, so the open list can be closed by the same button.
+    SpeedButton1->setFocusPolicy(Qt::TabFocus);
 
     Animate1 = Benannt(new SuchAnimation(flaeche_), "Animate1", {393, 6, 11, 12});
 
@@ -224,6 +231,11 @@ void THauptFenster::SteuerelementeAnlegen() {
     StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setWordWrap(false);
+    // Tab leaves the grid; a word too long for its cell loses its start, never its ending.
+    StringGrid1->setTabKeyNavigation(false);
+    StringGrid1->setTextElideMode(Qt::ElideLeft);
+    StringGrid1->installEventFilter(this);
+    connect(StringGrid1, &QTableView::doubleClicked, this, &THauptFenster::StringGrid1DblClick);
     connect(
         StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& zelle) { StringGrid1SelectCell(zelle.column(), zelle.row()); });
@@ -246,14 +258,34 @@ void THauptFenster::SteuerelementeAnlegen() {
 
     BrowseListBox = Benannt(new QListWidget(flaeche_), "BrowseListBox", {227, 20, 62, 72});
     BrowseListBox->hide();
-    connect(SpeedButton1, &QToolButton::clicked, this,
-            [this] { BrowseListBox->setVisible(!BrowseListBox->isVisible()); });
+    BrowseListBox->setUniformItemSizes(true);
+    QPalette liste = BrowseListBox->palette();
+    liste.setColor(QPalette::Highlight, kVokalFeldFarbe);
+    liste.setColor(QPalette::HighlightedText, Qt::black);
+    BrowseListBox->setPalette(liste);
+    BrowseListBox->installEventFilter(this);
+    connect(BrowseListBox, &QListWidget::itemDoubleClicked, this,
+            &THauptFenster::BrowseListBoxDblClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &THauptFenster::SpeedButton1Click);
 
     wasserBild_ = new QLabel(this);
     wasserBild_->setObjectName(QStringLiteral("WasserBild"));
     wasserBild_->hide();
 
     flaeche_->installEventFilter(this);
+    GitterMenueAnlegen();
+    TabFolgeSetzen();
+}
+
+void THauptFenster::TabFolgeSetzen() {
+    // Tab follows the rows of the window from left to right: the vowel field and the history,
+    // the mode panels and switches, the search box, the grid.
+    QWidget* const folge[] = {VokalFeld,  BrowserKnopf,  SpeedButton1, PanEnd,
+                              PanLied,    PanSchuett,    PanStab,      VorSort,
+                              RueckSort,  ZeigAkzente,   Akzentuirung, PlusRadio,
+                              MinusRadio, AbbruchButton, SuchEingabe,  StringGrid1};
+    for (std::size_t i = 0; i + 1 < std::size(folge); ++i)
+        setTabOrder(folge[i], folge[i + 1]);
 }
 
 void THauptFenster::Anordnen() {
@@ -276,6 +308,17 @@ bool THauptFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == flaeche_ && ereignis->type() == QEvent::Resize) {
         Anordnen();
         return false;
+    }
+    if (objekt == BrowseListBox)
+        return BrowseListBoxEreignis(ereignis);
+    if (objekt == BrowserKnopf)
+        return BrowserKnopfTaste(ereignis);
+    if (objekt == StringGrid1 && ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            StringGrid1DblClick(StringGrid1->currentIndex());
+            return true;
+        }
     }
     if ((objekt == SuchEingabe || objekt == SuchEingabe->lineEdit()) &&
         ereignis->type() == QEvent::KeyPress) {

@@ -7,9 +7,11 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QRect>
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -34,6 +36,16 @@ class HilfeFenster;
 class KnopfPanel;
 class SuchAnimation;
 class TAkzentMonitor;
+class TListForm;
+
+// What the history keeps of a recorded search besides its hits and its text: the mode panel,
+// the ordering flag and whether the direction switches were enabled.
+struct HistorienEintrag {
+    KnopfPanel* panel = nullptr;
+    bool ohneSortierung = false;
+    bool vorSortFrei = true;
+    bool rueckSortFrei = true;
+};
 
 // The main window: the vowel field, the mode panels and switches, the search box, the result
 // grid and the progress bar. It owns the lexicon and the search context for the whole run;
@@ -64,6 +76,8 @@ signals:
 protected:
     void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void moveEvent(QMoveEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
@@ -71,9 +85,11 @@ private:
 
     // hauptfenster.cpp: the controls and their places.
     void SteuerelementeAnlegen();
+    void TabFolgeSetzen();
     void Anordnen();
     // hauptfenster_menue.cpp
     void MenueAnlegen();
+    void DateiMenueAnlegen();
     void Akzentfunktionen1Click();
     void AkzentMClick();
     void Ausgabe1Click();
@@ -86,6 +102,7 @@ private:
     void SuchRahmen(KnopfPanel* panel, Suche suche);
     void ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebnis);
     SuchEinstellungen Einstellungen() const;
+    void TitelSetzen(const QString& titel);
     void AuswahllisteErgaenzen(const QString& text);
     void SuchEingabeKeyPress();
     void VokalFeldChange();
@@ -95,6 +112,20 @@ private:
     void GitterFarbeSetzen(QColor farbe);
     void StringGrid1SelectCell(int spalte, int zeile);
     void RichtungGewechselt();
+    void GitterMenueAnlegen();
+    void Kopieren(bool alleZellen);
+    void StringGrid1DblClick(const QModelIndex& zelle);
+    // historie.cpp
+    void BrowserKnopfClick();
+    void HistorieZeigen(int k);
+    void SpeedButton1Click();
+    void BrowseListBoxDblClick();
+    bool BrowserKnopfTaste(QEvent* ereignis);
+    bool BrowseListBoxEreignis(QEvent* ereignis);
+    // gitterdatei.cpp
+    void SGSpeichernClick();
+    void SGLadenClick();
+    void Button6Click();
     // hauptfenster_fenster.cpp
     void MaximierenAbfangen();
     void FormHelp();
@@ -114,6 +145,11 @@ private:
     bool sucheLaeuft_ = false;
     bool legtGerade_ = false;
     bool schliessenVerlangt_ = false;
+    QRect bildGeometrie_; // where the maximise rule put the window when it drew the picture
+
+    // The history: the hits, and the search text with its entry, of every recorded search.
+    std::vector<std::vector<std::string>> HistorienListen;
+    std::vector<std::pair<QString, HistorienEintrag>> HistorienWorte;
 
     // The controls; each one's objectName is its member name.
     QLineEdit* VokalFeld = nullptr;
@@ -146,6 +182,7 @@ private:
     QWidget* flaeche_ = nullptr;
     HilfeFenster* hilfe_ = nullptr;
     TAkzentMonitor* akzentMonitor_ = nullptr;
+    TListForm* ListForm = nullptr; // the word list window, from its first use on
 
     QMenu* Akzentfunktionen1 = nullptr;
     QMenu* Ausgabe1 = nullptr;

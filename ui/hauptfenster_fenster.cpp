@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QPixmap>
+#include <QResizeEvent>
 
 namespace quandel {
 
@@ -35,6 +37,7 @@ void THauptFenster::changeEvent(QEvent* ereignis) {
 
 void THauptFenster::MaximierenAbfangen() {
     MaximierenUmlenken(*this);
+    bildGeometrie_ = geometry();
     const QPixmap bild = WasserBildLaden();
     if (bild.isNull()) {
         dialoge_.Fehler(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(kWasserBild));
@@ -45,6 +48,20 @@ void THauptFenster::MaximierenAbfangen() {
     wasserBild_->move(width() - 40, 6);
     wasserBild_->show();
     wasserBild_->raise();
+}
+
+void THauptFenster::moveEvent(QMoveEvent* ereignis) {
+    QMainWindow::moveEvent(ereignis);
+    // The picture belongs to the place the maximise rule gave the window; once the window is
+    // moved or resized from there, it goes.
+    if (wasserBild_->isVisible() && geometry() != bildGeometrie_)
+        wasserBild_->hide();
+}
+
+void THauptFenster::resizeEvent(QResizeEvent* ereignis) {
+    QMainWindow::resizeEvent(ereignis);
+    if (wasserBild_->isVisible() && geometry() != bildGeometrie_)
+        wasserBild_->hide();
 }
 
 void THauptFenster::FormHelp() {

@@ -1,11 +1,16 @@
 #include "search/trefferordnung.h"
 #include "ui/gittermodell.h"
 #include "ui/hauptfenster.h"
+#include "ui/listform.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTableView>
+#include <algorithm>
 
 namespace quandel {
 
@@ -47,6 +52,49 @@ void THauptFenster::KeinEintrag() {
 
 void THauptFenster::StringGrid1SelectCell(int spalte, int zeile) {
     Label1->setText(gitter_->Zelle(spalte, zeile));
+}
+
+void THauptFenster::GitterMenueAnlegen() {
+    // The grid's context menu; Ctrl+C acts on the grid while it has the focus.
+    auto* kopieren = new QAction(QStringLiteral("&Kopieren"), StringGrid1);
+    kopieren->setObjectName(QStringLiteral("KopierenM"));
+    kopieren->setShortcut(QKeySequence::Copy);
+    kopieren->setShortcutContext(Qt::WidgetShortcut);
+    connect(kopieren, &QAction::triggered, this, [this] { Kopieren(false); });
+    auto* alle = new QAction(QStringLiteral("&Alle Treffer kopieren"), StringGrid1);
+    alle->setObjectName(QStringLiteral("AlleKopierenM"));
+    connect(alle, &QAction::triggered, this, [this] { Kopieren(true); });
+    StringGrid1->addActions({kopieren, alle});
+    StringGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void THauptFenster::Kopieren(bool alleZellen) {
+    QModelIndexList zellen;
+    if (alleZellen) {
+        for (int zeile = 0; zeile < gitter_->rowCount(); ++zeile)
+            for (int spalte = 0; spalte < gitter_->columnCount(); ++spalte)
+                zellen << gitter_->index(zeile, spalte);
+    } else {
+        zellen = StringGrid1->selectionModel()->selectedIndexes();
+        if (zellen.isEmpty() && StringGrid1->currentIndex().isValid())
+            zellen << StringGrid1->currentIndex();
+        std::sort(zellen.begin(), zellen.end(), [](const QModelIndex& a, const QModelIndex& b) {
+            return std::pair(a.row(), a.column()) < std::pair(b.row(), b.column());
+        });
+    }
+    // One word per line in grid order; empty cells (and the blanks of a loaded file) are left out.
+    QStringList worte;
+    for (const QModelIndex& zelle : zellen)
+        if (const QString wort = gitter_->Zelle(zelle.column(), zelle.row());
+            !wort.trimmed().isEmpty())
+            worte << wort;
+    QGuiApplication::clipboard()->setText(worte.join(QLatin1Char('\n')));
+}
+
+void THauptFenster::StringGrid1DblClick(const QModelIndex& zelle) {
+    // The word goes to the word list window's collection, once that window exists.
+    if (ListForm && zelle.isValid())
+        ListForm->WortAnhaengen(gitter_->Zelle(zelle.column(), zelle.row()));
 }
 
 void THauptFenster::RichtungGewechselt() {

@@ -1,5 +1,6 @@
 #include "search/suchen.h"
 #include "ui/akzentmonitor.h"
+#include "ui/gittermodell.h"
 #include "ui/hauptfenster.h"
 #include "ui/knopfpanel.h"
 #include "ui/qttext.h"
@@ -58,7 +59,7 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         AktivesSuchPanel = panel;
         if (lied)
             kontext_.AbbruchFlag = false;
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX suche ") + text);
+        TitelSetzen(QStringLiteral("QBX suche ") + text);
         SuchfelderFreigeben(false);
         if (Akzentuirung->isChecked() && akzentMonitor_->AkzentGeaendert()) {
             lautersetzung_.ErsetzBaumErneuern(akzentMonitor_->Gruppen());
@@ -68,15 +69,20 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         Animate1->Starten();
         ProgressBar1->setTextVisible(false);
         emit SucheLaeuftJetzt();
-        const SuchEinstellungen einstellungen = Einstellungen();
+        // The grid is blank before the search text is read, so that a text the search cannot
+        // take leaves no earlier hits under it.
         SGLeeren();
+        // A spoonerism is a row of four words, whatever columns a grid file has set.
+        if (panel == PanSchuett)
+            gitter_->SpaltenSetzen(4);
+        const SuchEinstellungen einstellungen = Einstellungen();
         ErgebnisZeigen(panel, suche(kontext_, einstellungen));
     } catch (const std::exception& e) {
         fehler = QString::fromUtf8(e.what());
     }
     Animate1->Anhalten();
     SuchfelderFreigeben(true);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
+    TitelSetzen(QStringLiteral("QBX"));
     AuswahllisteErgaenzen(text);
     if (lied)
         kontext_.AbbruchFlag = true;
@@ -86,6 +92,13 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         dialoge_.Fehler(*fehler);
     if (schliessenVerlangt_)
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void THauptFenster::TitelSetzen(const QString& titel) {
+    // The task-bar text is the window's title; the application's name alone does not reach
+    // windows that are already shown.
+    QGuiApplication::setApplicationDisplayName(titel);
+    setWindowTitle(titel);
 }
 
 SuchEinstellungen THauptFenster::Einstellungen() const {
@@ -116,10 +129,6 @@ void THauptFenster::ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebn
     }
     if (panel != PanStab)
         TrefferHistorieMerken(ergebnis.treffer);
-}
-
-void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& /*treffer*/) {
-    // The search history records the hits here once it exists.
 }
 
 void THauptFenster::AuswahllisteErgaenzen(const QString& text) {

@@ -1,5 +1,6 @@
 #include "ui/knopfpanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace quandel {
@@ -10,8 +11,22 @@ KnopfPanel::KnopfPanel(const QString& beschriftung, QColor farbe, QWidget* elter
     // A raised bevel like a panel; the caption greys out when the panel is disabled.
     setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: black;"
                                  " border: 1px solid; border-color: white gray gray white; }"
+                                 "QLabel:focus { border: 1px dotted black; }"
                                  "QLabel:disabled { color: gray; }")
                       .arg(farbe.name()));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void KnopfPanel::keyPressEvent(QKeyEvent* ereignis) {
+    switch (ereignis->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Klicken();
+        return;
+    default:
+        QLabel::keyPressEvent(ereignis);
+    }
 }
 
 void KnopfPanel::mouseReleaseEvent(QMouseEvent* ereignis) {

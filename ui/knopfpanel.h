@@ -6,7 +6,8 @@
 namespace quandel {
 
 // A coloured panel that acts as a button: it reports a click of the left mouse button released
-// over it. Disabled, its caption is greyed and it reports nothing.
+// over it, or Space or Enter while it has the keyboard focus (shown by a dotted frame).
+// Disabled, its caption is greyed and it reports nothing.
 class KnopfPanel : public QLabel {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     QColor farbe_;

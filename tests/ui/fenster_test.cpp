@@ -108,7 +108,8 @@ private slots:
         for (QAction* menue : leiste->actions())
             if (menue->isVisible())
                 sichtbar << menue->text();
-        QCOMPARE(sichtbar, QStringList({"Suchstart", "Akzentfunktionen", "Ausgabe", "Hilfe"}));
+        QCOMPARE(sichtbar,
+                 QStringList({"&Datei", "&Suchstart", "&Akzentfunktionen", "A&usgabe", "&Hilfe"}));
         QVERIFY(!Kind<QMenu>(*fenster, "Datein1")->menuAction()->isVisible());
         QVERIFY(!Kind<QAction>(*fenster, "WorteHM")->isVisible());
         QVERIFY(!Kind<QAction>(*fenster, "Stabreim1")->isVisible());
@@ -116,7 +117,7 @@ private slots:
         for (QAction* eintrag : Kind<QMenu>(*fenster, "hallo1")->actions())
             if (eintrag->isVisible())
                 suchstart << eintrag->text();
-        QCOMPARE(suchstart, QStringList({"Endreim", "Liedreim", "Schüttelreim"}));
+        QCOMPARE(suchstart, QStringList({"&Endreim", "&Liedreim", "&Schüttelreim"}));
     }
 
     void menueSuchstartWieKlick() {
@@ -175,6 +176,15 @@ private slots:
         QCOMPARE(bild->pos(), QPoint(fenster->width() - 40, 6));
         QCOMPARE(bild->pixmap().size(), QSize(32, 16));
         QCOMPARE(fenster->dialoge().Anzahl(), 0);
+
+        // Resized or moved from there, the window loses the picture.
+        fenster->resize(fenster->width(), fenster->height() - 50);
+        QVERIFY(!bild->isVisible());
+        fenster->showMaximized();
+        QCoreApplication::processEvents();
+        QVERIFY(bild->isVisible());
+        fenster->move(fenster->x(), fenster->y() + 20);
+        QVERIFY(!bild->isVisible());
     }
 
     void maximierenOhneBild() {

@@ -1,0 +1,147 @@
+#include "ui/hauptfenster.h"
+#include "ui/knopfpanel.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <algorithm>
+
+namespace quandel {
+
+namespace {
+
+// The arrows count in 16 bits: entries beyond this position are reached by the list only.
+constexpr int kHoechsteStelle = 32767;
+constexpr int kEintragsHoehe = 16;
+
+} // namespace
+
+void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffer) {
+    if (treffer.empty())
+        return;
+    HistorienListen.push_back(treffer);
+    const int letzter = static_cast<int>(HistorienListen.size()) - 1;
+    {
+        // The grid already shows the new entry: nothing is laid out again.
+        const QSignalBlocker sperre(BrowserKnopf);
+        BrowserKnopf->setMaximum(std::min(letzter, kHoechsteStelle));
+        BrowserKnopf->setValue(BrowserKnopf->maximum());
+    }
+    const QString text = SuchEingabe->currentText();
+    HistorienWorte.emplace_back(text,
+                                HistorienEintrag{AktivesSuchPanel, OhneSortierung,
+                                                 VorSort->isEnabled(), RueckSort->isEnabled()});
+
+    // Drawn in the mode colour of its search, black text from the top left; the selected item
+    // in the colour of the vowel field (the list's highlight).
+    auto* eintrag = new QListWidgetItem(text, BrowseListBox);
+    eintrag->setBackground(AktivesSuchPanel->Farbe());
+    eintrag->setForeground(Qt::black);
+    eintrag->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+    eintrag->setSizeHint({BrowseListBox->width(), kEintragsHoehe});
+    BrowseListBox->setCurrentRow(letzter);
+}
+
+void THauptFenster::BrowserKnopfClick() {
+    HistorieZeigen(BrowserKnopf->value());
+}
+
+void THauptFenster::HistorieZeigen(int k) {
+    if (sucheLaeuft_ || legtGerade_) {
+        // A running search or lay-out owns the grid; the arrows go back to where they were.
+        const QSignalBlocker sperre(BrowserKnopf);
+        BrowserKnopf->setValue(BrowseListBox->currentRow() < 0 ? BrowserKnopf->maximum()
+                                                               : BrowseListBox->currentRow());
+        return;
+    }
+    BrowseListBox->setCurrentRow(k);
+    if (HistorienListen.empty())
+        return;
+    const auto& [text, eintrag] = HistorienWorte[static_cast<std::size_t>(k)];
+    SuchEingabe->setEditText(text);
+    GitterFarbeSetzen(eintrag.panel->Farbe());
+    OhneSortierung = eintrag.ohneSortierung;
+    VorSort->setEnabled(eintrag.vorSortFrei);
+    RueckSort->setEnabled(eintrag.rueckSortFrei);
+    AktivesSuchPanel = eintrag.panel;
+    Abgesichert([this, k] {
+        SGLeeren();
+        SGFuellen(HistorienListen[static_cast<std::size_t>(k)]);
+    });
+}
+
+void THauptFenster::SpeedButton1Click() {
+    if (BrowseListBox->isVisible()) {
+        BrowseListBox->hide();
+        return;
+    }
+    BrowseListBox->show();
+    BrowseListBox->raise();
+    // Reached by Tab and pressed with a key, the button hands the keyboard on to the list.
+    if (SpeedButton1->hasFocus())
+        BrowseListBox->setFocus();
+}
+
+void THauptFenster::BrowseListBoxDblClick() {
+    const int k = BrowseListBox->currentRow();
+    if (k < 0)
+        return;
+    {
+        const QSignalBlocker sperre(BrowserKnopf);
+        BrowserKnopf->setValue(std::min(k, kHoechsteStelle));
+    }
+    HistorieZeigen(k);
+    BrowseListBox->hide();
+    SuchEingabe->setFocus();
+}
+
+bool THauptFenster::BrowserKnopfTaste(QEvent* ereignis) {
+    // The arrow keys step through the history as the arrows do.
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    switch (static_cast<QKeyEvent*>(ereignis)->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        BrowserKnopf->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        BrowserKnopf->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Home:
+        BrowserKnopf->triggerAction(QAbstractSlider::SliderToMinimum);
+        return true;
+    case Qt::Key_End:
+        BrowserKnopf->triggerAction(QAbstractSlider::SliderToMaximum);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool THauptFenster::BrowseListBoxEreignis(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::FocusOut) {
+        BrowseListBox->hide();
+        return false;
+    }
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    switch (static_cast<QKeyEvent*>(ereignis)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        BrowseListBoxDblClick();
+        return true;
+    case Qt::Key_Escape:
+        SpeedButton1->setFocus();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace quandel
