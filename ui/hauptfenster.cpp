@@ -259,6 +259,7 @@ void THauptFenster::SteuerelementeAnlegen() {
     BrowseListBox = Benannt(new QListWidget(flaeche_), "BrowseListBox", {227, 20, 62, 72});
     BrowseListBox->hide();
     BrowseListBox->setUniformItemSizes(true);
+    BrowseListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette liste = BrowseListBox->palette();
     liste.setColor(QPalette::Highlight, kVokalFeldFarbe);
     liste.setColor(QPalette::HighlightedText, Qt::black);

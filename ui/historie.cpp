@@ -43,7 +43,7 @@ void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffe
     eintrag->setBackground(AktivesSuchPanel->Farbe());
     eintrag->setForeground(Qt::black);
     eintrag->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
-    eintrag->setSizeHint({BrowseListBox->width(), kEintragsHoehe});
+    eintrag->setSizeHint({0, kEintragsHoehe});
     BrowseListBox->setCurrentRow(letzter);
 }
 
