@@ -1,3 +1,4 @@
+#include "ui/gittermodell.h"
 #include "ui/hauptfenster.h"
 #include "ui/knopfpanel.h"
 
@@ -69,6 +70,8 @@ void THauptFenster::HistorieZeigen(int k) {
     VorSort->setEnabled(eintrag.vorSortFrei);
     RueckSort->setEnabled(eintrag.rueckSortFrei);
     AktivesSuchPanel = eintrag.panel;
+    if (eintrag.panel == PanSchuett) // its rows of four, whatever a grid file has set since
+        gitter_->SpaltenSetzen(4);
     Abgesichert([this, k] {
         SGLeeren();
         SGFuellen(HistorienListen[static_cast<std::size_t>(k)]);

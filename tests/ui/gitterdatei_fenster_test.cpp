@@ -111,6 +111,15 @@ private slots:
         QCOMPARE(Gitter(*fenster)->columnCount(), 4);
         QCOMPARE(Zelle(*fenster, 0, 0), QStringLiteral("Reim"));
         QVERIFY(!Zelle(*fenster, 3, 0).isEmpty());
+        const QStringList schuettel = Zellen(*fenster);
+        // So does its history entry, shown again after a two-column file.
+        Laden(Pfad("zwei.grd"));
+        auto* pfeile = Kind<QWidget>(*fenster, "BrowserKnopf");
+        pfeile->setFocus();
+        QTest::keyClick(pfeile, Qt::Key_Left);
+        QTest::keyClick(pfeile, Qt::Key_Right);
+        QCOMPARE(Gitter(*fenster)->columnCount(), 4);
+        QCOMPARE(Zellen(*fenster), schuettel);
     }
 
     void richtungswechselLegtDieLetzteSucheWiederAus() {
