@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModel>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -77,6 +78,18 @@ inline QStringList Zellen(THauptFenster& fenster) {
             if (const QString text = Zelle(fenster, spalte, zeile); !text.isEmpty())
                 texte << text;
     return texte;
+}
+
+// The bytes of a file, or "<fehlt>" when it cannot be read.
+inline QByteArray Lesen(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
+}
+
+inline void Schreiben(const QString& pfad, const QByteArray& bytes) {
+    QFile datei(pfad);
+    QVERIFY(datei.open(QIODevice::WriteOnly));
+    datei.write(bytes);
 }
 
 inline QString Beschriftung(THauptFenster& fenster, const char* name) {

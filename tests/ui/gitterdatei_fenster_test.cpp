@@ -16,17 +16,6 @@ using namespace quandel::testhilfe;
 
 namespace {
 
-QByteArray Lesen(const QString& pfad) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreiben(const QString& pfad, const QByteArray& bytes) {
-    QFile datei(pfad);
-    QVERIFY(datei.open(QIODevice::WriteOnly));
-    datei.write(bytes);
-}
-
 const QByteArray kKanneDatei = "4\r\nKanne,Lawine,Plane,\"vor allem\"\r\nDings,,,\r\n";
 
 } // namespace

@@ -15,17 +15,6 @@ using namespace quandel::testhilfe;
 
 namespace {
 
-QByteArray Lesen(const QString& pfad) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreiben(const QString& pfad, const QByteArray& bytes) {
-    QFile datei(pfad);
-    QVERIFY(datei.open(QIODevice::WriteOnly));
-    datei.write(bytes);
-}
-
 QStringList Eintraege(QListWidget* liste) {
     QStringList texte;
     for (int i = 0; i < liste->count(); ++i)
