@@ -3,6 +3,7 @@
 #include "text/stringliste.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,8 @@ namespace quandel {
 StringListe<> VokallisteAus(std::string_view vokalfeld);
 
 // Which letters count as vowels, and how often: a letter counts once for every one-letter
-// entry of the vowel list equal to it; longer entries never match a letter.
+// entry of the vowel list equal to it, however many there are; longer entries never match a
+// letter.
 class Vokale {
 public:
     explicit Vokale(const StringListe<>& vokalliste);
@@ -22,7 +24,7 @@ public:
     std::string Vokalfolge(std::string_view wort) const;
 
 private:
-    std::array<unsigned char, 256> anzahl_{};
+    std::array<std::size_t, 256> anzahl_{};
 };
 
 } // namespace quandel

@@ -76,10 +76,11 @@ void variantenHinzufuegen(SuchKontext& kontext, TrefferListe& liste) {
 }
 
 // Pairs every front (UniqueEnd) with every rest (UniqueStab) and keeps the rows whose four
-// words are stock words and pairwise different. Instead of looking up front + rest for every
-// pair, the words that begin with a front are read from the forward tree and their rests
-// matched against the rests of UniqueStab; the rows come out in the same order, front by front
-// and within a front in the order of UniqueStab.
+// words are stock words and pairwise different. A stock word is an entry of the lower-case
+// list. Instead of looking up front + rest for every pair, the entries that begin with a front
+// are read from that list in byte order and their rests matched against the rests of
+// UniqueStab; the rows come out in the same order, front by front and within a front in the
+// order of UniqueStab.
 class Paarung {
 public:
     Paarung(SuchKontext& kontext, std::string suchwort)
@@ -102,6 +103,7 @@ public:
             restKlein.push_back(Klein(uniqueStab[s]));
             restStellen[restKlein.back()].push_back(s);
         }
+        nachBytesOrdnen();
 
         std::vector<std::pair<std::size_t, std::int32_t>> passend; // rest index, Tauschwort
         for (std::size_t e = 0; e < uniqueEnd.size(); ++e) {
@@ -117,8 +119,9 @@ public:
                 break;
             std::sort(passend.begin(), passend.end());
             for (const auto& [s, nr] : passend)
-                behalten({&suchwort_, &lexikon_.Wortbestand()[static_cast<std::size_t>(nr)],
-                          endWort, stabWorte[s]});
+                if (!behalten({&suchwort_, &lexikon_.Wortbestand()[static_cast<std::size_t>(nr)],
+                               endWort, stabWorte[s]}))
+                    kontext_.AbbruchFlag = true;
             erledigt += stabAnzahl;
             melden(erledigt, gesamt);
             kontext_.haken();
@@ -126,7 +129,21 @@ public:
         return !kontext_.AbbruchFlag;
     }
 
+    std::size_t zeilen() const { return zeilen_; }
+
 private:
+    // The numbers of the lower-case list ordered by the bytes of their entries, so that the
+    // entries beginning with a text stand together.
+    void nachBytesOrdnen() {
+        const auto& klein = lexikon_.Kleinwortliste();
+        nachBytes_.resize(klein.size());
+        for (std::size_t i = 0; i < klein.size(); ++i)
+            nachBytes_[i] = static_cast<std::int32_t>(i);
+        std::sort(nachBytes_.begin(), nachBytes_.end(), [&klein](std::int32_t a, std::int32_t b) {
+            return klein[static_cast<std::size_t>(a)] < klein[static_cast<std::size_t>(b)];
+        });
+    }
+
     // Every rest r with front + r a stock word, as (rest index, word number). False on abort.
     bool
     tauschwoerterSuchen(const std::string& front, const std::vector<std::string>& restKlein,
@@ -142,22 +159,20 @@ private:
             }
             return true;
         }
-        const Trie& trie = lexikon_.VorwaertsTrie();
-        const KnotenNr knoten = trie.Suchen(front);
-        if (knoten == trie.Wurzel())
-            return true;
-        const auto& kleinwortliste = lexikon_.Kleinwortliste();
-        trie.Durchlaufen(
-            [&](const TrieKnoten& k, KnotenNr) {
-                if (k.WortNr == -1)
-                    return;
-                const std::string& wort = kleinwortliste[static_cast<std::size_t>(k.WortNr)];
-                const auto gefunden = stellen.find(wort.substr(front.size()));
-                if (gefunden != stellen.end())
-                    for (std::size_t s : gefunden->second)
-                        passend.emplace_back(s, k.WortNr);
-            },
-            knoten, false);
+        const auto& klein = lexikon_.Kleinwortliste();
+        auto nr = std::lower_bound(nachBytes_.begin(), nachBytes_.end(), front,
+                                   [&klein](std::int32_t n, const std::string& text) {
+                                       return klein[static_cast<std::size_t>(n)] < text;
+                                   });
+        for (; nr != nachBytes_.end(); ++nr) {
+            const std::string& wort = klein[static_cast<std::size_t>(*nr)];
+            if (!wort.starts_with(front))
+                break;
+            const auto gefunden = stellen.find(wort.substr(front.size()));
+            if (gefunden != stellen.end())
+                for (std::size_t s : gefunden->second)
+                    passend.emplace_back(s, *nr);
+        }
         return true;
     }
 
@@ -167,17 +182,23 @@ private:
         return nr ? &lexikon_.Wortbestand()[static_cast<std::size_t>(*nr)] : nullptr;
     }
 
-    // A row stays when all four words are stock words and pairwise different (exactly).
-    void behalten(const std::array<const std::string*, 4>& zeile) {
+    // A row stays when all four words are stock words and pairwise different (exactly). It
+    // goes to the row sink when there is one, else to SchuettelTreffer; false when the sink
+    // wants no more.
+    bool behalten(const std::array<const std::string*, 4>& zeile) {
         for (std::size_t i = 0; i < 4; ++i) {
             if (!zeile[i] || *zeile[i] == " ")
-                return;
+                return true;
             for (std::size_t j = 0; j < i; ++j)
                 if (*zeile[i] == *zeile[j])
-                    return;
+                    return true;
         }
+        ++zeilen_;
+        if (kontext_.SchuettelZeile)
+            return kontext_.SchuettelZeile({*zeile[0], *zeile[1], *zeile[2], *zeile[3]});
         for (const std::string* wort : zeile)
             kontext_.SchuettelTreffer.Sammeln(*wort);
+        return true;
     }
 
     void melden(std::uint64_t erledigt, std::uint64_t gesamt) {
@@ -188,6 +209,8 @@ private:
     SuchKontext& kontext_;
     const Lexikon& lexikon_;
     std::string suchwort_;
+    std::vector<std::int32_t> nachBytes_;
+    std::size_t zeilen_ = 0;
 };
 
 } // namespace
@@ -274,7 +297,7 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     Paarung paarung(kontext, teile.suchwort);
     ergebnis.abgebrochen = !paarung.paaren(uniqueEnd, uniqueStab);
     ergebnis.treffer = Texte(kontext.SchuettelTreffer);
-    ergebnis.ausgang = ergebnis.treffer.empty() ? Ausgang::KeinEintrag : Ausgang::Treffer;
+    ergebnis.ausgang = paarung.zeilen() == 0 ? Ausgang::KeinEintrag : Ausgang::Treffer;
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
     ergebnis.suchdauer =
         ergebnis.abgebrochen ? "Suchdauer = Abgebrochen" : SuchdauerText(dauer.count());

@@ -6,6 +6,7 @@
 #include "soundgroups/ersetzbaum.h"
 #include "text/stringliste.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -78,6 +79,11 @@ public:
 
     // Reports the progress of the spoonerism pairing: pairs done, pairs in all.
     std::function<void(std::uint64_t erledigt, std::uint64_t gesamt)> fortschritt;
+
+    // When set, the spoonerism hands each row to it as soon as it is found (Suchwort,
+    // Tauschwort, EndWort, StabWort) instead of collecting it in SchuettelTreffer; false
+    // stops the search like the abort flag.
+    std::function<bool(const std::array<std::string_view, 4>& zeile)> SchuettelZeile;
 
     // Fills Suchformen with the forms of a word: its sound variants with Akzentuirung, else the
     // word alone. Too many variants raise ZuVieleLautvarianten.

@@ -124,6 +124,19 @@ TEST(SchuettelreimSuchen, PiecesWithTooManyVariantsKeepThemselves) {
         EXPECT_TRUE(enthaelt(mit, zeile)) << zeile[1];
 }
 
+TEST(SchuettelreimSuchen, WordsBeginningWithYDiaeresisAreStockWords) {
+    // Words beginning with "ÿ" (0xFF) are in the lower-case list like every other word; the
+    // forward tree cannot hold them, so the pairing must not ask it.
+    Lexikon lex;
+    EreignisHaken haken;
+    lex.LexikonAufbauen({cp("Reim"), cp("Rand"), cp("ÿeim"), cp("ÿand")}, kVokalfeldVorgabe, haken);
+    SuchKontext kontext(lex, test::VorgabeLautersetzung());
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = "Reim";
+    const auto z = zeilen(SchuettelreimSuchen(kontext, einstellungen));
+    EXPECT_EQ(z, (std::vector<Zeile>{{"Reim", "ÿand", "ÿeim", "Rand"}}));
+}
+
 TEST(SchuettelreimSuchen, SearchWordAsTyped) {
     const auto schwein = zeilen(schuettel("Schw ein"));
     ASSERT_FALSE(schwein.empty());
