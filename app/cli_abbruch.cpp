@@ -18,11 +18,16 @@ void BeiStrgC(int) {
 } // namespace
 
 StrgCAbbruch::StrgCAbbruch(std::atomic<bool>& flag) {
+    sigaction(SIGINT, nullptr, &vorher_);
+    if (vorher_.sa_handler == SIG_IGN)
+        return;
     abbruchFlag.store(&flag);
     struct sigaction aktion {};
     aktion.sa_handler = BeiStrgC;
+    // No SA_RESTART: a write blocked on a full pipe returns, so the search sees the flag.
+    aktion.sa_flags = SA_RESETHAND;
     sigemptyset(&aktion.sa_mask);
-    sigaction(SIGINT, &aktion, &vorher_);
+    sigaction(SIGINT, &aktion, nullptr);
 }
 
 StrgCAbbruch::~StrgCAbbruch() {

@@ -5,8 +5,9 @@
 
 namespace quandel::cli {
 
-// While it lives, Ctrl+C (SIGINT) sets the given flag instead of ending the process; the
-// earlier handling comes back when it goes out of scope. One at a time.
+// While it lives, the first Ctrl+C (SIGINT) sets the given flag instead of ending the
+// process; a second one ends it at once. A SIGINT that the caller ignores (nohup, a shell's
+// &) stays ignored. The earlier handling comes back when it goes out of scope. One at a time.
 class StrgCAbbruch {
 public:
     explicit StrgCAbbruch(std::atomic<bool>& flag);

@@ -79,7 +79,7 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         aufruf.akzent = true;
     else if (option == "-h" || option == "--help" || option == "--hilfe")
         aufruf.hilfe = true;
-    else if (option == "--version")
+    else if (option == "-V" || option == "--version")
         aufruf.version = true;
     else
         throw Aufruffehler("unbekannte Option " + std::string(option));
@@ -87,7 +87,7 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
 
 } // namespace
 
-Aufruf AufrufLesen(const std::vector<std::string_view>& argumente) {
+Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeIstTerminal) {
     Aufruf aufruf;
     std::vector<std::string_view> frei; // mode and texts
     bool optionenVorbei = false;
@@ -113,6 +113,9 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente) {
     if (frei.empty())
         throw Aufruffehler("kein Suchmodus angegeben");
     aufruf.modus = ModusVon(frei[0]);
+    aufruf.ausEingabe = frei.size() == 2 ? frei[1] == "-" : frei.size() == 1 && !eingabeIstTerminal;
+    if (aufruf.ausEingabe)
+        return aufruf;
     if (frei.size() == 1)
         throw Aufruffehler("kein Suchtext angegeben");
     for (std::size_t i = 1; i < frei.size(); ++i) {
@@ -125,6 +128,7 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente) {
 
 std::string_view Hilfetext() {
     return R"(Aufruf: quandel-cli MODUS [OPTIONEN] TEXT...
+       quandel-cli MODUS [OPTIONEN] [-] < DATEI
 
 Sucht Reime im eingebauten Wortbestand oder in einer Wortliste.
 
@@ -139,6 +143,11 @@ TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
 das Suchwort, die weiteren begrenzen die Ausgabe auf Treffer mit dieser Endung
 (beim Stabreim: diesem Anfang; beim Schüttelreim zählen sie ab dem dritten).
+
+Ist TEXT "-" oder fehlt TEXT und ist die Standardeingabe kein Terminal, so ist jede
+Zeile der Standardeingabe ein Suchtext. Die Antworten folgen in derselben Reihenfolge;
+jede endet mit einer Leerzeile, eine ohne Treffer besteht nur aus ihr. Mit --format
+json ist jede Antwort ein JSON-Wert auf einer eigenen Zeile, ohne Leerzeile.
 
 Optionen:
   --minus              Treffer mit den Begrenzungswörtern entfernen, statt nur
@@ -156,12 +165,13 @@ Optionen:
   --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
   --format FORMAT      Ausgabeformat: zeilen (Vorgabe), tsv, csv, json oder raster
   -h, --help           diese Hilfe
-  --version            Versionsnummer
+  -V, --version        Versionsnummer
   --                   die weiteren Argumente sind keine Optionen
 
 Ausgabe: ein Treffer je Zeile in UTF-8; beim Schüttelreim ein Fund je Zeile, seine
-vier Wörter durch Tabulatoren getrennt. Strg+C beendet den Schüttelreim und gibt die
-bis dahin gefundenen Zeilen aus. Die Formate:
+vier Wörter durch Tabulatoren getrennt, ausgegeben sobald gefunden. Strg+C beendet
+den Schüttelreim nach den bis dahin gefundenen Zeilen, ein zweites Strg+C sofort.
+Die Formate:
   zeilen  wie oben
   tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
           tauschwort, endwort, stabwort)
@@ -170,11 +180,13 @@ bis dahin gefundenen Zeilen aus. Die Formate:
           suchwort, tauschwort, endwort, stabwort
   raster  die Rasterdatei des Fensters (.grd): die Treffer zu vier je Zeile,
           Windows-1252, Zeilenende CR LF
+Außer bei zeilen erscheint die Ausgabe erst, wenn die Suche fertig ist.
 
-Rückgabewert: 0 Treffer gefunden; 1 kein Eintrag, oder TEXT enthält kein Suchwort
-(nur Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
-unlesbare Wortliste oder Lautgruppendatei, oder zu viele Lautvarianten (mehr als
-100.000); 130 Schüttelreim abgebrochen.
+Rückgabewert: 0 Treffer gefunden (bei Suchtexten aus der Standardeingabe: für
+mindestens eine Zeile); 1 kein Eintrag, oder TEXT enthält kein Suchwort (nur
+Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
+unlesbare Wortliste oder Lautgruppendatei, zu viele Lautvarianten (mehr als
+100.000) oder eine nicht schreibbare Ausgabe; 130 Schüttelreim abgebrochen.
 )";
 }
 

@@ -17,7 +17,8 @@ enum class Format { Zeilen, Tsv, Csv, Json, Raster };
 //     -> modus End, suchtext "eide kreide", minus
 struct Aufruf {
     Modus modus = Modus::End;
-    std::string suchtext; // the TEXT arguments joined by single blanks
+    std::string suchtext;    // the TEXT arguments joined by single blanks
+    bool ausEingabe = false; // TEXT "-", or none while stdin is no terminal: one per line
     bool minus = false;
     bool rueck = false;
     bool akzent = false;                    // implied by lautgruppen
@@ -37,8 +38,10 @@ public:
 };
 
 // Reads the arguments after the program name. Options may stand anywhere; "--" makes every
-// further argument the mode or a text. With -h or --version nothing else is required.
-Aufruf AufrufLesen(const std::vector<std::string_view>& argumente);
+// further argument the mode or a text. With -h or --version nothing else is required. The
+// search texts come from stdin when TEXT is "-", or when there is no TEXT and stdin is not a
+// terminal.
+Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeIstTerminal);
 
 std::string_view Hilfetext();
 

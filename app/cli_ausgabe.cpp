@@ -1,10 +1,12 @@
 #include "app/cli_ausgabe.h"
 
+#include "app/cli_meldung.h"
 #include "grid/gitterdatei.h"
 #include "grid/raster.h"
 #include "text/kodierung.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <string_view>
 
@@ -117,6 +119,37 @@ std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spa
         return GitterDateiText(RasterLegen(treffer, 4));
     }
     return AusgabeText(treffer, spalten);
+}
+
+std::string ZeilenText(const std::array<std::string_view, 4>& zeile) {
+    std::string text;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        text += Utf8AusCp1252(zeile[i]);
+        text += i + 1 == zeile.size() ? '\n' : '\t';
+    }
+    return text;
+}
+
+bool Ausgabe::Schreiben(std::string_view text) {
+    errno = 0;
+    if (fehler_ == 0 && std::fwrite(text.data(), 1, text.size(), ziel_) != text.size())
+        merken();
+    return fehler_ == 0;
+}
+
+bool Ausgabe::Leeren() {
+    errno = 0;
+    if (fehler_ == 0 && std::fflush(ziel_) != 0)
+        merken();
+    return fehler_ == 0;
+}
+
+void Ausgabe::merken() {
+    fehler_ = errno != 0 ? errno : EIO;
+}
+
+std::string Ausgabe::Fehlermeldung() const {
+    return "Die Ausgabe kann nicht geschrieben werden: " + Grund(fehler_);
 }
 
 } // namespace quandel::cli

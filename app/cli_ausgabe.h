@@ -2,8 +2,11 @@
 
 #include "app/cli_aufruf.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quandel::cli {
@@ -20,5 +23,29 @@ std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spa
 //   Raster              -> the grid file of the window, the hits laid out over 4 columns
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten,
                         Format format);
+
+// One spoonerism row (Windows-1252) as a UTF-8 line, its words joined by tabs.
+std::string ZeilenText(const std::array<std::string_view, 4>& zeile);
+
+// Standard output through stdio's buffer. The first failed write is kept with its reason;
+// nothing is written after it.
+class Ausgabe {
+public:
+    explicit Ausgabe(std::FILE* ziel) : ziel_(ziel) {}
+
+    bool Schreiben(std::string_view text);
+    // Hands on what is buffered, at the end of an answer and of the program.
+    bool Leeren();
+
+    int Fehlernummer() const { return fehler_; }
+    // "Die Ausgabe kann nicht geschrieben werden: No space left on device"
+    std::string Fehlermeldung() const;
+
+private:
+    void merken();
+
+    std::FILE* ziel_;
+    int fehler_ = 0;
+};
 
 } // namespace quandel::cli

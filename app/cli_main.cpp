@@ -4,20 +4,19 @@
 //   beide
 //   Kreide
 //   ...
-// Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage or an
-// unusable word stock or sound-group file, 130 for a spoonerism stopped by Ctrl+C.
-#include "app/cli_abbruch.h"
+// Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage, an
+// unusable word stock or sound-group file or output that cannot be written, 130 for a
+// spoonerism stopped by Ctrl+C.
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
-#include "app/cli_suche.h"
-#include "app/cli_wortbestand.h"
-#include "search/trefferordnung.h"
-#include "soundgroups/lautgruppen.h"
+#include "app/cli_meldung.h"
+#include "app/cli_sitzung.h"
 #include "text/fehler.h"
-#include "text/kodierung.h"
 
+#include <cerrno>
+#include <clocale>
 #include <cstdio>
-#include <optional>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -26,95 +25,98 @@
 namespace {
 
 using namespace quandel;
+using namespace quandel::cli;
 
-constexpr int kTreffer = 0;
-constexpr int kOhneTreffer = 1;
-constexpr int kFalscherAufruf = 2;
-constexpr int kAbgebrochen = 130;
+// The buffer of getline(3), freed at the end.
+struct Zeilenpuffer {
+    Zeilenpuffer() = default;
+    Zeilenpuffer(const Zeilenpuffer&) = delete;
+    Zeilenpuffer& operator=(const Zeilenpuffer&) = delete;
+    ~Zeilenpuffer() { std::free(text); }
 
-int Melden(const std::string& meldung, int status) {
-    std::fprintf(stderr, "quandel-cli: %s\n", meldung.c_str());
+    char* text = nullptr;
+    std::size_t groesse = 0;
+};
+
+// Answers every line of stdin in turn, each answer closed by an empty line (with json: on a
+// line of its own) and handed on at once, so that a script can ask line by line. Status: 2 if a
+// line could not be searched, else 0 if some line had hits, else 1; 130 when Ctrl+C stopped a
+// spoonerism.
+int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
+    int status = kOhneTreffer;
+    Zeilenpuffer zeile;
+    std::size_t nummer = 0;
+    for (ssize_t laenge; (laenge = ::getline(&zeile.text, &zeile.groesse, stdin)) >= 0;) {
+        ++nummer;
+        std::string_view text(zeile.text, static_cast<std::size_t>(laenge));
+        if (text.ends_with('\n'))
+            text.remove_suffix(1);
+        if (text.ends_with('\r'))
+            text.remove_suffix(1);
+        int antwort = kFalscherAufruf;
+        try {
+            antwort = sitzung.Beantworten(text);
+        } catch (const Fehler& fehler) {
+            Melden("Zeile " + std::to_string(nummer) + ": " + fehler.what());
+            sitzung.LeerAntworten();
+        }
+        if (antwort == kAbgebrochen || !ausgabe.Schreiben(sitzung.Antwortende()) ||
+            !ausgabe.Leeren())
+            return kAbgebrochen;
+        if (antwort == kFalscherAufruf || status == kFalscherAufruf)
+            status = kFalscherAufruf;
+        else if (antwort == kTreffer)
+            status = kTreffer;
+    }
+    if (std::ferror(stdin)) {
+        Melden("Die Standardeingabe kann nicht gelesen werden: " + Grund(errno));
+        return kFalscherAufruf;
+    }
     return status;
 }
 
-std::string ArgumentAusUtf8(std::string_view name, std::string_view utf8) {
-    try {
-        return Cp1252AusUtf8(utf8);
-    } catch (const Fehler& fehler) {
-        throw Fehler(std::string(name) + " \"" + std::string(utf8) + "\": " + fehler.what());
-    }
-}
-
-bool Schreiben(std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
-}
-
-int Status(const SuchErgebnis& ergebnis) {
-    if (ergebnis.abgebrochen)
+// The status once all output is out: a failed write is reported, unless Ctrl+C broke it off.
+int Abschliessen(Ausgabe& ausgabe, int status) {
+    if (ausgabe.Leeren())
+        return status;
+    if (status == kAbgebrochen && ausgabe.Fehlernummer() == EINTR)
         return kAbgebrochen;
-    switch (ergebnis.ausgang) {
-    case Ausgang::Treffer:
-        return kTreffer;
-    case Ausgang::KeinEintrag:
-        std::fputs("kein Eintrag\n", stderr);
-        return kOhneTreffer;
-    case Ausgang::NichtGesucht:
-        break;
-    }
-    return Melden("Der Suchtext enthält kein Suchwort.", kOhneTreffer);
+    Melden(ausgabe.Fehlermeldung());
+    return kFalscherAufruf;
 }
 
-int Ausfuehren(const cli::Aufruf& aufruf) {
-    SuchEinstellungen einstellungen;
-    einstellungen.suchtext = ArgumentAusUtf8("Suchtext", aufruf.suchtext);
-    if (aufruf.vokale)
-        einstellungen.vokalfeld = ArgumentAusUtf8("Vokalfeld", *aufruf.vokale);
-    einstellungen.akzentuirung = aufruf.akzent;
-    einstellungen.begrenzung = aufruf.minus ? BegrenzungsModus::Minus : BegrenzungsModus::Plus;
-
-    const Lautersetzung lautersetzung(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
-                                                         : VorgabeLautgruppen());
-    Lexikon lexikon;
-    EreignisHaken haken;
-    lexikon.LexikonAufbauen(cli::WortbestandLaden(aufruf), einstellungen.vokalfeld, haken);
-    SuchKontext kontext(lexikon, lautersetzung);
-
-    // Ctrl+C stops the spoonerism's pairing; it stays caught until the rows are out, so a late
-    // one cannot cut them off.
-    std::optional<cli::StrgCAbbruch> abbruch;
-    if (aufruf.modus == cli::Modus::Schuettel)
-        abbruch.emplace(kontext.AbbruchFlag);
-
-    const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    SuchErgebnis ergebnis = cli::Suchen(aufruf.modus, kontext, einstellungen, terminal);
-    if (!ergebnis.ohneSortierung)
-        TrefferSortieren(ergebnis.treffer, aufruf.rueck ? Richtung::Rueck : Richtung::Vor, haken);
-    const std::size_t spalten = aufruf.modus == cli::Modus::Schuettel ? 4 : 1;
-    if (!Schreiben(cli::AusgabeText(ergebnis.treffer, spalten, aufruf.format)))
-        return Melden("Die Ausgabe kann nicht geschrieben werden.", kFalscherAufruf);
-    if (terminal && !ergebnis.suchdauer.empty())
-        std::fprintf(stderr, "%s\n", ergebnis.suchdauer.c_str());
-
-    return Status(ergebnis);
+int Ausfuehren(const Aufruf& aufruf, Ausgabe& ausgabe) {
+    if (aufruf.hilfe) {
+        ausgabe.Schreiben(Hilfetext());
+        return Abschliessen(ausgabe, kTreffer);
+    }
+    if (aufruf.version) {
+        ausgabe.Schreiben("quandel-cli " QUANDEL_VERSION "\n");
+        return Abschliessen(ausgabe, kTreffer);
+    }
+    Sitzung sitzung(aufruf, ausgabe);
+    const int status = aufruf.ausEingabe ? ZeilenBeantworten(sitzung, ausgabe)
+                                         : sitzung.Beantworten(aufruf.suchtext);
+    return Abschliessen(ausgabe, status);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // The system's messages (strerror) in the user's language.
+    std::setlocale(LC_MESSAGES, "");
+    std::setlocale(LC_CTYPE, "");
+    Ausgabe ausgabe(stdout);
     try {
-        const cli::Aufruf aufruf =
-            cli::AufrufLesen(std::vector<std::string_view>(argv + 1, argv + argc));
-        if (aufruf.hilfe)
-            return Schreiben(cli::Hilfetext()) ? kTreffer : kFalscherAufruf;
-        if (aufruf.version)
-            return Schreiben("quandel-cli " QUANDEL_VERSION "\n") ? kTreffer : kFalscherAufruf;
-        return Ausfuehren(aufruf);
-    } catch (const cli::Aufruffehler& fehler) {
-        Melden(fehler.what(), kFalscherAufruf);
-        std::fputs("Hilfe: quandel-cli --help\n", stderr);
+        const Aufruf aufruf = AufrufLesen(std::vector<std::string_view>(argv + 1, argv + argc),
+                                          ::isatty(STDIN_FILENO) == 1);
+        return Ausfuehren(aufruf, ausgabe);
+    } catch (const Aufruffehler& fehler) {
+        Melden(fehler.what());
+        Melden("Hilfe: quandel-cli --help");
         return kFalscherAufruf;
     } catch (const Fehler& fehler) {
-        return Melden(fehler.what(), kFalscherAufruf);
+        Melden(fehler.what());
+        return kFalscherAufruf;
     }
 }

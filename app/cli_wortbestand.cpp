@@ -1,57 +1,16 @@
 #include "app/cli_wortbestand.h"
 
 #include "data/eingebaut.h"
+#include "text/datei.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
 #include "text/zeilen.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quandel::cli {
 
 namespace {
-
-// A file descriptor that closes itself.
-class Datei {
-public:
-    explicit Datei(int fd) : fd_(fd) {}
-    Datei(const Datei&) = delete;
-    Datei& operator=(const Datei&) = delete;
-    ~Datei() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-std::string DateiLesen(const std::string& pfad) {
-    const Datei datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
-    if (datei.fd() < 0)
-        throw Fehler("Datei " + pfad + " kann nicht geöffnet werden.");
-    struct stat info {};
-    std::string inhalt;
-    if (::fstat(datei.fd(), &info) == 0 && S_ISREG(info.st_mode))
-        inhalt.reserve(static_cast<std::size_t>(info.st_size));
-    // Pipes and devices have no size, so the loop grows the buffer as it goes.
-    char puffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(datei.fd(), puffer, sizeof puffer);
-        if (n == 0)
-            return inhalt;
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw Fehler("Datei " + pfad + " kann nicht gelesen werden.");
-        inhalt.append(puffer, static_cast<std::size_t>(n));
-    }
-}
 
 std::string ByteText(unsigned char byte) {
     char text[8];

@@ -1,6 +1,7 @@
 #include "cli_prozess.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -22,12 +23,15 @@ void pruefen(bool ok, const char* was) {
 
 } // namespace
 
-CliProzess::CliProzess(const std::vector<std::string>& argumente, bool fehlerAufTerminal) {
+CliProzess::CliProzess(const std::vector<std::string>& argumente, bool fehlerAufTerminal)
+    : CliProzess(argumente, Umgebung{.fehlerAufTerminal = fehlerAufTerminal}) {}
+
+CliProzess::CliProzess(const std::vector<std::string>& argumente, const Umgebung& umgebung) {
     int aus[2];
     pruefen(::pipe2(aus, O_CLOEXEC) == 0, "pipe2");
     int fehlerLesen = -1;
     int fehlerSchreiben = -1;
-    if (fehlerAufTerminal) {
+    if (umgebung.fehlerAufTerminal) {
         pruefen(::openpty(&fehlerLesen, &fehlerSchreiben, nullptr, nullptr, nullptr) == 0,
                 "openpty");
         ::fcntl(fehlerLesen, F_SETFD, FD_CLOEXEC);
@@ -41,8 +45,14 @@ CliProzess::CliProzess(const std::vector<std::string>& argumente, bool fehlerAuf
 
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_addopen(&aktionen, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&aktionen, aus[1], STDOUT_FILENO);
+    const std::string eingabe =
+        umgebung.eingabeDatei.empty() ? std::string("/dev/null") : umgebung.eingabeDatei;
+    posix_spawn_file_actions_addopen(&aktionen, STDIN_FILENO, eingabe.c_str(), O_RDONLY, 0);
+    if (umgebung.ausgabeDatei.empty())
+        posix_spawn_file_actions_adddup2(&aktionen, aus[1], STDOUT_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&aktionen, STDOUT_FILENO, umgebung.ausgabeDatei.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&aktionen, fehlerSchreiben, STDERR_FILENO);
 
     std::vector<std::string> befehl{QUANDEL_CLI};
@@ -51,7 +61,15 @@ CliProzess::CliProzess(const std::vector<std::string>& argumente, bool fehlerAuf
     for (std::string& argument : befehl)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
+    // An ignored signal stays ignored across exec.
+    struct sigaction ignorieren {};
+    ignorieren.sa_handler = SIG_IGN;
+    struct sigaction vorher {};
+    if (umgebung.sigintIgnoriert)
+        ::sigaction(SIGINT, &ignorieren, &vorher);
     const int ergebnis = posix_spawn(&pid_, QUANDEL_CLI, &aktionen, nullptr, argv.data(), environ);
+    if (umgebung.sigintIgnoriert)
+        ::sigaction(SIGINT, &vorher, nullptr);
     posix_spawn_file_actions_destroy(&aktionen);
     ::close(aus[1]);
     ::close(fehlerSchreiben);
@@ -120,8 +138,31 @@ Lauf CliProzess::Abwarten() {
     return lauf_;
 }
 
+bool CliProzess::EndeAbwarten(int sekunden, Lauf& lauf) {
+    for (int i = 0; i < sekunden * 100; ++i) {
+        // Keep stderr flowing, so that a progress bar cannot block the process.
+        pollfd fehler{fehler_, POLLIN, 0};
+        if (fehler_ >= 0 && ::poll(&fehler, 1, 0) > 0)
+            lesen(fehler_, lauf_.fehler);
+        int zustand = 0;
+        if (::waitpid(pid_, &zustand, WNOHANG) == pid_) {
+            abgewartet_ = true;
+            lauf_.status = WIFEXITED(zustand) ? WEXITSTATUS(zustand) : -1;
+            lauf_.signal = WIFSIGNALED(zustand) ? WTERMSIG(zustand) : 0;
+            lauf = lauf_;
+            return true;
+        }
+        ::usleep(10000);
+    }
+    return false;
+}
+
 Lauf CliAusfuehren(const std::vector<std::string>& argumente) {
     return CliProzess(argumente).Abwarten();
+}
+
+Lauf CliAusfuehren(const std::vector<std::string>& argumente, const Umgebung& umgebung) {
+    return CliProzess(argumente, umgebung).Abwarten();
 }
 
 } // namespace quandel::testhilfe

@@ -15,11 +15,20 @@ struct Lauf {
     std::string fehler;
 };
 
-// A running quandel-cli with stdin on /dev/null and stdout captured. Its stderr goes to a
-// pipe, or with fehlerAufTerminal to a pseudo terminal, so that it sees a terminal there.
+// Where a quandel-cli runs: stdin on /dev/null or on a file, stdout captured or into a file,
+// stderr to a pipe or to a pseudo terminal (so that it sees a terminal there).
+struct Umgebung {
+    bool fehlerAufTerminal = false;
+    std::string eingabeDatei{};   // stdin, if not empty
+    std::string ausgabeDatei{};   // stdout, if not empty (then nothing is captured)
+    bool sigintIgnoriert = false; // started with Ctrl+C ignored, as by nohup or a shell's &
+};
+
+// A running quandel-cli.
 class CliProzess {
 public:
     explicit CliProzess(const std::vector<std::string>& argumente, bool fehlerAufTerminal = false);
+    CliProzess(const std::vector<std::string>& argumente, const Umgebung& umgebung);
     CliProzess(const CliProzess&) = delete;
     CliProzess& operator=(const CliProzess&) = delete;
     ~CliProzess();
@@ -31,6 +40,10 @@ public:
 
     // Reads both outputs to their end and waits for the process.
     Lauf Abwarten();
+
+    // Waits up to `sekunden` for the process to end without reading its stdout, so that a
+    // full pipe stays full; false if it is still running then.
+    bool EndeAbwarten(int sekunden, Lauf& lauf);
 
 private:
     bool lesen(int& fd, std::string& ziel);
@@ -44,5 +57,6 @@ private:
 
 // Runs quandel-cli to its end.
 Lauf CliAusfuehren(const std::vector<std::string>& argumente);
+Lauf CliAusfuehren(const std::vector<std::string>& argumente, const Umgebung& umgebung);
 
 } // namespace quandel::testhilfe

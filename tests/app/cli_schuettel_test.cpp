@@ -44,7 +44,7 @@ TEST(CliSchuettel, RowsAreNeverReordered) {
 TEST(CliSchuettel, OneCharacterHasNoEndPart) {
     const auto lauf = CliAusfuehren({"schuettel", "R"});
     EXPECT_EQ(lauf.status, 1);
-    EXPECT_EQ(lauf.fehler, "kein Eintrag\n");
+    EXPECT_EQ(lauf.fehler, "quandel-cli: kein Eintrag\n");
 }
 
 TEST(CliSchuettel, CtrlCPrintsTheRowsFoundSoFar) {

@@ -1,0 +1,118 @@
+#include "app/cli_sitzung.h"
+
+#include "app/cli_abbruch.h"
+#include "app/cli_meldung.h"
+#include "app/cli_suche.h"
+#include "app/cli_wortbestand.h"
+#include "search/trefferordnung.h"
+#include "soundgroups/lautgruppen.h"
+#include "text/fehler.h"
+#include "text/kodierung.h"
+
+#include <optional>
+#include <unistd.h>
+
+namespace quandel::cli {
+
+namespace {
+
+std::string ArgumentAusUtf8(std::string_view name, std::string_view utf8) {
+    try {
+        return Cp1252AusUtf8(utf8);
+    } catch (const Fehler& fehler) {
+        throw Fehler(std::string(name) + " \"" + std::string(utf8) + "\": " + fehler.what());
+    }
+}
+
+int Status(const SuchErgebnis& ergebnis) {
+    if (ergebnis.abgebrochen)
+        return kAbgebrochen;
+    switch (ergebnis.ausgang) {
+    case Ausgang::Treffer:
+        return kTreffer;
+    case Ausgang::KeinEintrag:
+        Melden("kein Eintrag");
+        return kOhneTreffer;
+    case Ausgang::NichtGesucht:
+        break;
+    }
+    Melden("Der Suchtext enthält kein Suchwort.");
+    return kOhneTreffer;
+}
+
+} // namespace
+
+Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
+    : aufruf_(aufruf), ausgabe_(ausgabe),
+      vokalfeld_(aufruf.vokale ? ArgumentAusUtf8("Vokalfeld", *aufruf.vokale)
+                               : std::string(kVokalfeldVorgabe)),
+      lautersetzung_(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
+                                        : VorgabeLautgruppen()) {
+    lexikon_.LexikonAufbauen(WortbestandLaden(aufruf), vokalfeld_, kontext_.haken);
+    // Plain lines can go out row by row; the other formats frame the whole answer.
+    if (aufruf.format == Format::Zeilen)
+        kontext_.SchuettelZeile = [this](const std::array<std::string_view, 4>& zeile) {
+            return ausgabe_.Schreiben(ZeilenText(zeile));
+        };
+}
+
+std::string Sitzung::Antworttext(const std::vector<std::string>& treffer) const {
+    const std::size_t spalten = aufruf_.modus == Modus::Schuettel ? 4 : 1;
+    std::string text = AusgabeText(treffer, spalten, aufruf_.format);
+    if (aufruf_.format != Format::Json || !aufruf_.ausEingabe)
+        return text;
+    // One JSON value per line: the line breaks and indents between the values go (strings
+    // hold no raw line break, JSON escapes it).
+    std::string zeile;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n')
+            zeile += text[i];
+        else if (text.compare(i + 1, 2, "  ") == 0)
+            i += 2;
+    }
+    return zeile + '\n';
+}
+
+std::string_view Sitzung::Antwortende() const {
+    switch (aufruf_.format) {
+    case Format::Json:
+        return "";
+    case Format::Csv:
+    case Format::Raster:
+        return "\r\n";
+    case Format::Zeilen:
+    case Format::Tsv:
+        break;
+    }
+    return "\n";
+}
+
+bool Sitzung::LeerAntworten() {
+    return ausgabe_.Schreiben(Antworttext({}));
+}
+
+int Sitzung::Beantworten(std::string_view suchtext) {
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = ArgumentAusUtf8("Suchtext", suchtext);
+    einstellungen.vokalfeld = vokalfeld_;
+    einstellungen.akzentuirung = aufruf_.akzent;
+    einstellungen.begrenzung = aufruf_.minus ? BegrenzungsModus::Minus : BegrenzungsModus::Plus;
+
+    // Ctrl+C stops the spoonerism's pairing, whose rows are out as they are found.
+    std::optional<StrgCAbbruch> abbruch;
+    if (aufruf_.modus == Modus::Schuettel)
+        abbruch.emplace(kontext_.AbbruchFlag);
+
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    SuchErgebnis ergebnis = Suchen(aufruf_.modus, kontext_, einstellungen, terminal);
+    if (!ergebnis.ohneSortierung)
+        TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
+                         kontext_.haken);
+    if (!ausgabe_.Schreiben(Antworttext(ergebnis.treffer)))
+        return kAbgebrochen;
+    if (terminal && !ergebnis.suchdauer.empty())
+        Melden(ergebnis.suchdauer);
+    return Status(ergebnis);
+}
+
+} // namespace quandel::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/cli_aufruf.h"
+#include "app/cli_ausgabe.h"
+#include "lexicon/lexikon.h"
+#include "search/suchkontext.h"
+#include "soundgroups/ersetzbaum.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quandel::cli {
+
+// Exit statuses of the command line.
+constexpr int kTreffer = 0;
+constexpr int kOhneTreffer = 1;
+constexpr int kFalscherAufruf = 2;
+constexpr int kAbgebrochen = 130;
+
+// One run of the command line: the word stock and the sound groups read and the lexicon
+// built once, then one answer for each search text.
+class Sitzung {
+public:
+    Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe);
+
+    // Searches for a text (UTF-8) and writes the hits; the spoonerism writes each row as it
+    // is found. Returns kTreffer, kOhneTreffer or kAbgebrochen (Ctrl+C, or a failed write,
+    // which the Ausgabe then holds). A text outside Windows-1252 or with too many sound
+    // variants raises Fehler.
+    int Beantworten(std::string_view suchtext);
+
+    // For search texts from stdin: what closes each answer ("" for json, whose answers are
+    // one line each, else an empty line), and the answer to a line that could not be
+    // searched (an empty result in the chosen format), so that answers and lines stay in
+    // step.
+    std::string_view Antwortende() const;
+    bool LeerAntworten();
+
+private:
+    std::string Antworttext(const std::vector<std::string>& treffer) const;
+
+    const Aufruf& aufruf_;
+    Ausgabe& ausgabe_;
+    std::string vokalfeld_;
+    Lautersetzung lautersetzung_;
+    Lexikon lexikon_;
+    SuchKontext kontext_{lexikon_, lautersetzung_};
+};
+
+} // namespace quandel::cli

@@ -1,0 +1,243 @@
+// The command line in scripts: search texts from stdin, output written as it is found,
+// Ctrl+C, failed writes and the form of every message.
+#include "cli_prozess.h"
+#include "testdatei.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <clocale>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+using quandel::testhilfe::CliAusfuehren;
+using quandel::testhilfe::CliProzess;
+using quandel::testhilfe::Lauf;
+using quandel::testhilfe::TestdateiSchreiben;
+using quandel::testhilfe::Umgebung;
+
+namespace {
+
+// The system's message for an error number, in the language the program will use.
+std::string Grund(int fehlernummer) {
+    std::setlocale(LC_MESSAGES, "");
+    std::setlocale(LC_CTYPE, "");
+    std::string text = std::strerror(fehlernummer);
+    std::setlocale(LC_ALL, "C");
+    return text;
+}
+
+// A word list whose spoonerism "s e" has n (n - 1) / 2 rows of ever longer words: the words
+// a^k, s a^k and a^k e for k = 1..n give the row (se, a^(i+j), a^i e, s a^j) for every
+// i + j <= n, about 2 n^3 / 3 bytes in all.
+std::string GrosseSchuettelListe(int n) {
+    std::string text;
+    for (int k = 1; k <= n; ++k) {
+        const std::string a(static_cast<std::size_t>(k), 'a');
+        text += a + "\ns" + a + "\n" + a + "e\n";
+    }
+    return TestdateiSchreiben("gross" + std::to_string(n) + ".txt", text);
+}
+
+std::size_t Zeilenzahl(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+} // namespace
+
+TEST(CliSkript, EachLineOfStdinIsAnsweredInTurn) {
+    const std::string zeilen = TestdateiSchreiben("zeilen.txt", "eide\nqxqxq\r\nKreide\n");
+    const auto eide = CliAusfuehren({"end", "eide"});
+    const auto kreide = CliAusfuehren({"end", "Kreide"});
+    // Every answer ends with an empty line; one without hits is only that.
+    const std::string erwartet = eide.aus + "\n" + "\n" + kreide.aus + "\n";
+
+    const auto strich = CliAusfuehren({"end", "-"}, {.eingabeDatei = zeilen});
+    EXPECT_EQ(strich.status, 0) << strich.fehler;
+    EXPECT_EQ(strich.aus, erwartet);
+    EXPECT_EQ(strich.fehler, "quandel-cli: kein Eintrag\n");
+
+    // Without TEXT and with stdin not a terminal the same.
+    const auto ohneText = CliAusfuehren({"end", "--rueck"}, {.eingabeDatei = zeilen});
+    EXPECT_EQ(ohneText.aus, CliAusfuehren({"end", "--rueck", "-"}, {.eingabeDatei = zeilen}).aus);
+    EXPECT_EQ(ohneText.status, 0);
+
+    // A word list is read once for all lines; spoonerism rows keep their tabs.
+    const std::string liste = TestdateiSchreiben("reim.txt", "Rand\nLeim\nLand\nReim\n");
+    const auto schuettel =
+        CliAusfuehren({"schuettel", "--wortbestand", liste},
+                      {.eingabeDatei = TestdateiSchreiben("zwei.txt", "Reim\nR eim\n")});
+    EXPECT_EQ(schuettel.aus, "Reim\tLand\tLeim\tRand\n\nReim\tLand\tLeim\tRand\n\n");
+}
+
+TEST(CliSkript, StdinStatusAndBadLines) {
+    const auto leer = CliAusfuehren({"end", "-"}, {.eingabeDatei = TestdateiSchreiben("l", "")});
+    EXPECT_EQ(leer.status, 1);
+    EXPECT_EQ(leer.aus, "");
+
+    const auto ohne = CliAusfuehren(
+        {"end", "-"}, {.eingabeDatei = TestdateiSchreiben("ohne.txt", "qxqxq\nxqxqx\n")});
+    EXPECT_EQ(ohne.status, 1);
+    EXPECT_EQ(ohne.aus, "\n\n");
+
+    // A line outside Windows-1252 is reported with its number; the others are still answered.
+    const auto schlecht = CliAusfuehren(
+        {"end", "-"}, {.eingabeDatei = TestdateiSchreiben("schlecht.txt", "eide\nłódź\neide\n")});
+    EXPECT_EQ(schlecht.status, 2);
+    const auto eide = CliAusfuehren({"end", "eide"}).aus;
+    EXPECT_EQ(schlecht.aus, eide + "\n\n" + eide + "\n");
+    EXPECT_EQ(schlecht.fehler.rfind("quandel-cli: Zeile 2: ", 0), 0u) << schlecht.fehler;
+}
+
+TEST(CliSkript, ShortVersionOption) {
+    EXPECT_EQ(CliAusfuehren({"-V"}).aus, CliAusfuehren({"--version"}).aus);
+    EXPECT_EQ(CliAusfuehren({"-V"}).status, 0);
+}
+
+TEST(CliSkript, FailedWritesAreReported) {
+    for (const auto& argumente : std::vector<std::vector<std::string>>{
+             {"--help"}, {"--version"}, {"end", "eide"}, {"schuettel", "Reim"}}) {
+        const auto lauf = CliAusfuehren(argumente, {.ausgabeDatei = "/dev/full"});
+        EXPECT_EQ(lauf.status, 2) << argumente[0];
+        EXPECT_EQ(lauf.fehler, "quandel-cli: Die Ausgabe kann nicht geschrieben werden: " +
+                                   Grund(ENOSPC) + "\n");
+    }
+}
+
+TEST(CliSkript, EveryMessageStartsWithTheProgramName) {
+    for (const auto& argumente :
+         std::vector<std::vector<std::string>>{{"end", "qxqxq"},
+                                               {"end", "  "},
+                                               {"reim", "x"},
+                                               {"end", "łódź"},
+                                               {"end", "e", "--wortbestand", "/gibt/es/nicht"}}) {
+        const auto lauf = CliAusfuehren(argumente);
+        ASSERT_FALSE(lauf.fehler.empty()) << argumente[0];
+        std::size_t anfang = 0;
+        while (anfang < lauf.fehler.size()) {
+            EXPECT_EQ(lauf.fehler.compare(anfang, 13, "quandel-cli: "), 0) << lauf.fehler;
+            anfang = lauf.fehler.find('\n', anfang) + 1;
+        }
+    }
+}
+
+TEST(CliSkript, FileErrorsSayWhy) {
+    const std::string fehlt = ::testing::TempDir() + "gibt-es-nicht.txt";
+    const auto lauf = CliAusfuehren({"end", "e", "--wortbestand", fehlt});
+    EXPECT_EQ(lauf.fehler, "quandel-cli: Datei " + fehlt + " kann nicht geöffnet werden (" +
+                               Grund(ENOENT) + ").\n");
+    const auto verzeichnis = CliAusfuehren({"end", "e", "--wortbestand", ::testing::TempDir()});
+    EXPECT_EQ(verzeichnis.fehler, "quandel-cli: Datei " + ::testing::TempDir() +
+                                      " kann nicht gelesen werden: es ist ein Verzeichnis.\n");
+}
+
+TEST(CliSkript, ControlBytesInMessagesAreEscaped) {
+    const auto lauf = CliAusfuehren({"x\x1B[2J\ty", "eide"});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.fehler.find('\x1B'), std::string::npos);
+    EXPECT_EQ(lauf.fehler.find('\t'), std::string::npos);
+    EXPECT_NE(lauf.fehler.find("\"x\\x1B[2J\\x09y\""), std::string::npos) << lauf.fehler;
+
+    // Bytes that are no UTF-8 and C1 controls are escaped; German letters stay.
+    const auto bytes = CliAusfuehren({"\xFF\xC2\x9B"
+                                      "ä",
+                                      "eide"});
+    EXPECT_NE(bytes.fehler.find("\"\\xFF\\xC2\\x9Bä\""), std::string::npos) << bytes.fehler;
+}
+
+TEST(CliSkript, VowelRepeatedAnyNumberOfTimes) {
+    std::string vokale = "i";
+    for (int i = 0; i < 256; ++i)
+        vokale += ",e";
+    const auto oft = CliAusfuehren({"lied", "eide", "--vokale", vokale});
+    const auto einmal = CliAusfuehren({"lied", "eide", "--vokale", "e,i"});
+    EXPECT_EQ(oft.status, 0);
+    EXPECT_EQ(oft.aus, einmal.aus);
+    EXPECT_NE(oft.aus, CliAusfuehren({"lied", "id", "--vokale", "e,i"}).aus);
+}
+
+TEST(CliSkript, IgnoredCtrlCStaysIgnored) {
+    const std::string liste = GrosseSchuettelListe(300);
+    // Stdout is read only at the end, so the pairing is still writing when the signal comes.
+    CliProzess prozess({"schuettel", "s", "e", "--wortbestand", liste},
+                       {.fehlerAufTerminal = true, .sigintIgnoriert = true});
+    ASSERT_TRUE(prozess.FehlerAbwarten(" %"));
+    ::kill(prozess.pid(), SIGINT);
+    const auto lauf = prozess.Abwarten();
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(Zeilenzahl(lauf.aus), 300u * 299u / 2u);
+    EXPECT_EQ(lauf.fehler.find("Abgebrochen"), std::string::npos);
+}
+
+TEST(CliSkript, CtrlCEndsTheSpoonerismWhileItsOutputIsBlocked) {
+    const std::string liste = GrosseSchuettelListe(300);
+    // Nobody reads stdout: the rows fill the pipe and writing blocks.
+    CliProzess prozess({"schuettel", "s", "e", "--wortbestand", liste},
+                       {.fehlerAufTerminal = true});
+    ASSERT_TRUE(prozess.FehlerAbwarten(" %"));
+    ::usleep(200000);
+    ::kill(prozess.pid(), SIGINT);
+    ::usleep(200000);
+    ::kill(prozess.pid(), SIGINT);
+    Lauf lauf;
+    ASSERT_TRUE(prozess.EndeAbwarten(20, lauf)) << "two Ctrl+C must end the program";
+    EXPECT_TRUE(lauf.status == 130 || lauf.signal == SIGINT)
+        << lauf.status << " " << lauf.signal << " " << lauf.fehler;
+}
+
+TEST(CliSkript, SpoonerismRowsAreWrittenAsTheyAreFound) {
+    // The full answer would be some 230 MB; `head -n 1` takes the first row and quits.
+    const std::string liste = GrosseSchuettelListe(700);
+    int rohr[2];
+    int kopf[2];
+    ASSERT_EQ(::pipe2(rohr, O_CLOEXEC), 0);
+    ASSERT_EQ(::pipe2(kopf, O_CLOEXEC), 0);
+
+    posix_spawn_file_actions_t cliAktionen;
+    posix_spawn_file_actions_init(&cliAktionen);
+    posix_spawn_file_actions_adddup2(&cliAktionen, rohr[1], STDOUT_FILENO);
+    std::vector<std::string> befehl{QUANDEL_CLI, "schuettel", "s", "e", "--wortbestand", liste};
+    std::vector<char*> argv;
+    for (std::string& teil : befehl)
+        argv.push_back(teil.data());
+    argv.push_back(nullptr);
+    pid_t cli = -1;
+    ASSERT_EQ(posix_spawn(&cli, QUANDEL_CLI, &cliAktionen, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&cliAktionen);
+
+    posix_spawn_file_actions_t headAktionen;
+    posix_spawn_file_actions_init(&headAktionen);
+    posix_spawn_file_actions_adddup2(&headAktionen, rohr[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&headAktionen, kopf[1], STDOUT_FILENO);
+    char head[] = "head";
+    char n[] = "-n";
+    char eins[] = "1";
+    char* headArgv[] = {head, n, eins, nullptr};
+    pid_t headPid = -1;
+    ASSERT_EQ(posix_spawnp(&headPid, "head", &headAktionen, nullptr, headArgv, environ), 0);
+    posix_spawn_file_actions_destroy(&headAktionen);
+    for (int fd : {rohr[0], rohr[1], kopf[1]})
+        ::close(fd);
+
+    std::string erste;
+    char puffer[4096];
+    for (ssize_t gelesen; (gelesen = ::read(kopf[0], puffer, sizeof puffer)) > 0;)
+        erste.append(puffer, static_cast<std::size_t>(gelesen));
+    ::close(kopf[0]);
+    ::waitpid(headPid, nullptr, 0);
+    int zustand = 0;
+    rusage verbrauch{};
+    ASSERT_EQ(::wait4(cli, &zustand, 0, &verbrauch), cli);
+
+    EXPECT_EQ(erste, "se\taa\tae\tsa\n");
+    ASSERT_TRUE(WIFSIGNALED(zustand)) << "the program must stop at the closed pipe";
+    EXPECT_EQ(WTERMSIG(zustand), SIGPIPE);
+    EXPECT_LT(verbrauch.ru_maxrss, 100 * 1024) << "kB at most; the whole answer is 230 MB";
+}
