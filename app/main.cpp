@@ -1,4 +1,5 @@
 #include "ui/hauptfenster.h"
+#include "ui/ueberdialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,6 +9,9 @@
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
+    // Ties the windows to the desktop entry, whose icon the task bar shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.quandeltornar.QuandelTornar"));
+    QGuiApplication::setWindowIcon(quandel::Programmsymbol());
     try {
         auto fenster = std::make_unique<quandel::THauptFenster>();
         fenster->show();

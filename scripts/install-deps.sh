@@ -7,6 +7,7 @@ packages=(
     libicu-dev qt6-base-dev libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     wngerman python3
+    clang dpkg-dev desktop-file-utils appstream man-db bash-completion
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "ui/knopfpanel.h"
 #include "ui/qttext.h"
 #include "ui/suchanimation.h"
+#include "ui/ueberdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +88,7 @@ void Einfaerben(QWidget* widget, QColor farbe) {
 THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     setObjectName(QStringLiteral("HauptFenster"));
     setWindowTitle(QStringLiteral("Quandel Tornar v1"));
+    setWindowIcon(Programmsymbol());
     setFont(Arial(10));
     setMaximumWidth(kBreite);
     SteuerelementeAnlegen();

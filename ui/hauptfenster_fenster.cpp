@@ -17,9 +17,13 @@ namespace {
 
 const QString kWasserBild = QStringLiteral("WasserVergroess2.bmp");
 
-// The picture is looked for in the current directory first, then next to the program.
+// The picture is looked for in the current directory first, then next to the program, then in
+// the data directory of the installation (share/quandel-tornar beside bin/).
 QPixmap WasserBildLaden() {
-    for (const QString& ordner : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
+    const QString programmOrdner = QCoreApplication::applicationDirPath();
+    for (const QString& ordner :
+         {QDir::currentPath(), programmOrdner,
+          QDir(programmOrdner).filePath(QStringLiteral(QUANDEL_DATENORDNER))}) {
         const QPixmap bild(QDir(ordner).filePath(kWasserBild));
         if (!bild.isNull())
             return bild;

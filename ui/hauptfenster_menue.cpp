@@ -2,6 +2,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/hilfefenster.h"
 #include "ui/knopfpanel.h"
+#include "ui/ueberdialog.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -102,6 +103,9 @@ void THauptFenster::MenueAnlegen() {
     connect(Eintrag(hilfe1, QStringLiteral("Haftung &Und Lizenz"), "HaftungUndLizenz1"),
             &QAction::triggered, this,
             [this] { hilfe_->ThemaZeigen(QStringLiteral("Lizenz_Text")); });
+    hilfe1->addSeparator();
+    connect(Eintrag(hilfe1, QStringLiteral("Ü&ber Quandel Tornar"), "UeberQuandelTornar1"),
+            &QAction::triggered, this, [this] { (new UeberDialog(this))->open(); });
 }
 
 void THauptFenster::DateiMenueAnlegen() {

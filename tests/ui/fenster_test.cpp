@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -120,6 +121,45 @@ private slots:
         QCOMPARE(suchstart, QStringList({"&Endreim", "&Liedreim", "&Schüttelreim"}));
     }
 
+    void tastenImMenue() {
+        auto* beenden = Kind<QAction>(*fenster, "Beenden1");
+        QCOMPARE(beenden->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(Kind<QAction>(*fenster, "Hauptfenster1")->shortcut(), QKeySequence(Qt::Key_F1));
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QTest::keyClick(Eingabe(*fenster), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!fenster->isVisible());
+        QVERIFY(!fenster->lexikon().Aufgebaut()); // closed the regular way
+    }
+
+    void programmsymbol() {
+        const QIcon symbol = fenster->windowIcon();
+        QVERIFY(!symbol.isNull());
+        // Sharp at every scale: a picture of its own up to 256 pixels.
+        QCOMPARE(symbol.availableSizes().size(), 8);
+        QCOMPARE(symbol.availableSizes().constLast(), QSize(256, 256));
+        QCOMPARE(Kind<QWidget>(*fenster, "HilfeFenster")->windowIcon().cacheKey(),
+                 symbol.cacheKey());
+    }
+
+    void ueberQuandelTornar() {
+        QStringList hilfe;
+        for (QAction* eintrag : Kind<QMenu>(*fenster, "Hilfe1")->actions())
+            hilfe << eintrag->text();
+        QCOMPARE(hilfe.constLast(), QStringLiteral("Ü&ber Quandel Tornar"));
+        Kind<QAction>(*fenster, "UeberQuandelTornar1")->trigger();
+        auto* dialog = Kind<QDialog>(*fenster, "UeberDialog");
+        QVERIFY(dialog->isVisible());
+        const QString kopf = Kind<QLabel>(*fenster, "UeberText")->text();
+        QVERIFY(kopf.contains(QStringLiteral("Quandel Tornar " QUANDEL_VERSION)));
+        QVERIFY(kopf.contains(QStringLiteral("GPL-3.0-or-later")));
+        const QString quellen = Kind<QTextBrowser>(*fenster, "UeberQuellen")->toPlainText();
+        QVERIFY(quellen.contains(QStringLiteral("@zxcvbn-ts/language-de")));
+        QVERIFY(quellen.contains(QStringLiteral("wngerman")));
+        QVERIFY(quellen.contains(QStringLiteral("Björn Jacke")));
+        dialog->reject();
+    }
+
     void menueSuchstartWieKlick() {
         Tippen(*fenster, QStringLiteral("eide"));
         Kind<QAction>(*fenster, "N1")->trigger();
@@ -185,6 +225,24 @@ private slots:
         QVERIFY(bild->isVisible());
         fenster->move(fenster->x(), fenster->y() + 20);
         QVERIFY(!bild->isVisible());
+    }
+
+    void maximierenMitInstalliertemBild() {
+        // Installed, the picture lives in share/quandel-tornar beside bin/.
+        QDir daten(QCoreApplication::applicationDirPath());
+        QVERIFY(daten.mkpath(QStringLiteral(QUANDEL_DATENORDNER)));
+        QVERIFY(daten.cd(QStringLiteral(QUANDEL_DATENORDNER)));
+        const QString bildDatei = daten.filePath(QStringLiteral("WasserVergroess2.bmp"));
+        QFile::remove(bildDatei);
+        QVERIFY(QFile::copy(QStringLiteral(WASSERBILD), bildDatei));
+        QTemporaryDir leer;
+        QDir::setCurrent(leer.path());
+        fenster->setWindowState(Qt::WindowMaximized);
+        QCoreApplication::processEvents();
+        QFile::remove(bildDatei);
+        daten.rmdir(daten.path());
+        QCOMPARE(fenster->dialoge().Anzahl(), 0);
+        QVERIFY(Kind<QLabel>(*fenster, "WasserBild")->isVisible());
     }
 
     void maximierenOhneBild() {

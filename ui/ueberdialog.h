@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+
+namespace quandel {
+
+// The program's icon in every size it ships, for the windows and the task bar.
+QIcon Programmsymbol();
+
+// "Über Quandel Tornar": name, version, licence and where the word stock comes from (the
+// licences of the data as they ship with the sources).
+class UeberDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit UeberDialog(QWidget* eltern);
+};
+
+} // namespace quandel
