@@ -118,10 +118,13 @@ public:
             if (endWort && !tauschwoerterSuchen(front, restKlein, restStellen, passend))
                 break;
             std::sort(passend.begin(), passend.end());
-            for (const auto& [s, nr] : passend)
+            for (const auto& [s, nr] : passend) {
                 if (!behalten({&suchwort_, &lexikon_.Wortbestand()[static_cast<std::size_t>(nr)],
-                               endWort, stabWorte[s]}))
+                               endWort, stabWorte[s]})) {
                     kontext_.AbbruchFlag = true;
+                    break;
+                }
+            }
             erledigt += stabAnzahl;
             melden(erledigt, gesamt);
             kontext_.haken();

@@ -197,6 +197,33 @@ TEST(SchuettelreimSuchen, AbortKeepsTheRowsFoundSoFar) {
     EXPECT_TRUE(std::equal(teil.begin(), teil.end(), alle.begin())) << "not a prefix of all rows";
 }
 
+TEST(SchuettelreimSuchen, RowsGoToTheSinkAsFound) {
+    const auto alle = zeilen(schuettel("Reim"));
+    ASSERT_GT(alle.size(), 2u);
+    SuchKontext kontext(test::EingebautesLexikon());
+    std::vector<Zeile> gereicht;
+    kontext.SchuettelZeile = [&](const std::array<std::string_view, 4>& z) {
+        gereicht.push_back(
+            {Utf8AusCp1252(z[0]), Utf8AusCp1252(z[1]), Utf8AusCp1252(z[2]), Utf8AusCp1252(z[3])});
+        return true;
+    };
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = "Reim";
+    const SuchErgebnis r = SchuettelreimSuchen(kontext, einstellungen);
+    EXPECT_EQ(r.ausgang, Ausgang::Treffer);
+    EXPECT_TRUE(r.treffer.empty()) << "the rows are not collected as well";
+    EXPECT_EQ(gereicht, alle);
+
+    // A sink that wants no more stops the search like Ctrl+C.
+    gereicht.clear();
+    kontext.SchuettelZeile = [&](const std::array<std::string_view, 4>&) {
+        gereicht.push_back({});
+        return gereicht.size() < 2;
+    };
+    EXPECT_TRUE(SchuettelreimSuchen(kontext, einstellungen).abgebrochen);
+    EXPECT_EQ(gereicht.size(), 2u);
+}
+
 TEST(SuchdauerText, HoursMinutesSeconds) {
     EXPECT_EQ(SuchdauerText(3700.5), "Suchdauer = Std 1 - Min 1 - Sek 40");
     EXPECT_EQ(SuchdauerText(67.9), "Suchdauer = Std 0 - Min 1 - Sek 7");
