@@ -200,7 +200,7 @@ TEST(SchuettelreimSuchen, AbortKeepsTheRowsFoundSoFar) {
 TEST(SchuettelreimSuchen, RowsGoToTheSinkAsFound) {
     const auto alle = zeilen(schuettel("Reim"));
     ASSERT_GT(alle.size(), 2u);
-    SuchKontext kontext(test::EingebautesLexikon());
+    SuchKontext kontext(test::EingebautesLexikon(), test::VorgabeLautersetzung());
     std::vector<Zeile> gereicht;
     kontext.SchuettelZeile = [&](const std::array<std::string_view, 4>& z) {
         gereicht.push_back(
