@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -94,6 +95,25 @@ TEST(CliSkript, StdinStatusAndBadLines) {
     const auto eide = CliAusfuehren({"end", "eide"}).aus;
     EXPECT_EQ(schlecht.aus, eide + "\n\n" + eide + "\n");
     EXPECT_EQ(schlecht.fehler.rfind("quandel-cli: Zeile 2: ", 0), 0u) << schlecht.fehler;
+}
+
+TEST(CliSkript, StdinWithJsonGivesOneValuePerLine) {
+    const std::string zeilen = TestdateiSchreiben("json.txt", "eide\nqxqxq\nłódź\nKreide\n");
+    const auto lauf = CliAusfuehren({"end", "-", "--format", "json"}, {.eingabeDatei = zeilen});
+    EXPECT_EQ(lauf.status, 2);
+    std::string eide = "[";
+    std::istringstream woerter(CliAusfuehren({"end", "eide"}).aus);
+    for (std::string wort; std::getline(woerter, wort);)
+        eide += (eide.size() > 1 ? ",\"" : "\"") + wort + "\"";
+    // A line without hits and one that cannot be searched answer with an empty array.
+    EXPECT_EQ(lauf.aus, eide + "]\n[]\n[]\n[\"Kreide\"]\n");
+
+    const std::string liste = TestdateiSchreiben("reim.txt", "Rand\nLeim\nLand\nReim\n");
+    EXPECT_EQ(CliAusfuehren({"schuettel", "-", "--format=json", "--wortbestand", liste},
+                            {.eingabeDatei = TestdateiSchreiben("r.txt", "Reim\n")})
+                  .aus,
+              "[{\"suchwort\": \"Reim\", \"tauschwort\": \"Land\", \"endwort\": \"Leim\", "
+              "\"stabwort\": \"Rand\"}]\n");
 }
 
 TEST(CliSkript, ShortVersionOption) {
