@@ -75,9 +75,8 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
 
     const Lautersetzung lautersetzung(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
                                                          : VorgabeLautgruppen());
-    Lexikon lexikon;
+    const Lexikon lexikon = cli::LexikonLaden(aufruf, einstellungen.vokalfeld);
     EreignisHaken haken;
-    lexikon.LexikonAufbauen(cli::WortbestandLaden(aufruf), einstellungen.vokalfeld, haken);
     SuchKontext kontext(lexikon, lautersetzung);
 
     // Ctrl+C stops the spoonerism's pairing; it stays caught until the rows are out, so a late

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 
 namespace quandel {
@@ -93,7 +95,7 @@ public:
         melden(0, gesamt);
 
         // StabWort depends on the rest alone, EndWort on the front alone.
-        std::vector<const std::string*> stabWorte;
+        std::vector<std::optional<std::string_view>> stabWorte;
         std::vector<std::string> restKlein;
         std::unordered_map<std::string, std::vector<std::size_t>> restStellen;
         for (std::size_t s = 0; s < stabAnzahl; ++s) {
@@ -111,14 +113,15 @@ public:
                 uniqueEnd.TextSetzen(e, std::string());
             const std::string& front = uniqueEnd[e];
             const Apendix& endRecord = *uniqueEnd.ObjektVon(e);
-            const std::string* endWort = gespeichert(endRecord.Zusatz + endRecord.Suchform);
+            const std::optional<std::string_view> endWort =
+                gespeichert(endRecord.Zusatz + endRecord.Suchform);
             passend.clear();
             if (endWort && !tauschwoerterSuchen(front, restKlein, restStellen, passend))
                 break;
             std::sort(passend.begin(), passend.end());
             for (const auto& [s, nr] : passend)
-                behalten({&suchwort_, &lexikon_.Wortbestand()[static_cast<std::size_t>(nr)],
-                          endWort, stabWorte[s]});
+                behalten({suchwort_, lexikon_.Wortbestand()[static_cast<std::size_t>(nr)], endWort,
+                          stabWorte[s]});
             erledigt += stabAnzahl;
             melden(erledigt, gesamt);
             kontext_.haken();
@@ -143,32 +146,27 @@ private:
             return true;
         }
         const Trie& trie = lexikon_.VorwaertsTrie();
-        const KnotenNr knoten = trie.Suchen(front);
-        if (knoten == trie.Wurzel())
-            return true;
         const auto& kleinwortliste = lexikon_.Kleinwortliste();
-        trie.Durchlaufen(
-            [&](const TrieKnoten& k, KnotenNr) {
-                if (k.WortNr == -1)
-                    return;
-                const std::string& wort = kleinwortliste[static_cast<std::size_t>(k.WortNr)];
-                const auto gefunden = stellen.find(wort.substr(front.size()));
-                if (gefunden != stellen.end())
-                    for (std::size_t s : gefunden->second)
-                        passend.emplace_back(s, k.WortNr);
-            },
-            knoten, false);
+        for (const std::int32_t nr : trie.Worte(trie.Suchen(front))) {
+            const std::string_view wort = kleinwortliste[static_cast<std::size_t>(nr)];
+            const auto gefunden = stellen.find(std::string(wort.substr(front.size())));
+            if (gefunden != stellen.end())
+                for (std::size_t s : gefunden->second)
+                    passend.emplace_back(s, nr);
+        }
         return true;
     }
 
     // The stored form of a stock word (found by its lower-case form), or nullptr.
-    const std::string* gespeichert(const std::string& wort) const {
+    std::optional<std::string_view> gespeichert(const std::string& wort) const {
         const auto nr = lexikon_.WortNrVon(Klein(wort));
-        return nr ? &lexikon_.Wortbestand()[static_cast<std::size_t>(*nr)] : nullptr;
+        if (!nr)
+            return std::nullopt;
+        return lexikon_.Wortbestand()[static_cast<std::size_t>(*nr)];
     }
 
     // A row stays when all four words are stock words and pairwise different (exactly).
-    void behalten(const std::array<const std::string*, 4>& zeile) {
+    void behalten(const std::array<std::optional<std::string_view>, 4>& zeile) {
         for (std::size_t i = 0; i < 4; ++i) {
             if (!zeile[i] || *zeile[i] == " ")
                 return;
@@ -176,8 +174,8 @@ private:
                 if (*zeile[i] == *zeile[j])
                     return;
         }
-        for (const std::string* wort : zeile)
-            kontext_.SchuettelTreffer.Sammeln(*wort);
+        for (const auto& wort : zeile)
+            kontext_.SchuettelTreffer.Sammeln(std::string(*wort));
     }
 
     void melden(std::uint64_t erledigt, std::uint64_t gesamt) {
@@ -250,7 +248,8 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     StringListe<> endformWoerter(Ordnung::Sortiert, Duplikate::Ignorieren);
     for (const auto& eintrag : uniqueEnd)
         if (const auto nr = lexikon.WortNrVon(Klein(eintrag.objekt->Suchform)))
-            endformWoerter.Sammeln(lexikon.Wortbestand()[static_cast<std::size_t>(*nr)]);
+            endformWoerter.Sammeln(
+                std::string(lexikon.Wortbestand()[static_cast<std::size_t>(*nr)]));
     endformWoerter.Einordnen();
 
     // From here on the fronts carry themselves as Zusatz. An empty front gives the same rows
