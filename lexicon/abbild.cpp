@@ -97,7 +97,7 @@ std::vector<std::uint64_t> AbbildZusammensetzen(const AbbildKennung& kennung,
     for (std::size_t i = 0; i < abschnitte.size(); ++i) {
         char* ziel = bytes + tabelle[i].anfang;
         abschnitte[i].Schreiben(ziel);
-        tabelle[i].pruefsumme = Pruefsumme64({ziel, tabelle[i].laenge});
+        tabelle[i].pruefsumme = Abschnittssumme({ziel, tabelle[i].laenge});
     }
     Kopf kopf{};
     std::memcpy(kopf.magie, kMagie, sizeof kMagie);
@@ -145,7 +145,7 @@ AbbildLeser::AbbildLeser(std::string_view bytes, const AbbildKennung& erwartet) 
     for (const AbschnittsEintrag& e : tabelle_) {
         if (e.anfang % 8 != 0 || e.anfang > bytes.size() || e.laenge > bytes.size() - e.anfang)
             throw AbbildFehler("Abschnitt außerhalb");
-        if (Pruefsumme64(bytes.substr(e.anfang, e.laenge)) != e.pruefsumme)
+        if (Abschnittssumme(bytes.substr(e.anfang, e.laenge)) != e.pruefsumme)
             throw AbbildFehler("Abschnitt beschädigt");
     }
 }

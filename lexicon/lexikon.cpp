@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <unordered_map>
 
 namespace quandel {
 
@@ -62,11 +61,35 @@ struct TextSammlung {
     TextFeld Feld() const { return {ende, pool}; }
 };
 
+// The numbers of the texts, ordered by their bytes; equal texts in the order of their numbers.
+// Most comparisons are settled by the first eight bytes, held next to the number.
+std::vector<std::uint32_t> NachBytesOrdnen(const TextFeld& texte) {
+    struct Satz {
+        std::uint64_t kopf;
+        std::uint32_t nr;
+    };
+    std::vector<Satz> saetze(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i)
+        saetze[i] = {kopf(texte[i]), static_cast<std::uint32_t>(i)};
+    std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
+        if (a.kopf != b.kopf)
+            return a.kopf < b.kopf;
+        const int v = texte[a.nr].compare(texte[b.nr]);
+        return v != 0 ? v < 0 : a.nr < b.nr;
+    });
+    std::vector<std::uint32_t> ordnung(saetze.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i)
+        ordnung[i] = saetze[i].nr;
+    return ordnung;
+}
+
 std::span<const std::int32_t> NummernLesen(AbschnittsLeser& leser, std::size_t wortzahl) {
     const auto nummern = leser.Feld<std::int32_t>(leser.Zahl());
+    bool innerhalb = true; // no early exit: the loop vectorizes
     for (const std::int32_t nr : nummern)
-        if (nr < 0 || static_cast<std::size_t>(nr) >= wortzahl)
-            throw AbbildFehler("Wortnummer außerhalb");
+        innerhalb &= static_cast<std::uint32_t>(nr) < wortzahl;
+    if (!innerhalb)
+        throw AbbildFehler("Wortnummer außerhalb");
     return nummern;
 }
 
@@ -140,53 +163,61 @@ struct Lexikon::LiedIndex {
         index->vokalfeld = std::string(vokalfeld);
         const Vokale vokale(VokallisteAus(vokalfeld));
         const Kollator& kollator = Kollator::Deutsch();
+        const std::size_t n = klein.size();
 
-        // Sequences equal in collation share one group; most words meet a sequence seen
-        // before, which the byte-exact map answers without computing a collation key.
-        std::unordered_map<std::string, std::uint32_t> nachFolge;
-        std::unordered_map<std::string, std::uint32_t> nachSchluessel;
-        std::vector<std::string> gruppenFolge;
-        std::vector<std::string> gruppenSchluessel;
-        std::vector<std::uint32_t> gruppeVon(klein.size());
-        std::vector<std::uint32_t> groesse;
-        Schritte schritte(begleitung, klein.size(), 90, 100);
-        std::string folge;
-        for (std::size_t i = 0; i < klein.size(); ++i) {
+        // The sequence of every word, then the words ordered by their sequence byte by byte:
+        // each run of equal sequences needs one collation key, and no map over strings grows.
+        TextSammlung folgen;
+        folgen.ende.reserve(n + 1);
+        Schritte schritte(begleitung, n, 90, 100);
+        for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
-            folge = vokale.Vokalfolge(klein[i]);
-            auto gefunden = nachFolge.find(folge);
-            if (gefunden == nachFolge.end()) {
-                std::string s = kollator.Schluessel(folge);
-                const auto [eintrag, neu] =
-                    nachSchluessel.emplace(s, static_cast<std::uint32_t>(gruppenFolge.size()));
-                if (neu) {
-                    gruppenFolge.push_back(folge);
-                    gruppenSchluessel.push_back(std::move(s));
-                    groesse.push_back(0);
-                }
-                gefunden = nachFolge.emplace(folge, eintrag->second).first;
-            }
-            gruppeVon[i] = gefunden->second;
-            ++groesse[gefunden->second];
+            vokale.VokalfolgeAnhaengen(klein[i], folgen.pool);
+            folgen.ende.push_back(static_cast<std::uint32_t>(folgen.pool.size()));
         }
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld());
 
-        std::vector<std::uint32_t> rang(gruppenFolge.size());
-        for (std::uint32_t g = 0; g < rang.size(); ++g)
-            rang[g] = g;
-        std::sort(rang.begin(), rang.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return gruppenSchluessel[a] < gruppenSchluessel[b];
-        });
-        std::vector<std::uint32_t> anfang(gruppenFolge.size());
-        index->eigeneEnden.push_back(0);
-        for (const std::uint32_t g : rang) {
-            index->eigeneFolgen.Anhaengen(gruppenFolge[g]);
-            index->eigeneSchluessel.Anhaengen(gruppenSchluessel[g]);
-            anfang[g] = index->eigeneEnden.back();
-            index->eigeneEnden.push_back(anfang[g] + groesse[g]);
+        // Runs of byte-equal sequences, each with the key of its sequence.
+        struct Lauf {
+            std::uint32_t von, bis; // in ordnung
+            std::uint32_t schluessel;
+        };
+        std::vector<Lauf> laeufe;
+        TextSammlung schluessel;
+        const TextFeld folgenFeld = folgen.Feld();
+        for (std::uint32_t i = 0; i < n;) {
+            std::uint32_t j = i + 1;
+            while (j < n && folgenFeld[ordnung[j]] == folgenFeld[ordnung[i]])
+                ++j;
+            laeufe.push_back({i, j, static_cast<std::uint32_t>(schluessel.ende.size() - 1)});
+            kollator.SchluesselAnhaengen(folgenFeld[ordnung[i]], schluessel.pool);
+            schluessel.ende.push_back(static_cast<std::uint32_t>(schluessel.pool.size()));
+            i = j;
         }
-        index->eigeneWorte.resize(klein.size());
-        for (std::size_t i = 0; i < klein.size(); ++i)
-            index->eigeneWorte[anfang[gruppeVon[i]]++] = static_cast<std::int32_t>(i);
+        const TextFeld schluesselFeld = schluessel.Feld();
+        // Runs equal in collation form one key, named by the sequence of its first word.
+        std::stable_sort(laeufe.begin(), laeufe.end(), [&](const Lauf& a, const Lauf& b) {
+            return schluesselFeld[a.schluessel] < schluesselFeld[b.schluessel];
+        });
+        index->eigeneEnden.push_back(0);
+        index->eigeneWorte.reserve(n);
+        for (std::size_t k = 0; k < laeufe.size();) {
+            std::size_t m = k + 1;
+            while (m < laeufe.size() &&
+                   schluesselFeld[laeufe[m].schluessel] == schluesselFeld[laeufe[k].schluessel])
+                ++m;
+            const std::size_t anfang = index->eigeneWorte.size();
+            for (std::size_t l = k; l < m; ++l)
+                for (std::uint32_t i = laeufe[l].von; i < laeufe[l].bis; ++i)
+                    index->eigeneWorte.push_back(static_cast<std::int32_t>(ordnung[i]));
+            const auto worte = index->eigeneWorte.begin() + static_cast<std::ptrdiff_t>(anfang);
+            if (m - k > 1)
+                std::sort(worte, index->eigeneWorte.end());
+            index->eigeneFolgen.Anhaengen(folgenFeld[static_cast<std::size_t>(*worte)]);
+            index->eigeneSchluessel.Anhaengen(schluesselFeld[laeufe[k].schluessel]);
+            index->eigeneEnden.push_back(static_cast<std::uint32_t>(index->eigeneWorte.size()));
+            k = m;
+        }
 
         index->folgen = index->eigeneFolgen.Feld();
         index->schluessel = index->eigeneSchluessel.Feld();
@@ -216,7 +247,7 @@ void Lexikon::LexikonAufbauen(const std::vector<std::string>& zeilen, std::strin
     LexikonAufbauen(Wortzeilen(zeilen), vokalfeld, begleitung);
 }
 
-void Lexikon::LexikonAufbauen(const Wortzeilen& zeilen, std::string_view vokalfeld,
+void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
                               const Baubegleitung& begleitung) {
     const Kollator& kollator = Kollator::Deutsch();
     const std::size_t n = zeilen.size();
@@ -238,24 +269,12 @@ void Lexikon::LexikonAufbauen(const Wortzeilen& zeilen, std::string_view vokalfe
             alle.ende.push_back(static_cast<std::uint32_t>(alle.pool.size()));
         }
         const TextFeld alleFeld = alle.Feld();
-        struct Satz {
-            std::uint64_t kopf;
-            std::uint32_t nr;
-        };
-        std::vector<Satz> saetze(n);
-        for (std::size_t i = 0; i < n; ++i)
-            saetze[i] = {kopf(alleFeld[i]), static_cast<std::uint32_t>(i)};
-        std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
-            if (a.kopf != b.kopf)
-                return a.kopf < b.kopf;
-            const int v = alleFeld[a.nr].compare(alleFeld[b.nr]);
-            return v != 0 ? v < 0 : a.nr < b.nr;
-        });
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld);
         Schritte ordnen(begleitung, 1, 60, 70);
         for (std::size_t i = 0; i < n; ++i)
-            if (i == 0 || alleFeld[saetze[i].nr] != alleFeld[saetze[i - 1].nr]) {
-                auswahl.push_back(saetze[i].nr);
-                schluessel.Anhaengen(alleFeld[saetze[i].nr]);
+            if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]]) {
+                auswahl.push_back(ordnung[i]);
+                schluessel.Anhaengen(alleFeld[ordnung[i]]);
             }
     }
 
@@ -270,6 +289,7 @@ void Lexikon::LexikonAufbauen(const Wortzeilen& zeilen, std::string_view vokalfe
             kleinPool.push_back(Klein(c));
     }
     auswahl = {};
+    zeilen = Wortzeilen();
     const TextFeld klein(worte.ende, kleinPool);
     Schritte baeume(begleitung, 1, 70, 90);
     const std::vector<std::int32_t> vorwaerts = Trie::Ordnen(klein, false);

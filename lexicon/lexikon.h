@@ -71,7 +71,7 @@ public:
 
     // Builds everything from the stock lines (Windows-1252), in their order, and ends with the
     // song-rhyme index for the vowel field text. On an exception the lexicon is unchanged.
-    void LexikonAufbauen(const Wortzeilen& zeilen, std::string_view vokalfeld,
+    void LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
                          const Baubegleitung& begleitung);
     void LexikonAufbauen(const std::vector<std::string>& zeilen, std::string_view vokalfeld,
                          EreignisHaken& haken);

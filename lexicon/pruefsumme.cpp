@@ -72,4 +72,21 @@ std::uint64_t Pruefsumme64(std::string_view bytes) {
     return p.Wert();
 }
 
+std::uint64_t Abschnittssumme(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t worte = bytes.size() / 8;
+    std::uint64_t summe = 0;
+    std::uint64_t exklusiv = 0;
+    for (std::size_t i = 0; i < worte; ++i) {
+        const std::uint64_t w = lesen64(p + 8 * i);
+        summe += w;
+        exklusiv ^= w;
+    }
+    std::uint64_t rest = 0;
+    std::memcpy(&rest, p + 8 * worte, bytes.size() % 8);
+    summe += rest;
+    exklusiv ^= rest;
+    return mischen(summe ^ mischen(exklusiv ^ bytes.size()));
+}
+
 } // namespace quandel

@@ -28,10 +28,10 @@ public:
             return pool_.empty();
         if (ende_.front() != 0 || ende_.back() != pool_.size())
             return false;
+        bool steigend = true; // no early exit: the loop vectorizes
         for (std::size_t i = 1; i < ende_.size(); ++i)
-            if (ende_[i] < ende_[i - 1])
-                return false;
-        return true;
+            steigend &= ende_[i] >= ende_[i - 1];
+        return steigend;
     }
 
     class Iterator {
