@@ -3,6 +3,7 @@
 #include "lexicon/indexcache.h"
 #include "search/suchen.h"
 #include "tests/testcache.h"
+#include "tests/testlexikon.h"
 #include "text/kodierung.h"
 
 #include <cstring>
@@ -67,14 +68,18 @@ std::string ergebnisse(const Lexikon& lexikon) {
         {SchuettelreimSuchen, "Rand"}, {SchuettelreimSuchen, "M aus"}};
     std::string text;
     for (const auto& [suche, anfrage] : anfragen) {
-        SuchKontext kontext(lexikon);
+        SuchKontext kontext(lexikon, test::VorgabeLautersetzung());
         SuchEinstellungen einstellungen;
         einstellungen.suchtext = Cp1252AusUtf8(anfrage);
-        const SuchErgebnis ergebnis = suche(kontext, einstellungen);
-        text.append(anfrage).append(":");
-        for (const std::string& treffer : ergebnis.treffer)
-            text.append(" ").append(Utf8AusCp1252(treffer));
-        text.append("\n");
+        // Every query with and without the sound variants ("+").
+        for (const bool akzent : {false, true}) {
+            einstellungen.akzentuirung = akzent;
+            const SuchErgebnis ergebnis = suche(kontext, einstellungen);
+            text.append(akzent ? "+" : "").append(anfrage).append(":");
+            for (const std::string& treffer : ergebnis.treffer)
+                text.append(" ").append(Utf8AusCp1252(treffer));
+            text.append("\n");
+        }
     }
     return text;
 }
