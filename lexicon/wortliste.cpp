@@ -122,6 +122,37 @@ private:
 
 } // namespace
 
+Kodierung KodierungErkennen(const std::string& pfad) {
+    const Datei datei(pfad);
+    struct stat info {};
+    if (::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode))
+        return Kodierung::Utf8;
+    std::vector<char> puffer(1 << 16);
+    int folgebytes = 0; // continuation bytes still expected
+    while (const std::size_t n = lesen(datei, pfad, puffer)) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto b = static_cast<unsigned char>(puffer[i]);
+            if (b == 0)
+                return Kodierung::Utf8;
+            if (folgebytes > 0) {
+                if ((b & 0xC0) != 0x80)
+                    return Kodierung::Cp1252;
+                --folgebytes;
+            } else if (b >= 0x80) {
+                if (b >= 0xC2 && b <= 0xDF)
+                    folgebytes = 1;
+                else if (b >= 0xE0 && b <= 0xEF)
+                    folgebytes = 2;
+                else if (b >= 0xF0 && b <= 0xF4)
+                    folgebytes = 3;
+                else
+                    return Kodierung::Cp1252;
+            }
+        }
+    }
+    return folgebytes == 0 ? Kodierung::Utf8 : Kodierung::Cp1252;
+}
+
 std::optional<ListenKennung> ListenKennungVon(const std::string& pfad, Kodierung kodierung) {
     const Datei datei(pfad);
     struct stat info {};

@@ -14,6 +14,11 @@ enum class Kodierung : std::uint32_t { Utf8 = 1, Cp1252 = 2 };
 // The longest line a word list may have, in bytes as they stand in the file.
 inline constexpr std::size_t kLaengsteZeile = 255;
 
+// The encoding of a word list: UTF-8 when every byte of a regular file forms valid UTF-8
+// (pure ASCII included), else Windows-1252. Reading stops at the first NUL byte, which the
+// reader refuses anyway; pipes and devices are taken as UTF-8 without being read.
+Kodierung KodierungErkennen(const std::string& pfad);
+
 // The identity of the list in a regular file (checksum and length of its bytes, and the
 // encoding), read once without keeping the bytes; nullopt for pipes and devices, which can be
 // read only once and so are never indexed. Throws Fehler when the file cannot be read.
