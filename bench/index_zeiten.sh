@@ -37,6 +37,6 @@ speicher "eingebauter Wortbestand" "$cli" end eide
 
 echo "== 2,000,000 compounds"
 "$hier/komposita.sh" > "$komposita"
-speicher "erster Aufbau" "$cli" end kreidegeige --wortbestand "$komposita"
-hyperfine -N -i --warmup 2 --runs 10 "$cli end kreidegeige --wortbestand $komposita"
-speicher "mit gespeichertem Index" "$cli" end kreidegeige --wortbestand "$komposita"
+speicher "erster Aufbau" "$cli" end geige --wortbestand "$komposita"
+hyperfine -N -i --warmup 2 --runs 10 "$cli end geige --wortbestand $komposita"
+speicher "mit gespeichertem Index" "$cli" end geige --wortbestand "$komposita"
