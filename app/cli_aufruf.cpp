@@ -77,6 +77,8 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         aufruf.rueck = true;
     else if (option == "--akzent")
         aufruf.akzent = true;
+    else if (option == "--kein-cache")
+        aufruf.keinCache = true;
     else if (option == "-h" || option == "--help" || option == "--hilfe")
         aufruf.hilfe = true;
     else if (option == "-V" || option == "--version")
@@ -164,6 +166,8 @@ Optionen:
                        Wortbestands
   --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
   --format FORMAT      Ausgabeformat: zeilen (Vorgabe), tsv, csv, json oder raster
+  --kein-cache         den Index der Wortliste weder lesen noch speichern (sonst
+                       liegt er in ${XDG_CACHE_HOME:-~/.cache}/quandel-tornar/)
   -h, --help           diese Hilfe
   -V, --version        Versionsnummer
   --                   die weiteren Argumente sind keine Optionen

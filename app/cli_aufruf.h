@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lexicon/wortliste.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -9,7 +11,7 @@
 namespace quandel::cli {
 
 enum class Modus { End, Lied, Stab, Schuettel };
-enum class Kodierung { Utf8, Cp1252 };
+using quandel::Kodierung;
 enum class Format { Zeilen, Tsv, Csv, Json, Raster };
 
 // What the command line asks for, its texts still in UTF-8 as typed.
@@ -27,6 +29,7 @@ struct Aufruf {
     std::optional<std::string> wortbestand;
     Kodierung kodierung = Kodierung::Utf8;
     Format format = Format::Zeilen;
+    bool keinCache = false; // --kein-cache: build in memory, save no index
     bool hilfe = false;
     bool version = false;
 };

@@ -47,8 +47,8 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
       vokalfeld_(aufruf.vokale ? ArgumentAusUtf8("Vokalfeld", *aufruf.vokale)
                                : std::string(kVokalfeldVorgabe)),
       lautersetzung_(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
-                                        : VorgabeLautgruppen()) {
-    lexikon_.LexikonAufbauen(WortbestandLaden(aufruf), vokalfeld_, kontext_.haken);
+                                        : VorgabeLautgruppen()),
+      lexikon_(LexikonLaden(aufruf, vokalfeld_)) {
     // Plain lines can go out row by row; the other formats frame the whole answer.
     if (aufruf.format == Format::Zeilen)
         kontext_.SchuettelZeile = [this](const std::array<std::string_view, 4>& zeile) {

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "app/cli_aufruf.h"
+#include "lexicon/lexikon.h"
 
-#include <string>
-#include <vector>
+#include <string_view>
 
 namespace quandel::cli {
 
-// The stock lines in Windows-1252, in their order: the built-in stock, or the named file read
-// in one go and split like it (CR LF, CR, LF). A UTF-8 file may start with a byte order mark.
-// An unreadable file or a line that Windows-1252 cannot hold raises Fehler naming the file and
-// the line: "/tmp/x.txt, Zeile 3: Das Zeichen "ł" (U+0142) ist in Windows-1252 ...".
-std::vector<std::string> WortbestandLaden(const Aufruf& aufruf);
+// The lexicon the command line searches: of the built-in stock, or of the named word list
+// (its saved index when there is one, unless --kein-cache). A list that cannot be used raises
+// Fehler naming the file and, where it applies, the line:
+//   "/tmp/x.txt, Zeile 3: Das Zeichen "ł" (U+0142) ist in Windows-1252 ..."
+Lexikon LexikonLaden(const Aufruf& aufruf, std::string_view vokalfeld);
 
 } // namespace quandel::cli

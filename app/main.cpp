@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
     try {
         auto fenster = std::make_unique<quandel::THauptFenster>();
         fenster->show();
+        // quandel-tornar DATEI: that word list is the stock from the start.
+        if (const QStringList argumente = QApplication::arguments(); argumente.size() > 1)
+            fenster->WortbestandLaden(argumente[1]);
         anwendung.exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(),

@@ -10,25 +10,21 @@ namespace {
 void teilbaumSammeln(const Lexikon& lexikon, const Trie& trie, const std::string& pfad,
                      std::string_view form, std::string_view zusatz, TrefferListe& treffer,
                      ApendixListe& apendixliste) {
-    const KnotenNr start = trie.Suchen(pfad);
-    if (start == trie.Wurzel())
+    const TrieBereich bereich = trie.Suchen(pfad);
+    if (bereich.leer())
         return;
-    std::vector<std::int32_t> nummern;
-    trie.Durchlaufen(
-        [&](const TrieKnoten& knoten, KnotenNr) {
-            if (knoten.WortNr != -1)
-                nummern.push_back(knoten.WortNr);
-        },
-        start, false);
+    const auto worte = trie.Worte(bereich);
+    std::vector<std::int32_t> nummern(worte.begin(), worte.end());
     // The stock is sorted, so in the order of their numbers the hits go into place in one pass.
     std::sort(nummern.begin(), nummern.end());
     const auto& wortbestand = lexikon.Wortbestand();
     const auto laenge = static_cast<std::int32_t>(form.size());
     for (std::int32_t nr : nummern) {
-        const auto& eintrag = wortbestand.EintragVon(static_cast<std::size_t>(nr));
+        const auto i = static_cast<std::size_t>(nr);
         Apendix& apendix =
             apendixliste.emplace_back(Apendix{std::string(form), std::string(zusatz), laenge});
-        treffer.Sammeln(eintrag.text, &apendix, eintrag.schluessel);
+        treffer.Sammeln(std::string(wortbestand[i]), &apendix,
+                        std::string(wortbestand.Schluessel(i)));
     }
     treffer.Einordnen();
 }
@@ -58,8 +54,7 @@ bool EndungVorhanden(const Lexikon& lexikon, std::string_view form) {
         return false;
     std::string umgekehrt(form);
     WortUmkehren(umgekehrt);
-    const Trie& trie = lexikon.RueckwaertsTrie();
-    return trie.Suchen(umgekehrt) != trie.Wurzel();
+    return !lexikon.RueckwaertsTrie().Suchen(umgekehrt).leer();
 }
 
 } // namespace quandel

@@ -3,134 +3,411 @@
 #include "lexicon/vokalfolge.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
+#include "text/kollation.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace quandel {
 
-struct Lexikon::Bestand {
-    StringListe<> Wortbestand{Ordnung::Sortiert, Duplikate::Ignorieren};
-    std::vector<std::string> Kleinwortliste;
-    Trie VorwaertsTrie;
-    Trie RueckwaertsTrie;
-    std::unordered_map<std::string, std::int32_t> kleinIndex;
+namespace {
+
+// The first eight bytes of a text as a number that sorts like them.
+std::uint64_t kopf(std::string_view text) {
+    std::uint64_t k = 0;
+    for (std::size_t j = 0; j < 8; ++j)
+        k = (k << 8) | (j < text.size() ? static_cast<unsigned char>(text[j]) : 0u);
+    return k;
+}
+
+// Keeps a long build responsive and stoppable: every 1024th step hands control to the window,
+// reports the progress within [von, bis) percent and stops when asked to.
+class Schritte {
+public:
+    Schritte(const Baubegleitung& begleitung, std::size_t anzahl, int von, int bis)
+        : b_(begleitung), anzahl_(std::max<std::size_t>(anzahl, 1)), von_(von), bis_(bis) {
+        melden(0);
+    }
+    void operator()(std::size_t i) {
+        if ((i & 1023u) == 0)
+            melden(i);
+    }
+
+private:
+    void melden(std::size_t i) {
+        if (b_.abbruch && b_.abbruch->load())
+            throw BauAbgebrochen();
+        if (b_.fortschritt)
+            b_.fortschritt(von_ + static_cast<int>((bis_ - von_) * static_cast<double>(i) /
+                                                   static_cast<double>(anzahl_)));
+        if (b_.haken)
+            (*b_.haken)();
+    }
+    const Baubegleitung& b_;
+    std::size_t anzahl_;
+    int von_;
+    int bis_;
 };
 
+// Texts collected into offsets and pool.
+struct TextSammlung {
+    std::vector<std::uint32_t> ende{0};
+    std::string pool;
+    void Anhaengen(std::string_view text) {
+        pool.append(text);
+        ende.push_back(static_cast<std::uint32_t>(pool.size()));
+    }
+    TextFeld Feld() const { return {ende, pool}; }
+};
+
+// The numbers of the texts, ordered by their bytes; equal texts in the order of their numbers.
+// Most comparisons are settled by the first eight bytes, held next to the number.
+std::vector<std::uint32_t> NachBytesOrdnen(const TextFeld& texte) {
+    struct Satz {
+        std::uint64_t kopf;
+        std::uint32_t nr;
+    };
+    std::vector<Satz> saetze(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i)
+        saetze[i] = {kopf(texte[i]), static_cast<std::uint32_t>(i)};
+    std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
+        if (a.kopf != b.kopf)
+            return a.kopf < b.kopf;
+        const int v = texte[a.nr].compare(texte[b.nr]);
+        return v != 0 ? v < 0 : a.nr < b.nr;
+    });
+    std::vector<std::uint32_t> ordnung(saetze.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i)
+        ordnung[i] = saetze[i].nr;
+    return ordnung;
+}
+
+std::span<const std::int32_t> NummernLesen(AbschnittsLeser& leser, std::size_t wortzahl) {
+    const auto nummern = leser.Feld<std::int32_t>(leser.Zahl());
+    bool innerhalb = true; // no early exit: the loop vectorizes
+    for (const std::int32_t nr : nummern)
+        innerhalb &= static_cast<std::uint32_t>(nr) < wortzahl;
+    if (!innerhalb)
+        throw AbbildFehler("Wortnummer außerhalb");
+    return nummern;
+}
+
+} // namespace
+
+std::optional<std::size_t> WortbestandsListe::IndexVon(std::string_view text) const {
+    const std::string schluessel = Kollator::Deutsch().Schluessel(text);
+    std::size_t von = 0;
+    std::size_t bis = size();
+    while (von < bis) {
+        const std::size_t mitte = von + (bis - von) / 2;
+        if (schluessel_[mitte] < schluessel)
+            von = mitte + 1;
+        else
+            bis = mitte;
+    }
+    if (von < size() && schluessel_[von] == schluessel)
+        return von;
+    return std::nullopt;
+}
+
+struct Lexikon::Bestand {
+    std::unique_ptr<AbbildSpeicher> speicher;
+    WortbestandsListe wortbestand;
+    TextFeld worte;
+    TextFeld klein;
+    Trie vorwaerts;
+    Trie rueckwaerts;
+};
+
+// Vowel sequence -> word numbers. Built here, its arrays are owned; taken from an image, the
+// arrays are views into it and the owned ones stay empty.
 struct Lexikon::LiedIndex {
-    StringListe<const std::vector<std::int32_t>> schluessel{Ordnung::Sortiert,
-                                                            Duplikate::Ignorieren};
-    std::deque<std::vector<std::int32_t>> wortlisten;
+    std::string vokalfeld;
+    TextSammlung eigeneFolgen;
+    TextSammlung eigeneSchluessel;
+    std::vector<std::uint32_t> eigeneEnden;
+    std::vector<std::int32_t> eigeneWorte;
+
+    TextFeld folgen;                      // the sequences, in collation order
+    TextFeld schluessel;                  // their collation keys
+    std::span<const std::uint32_t> enden; // words of sequence k: worte[enden[k] .. enden[k+1])
+    std::span<const std::int32_t> worte;
+
+    void Entwerfen(AbschnittsEntwurf& entwurf) const {
+        entwurf.Zahl(vokalfeld.size());
+        entwurf.Bytes(vokalfeld);
+        entwurf.Texte(eigeneFolgen.ende, eigeneFolgen.pool);
+        entwurf.Texte(eigeneSchluessel.ende, eigeneSchluessel.pool);
+        entwurf.Zahl(eigeneEnden.size());
+        entwurf.Feld(std::span<const std::uint32_t>(eigeneEnden));
+        entwurf.Zahl(eigeneWorte.size());
+        entwurf.Feld(std::span<const std::int32_t>(eigeneWorte));
+    }
+
+    void Lesen(AbschnittsLeser& leser, std::size_t wortzahl) {
+        vokalfeld = std::string(leser.Bytes(leser.Zahl()));
+        folgen = leser.Texte();
+        schluessel = leser.Texte();
+        enden = leser.Feld<std::uint32_t>(leser.Zahl());
+        worte = NummernLesen(leser, wortzahl);
+        if (schluessel.size() != folgen.size() || enden.size() != folgen.size() + 1 ||
+            enden.front() != 0 || enden.back() != worte.size() ||
+            !std::is_sorted(enden.begin(), enden.end()))
+            throw AbbildFehler("Liedindex unstimmig");
+    }
+
+    static std::unique_ptr<LiedIndex> Bauen(const TextFeld& klein, std::string_view vokalfeld,
+                                            const Baubegleitung& begleitung) {
+        auto index = std::make_unique<LiedIndex>();
+        index->vokalfeld = std::string(vokalfeld);
+        const Vokale vokale(VokallisteAus(vokalfeld));
+        const Kollator& kollator = Kollator::Deutsch();
+        const std::size_t n = klein.size();
+
+        // The sequence of every word, then the words ordered by their sequence byte by byte:
+        // each run of equal sequences needs one collation key, and no map over strings grows.
+        TextSammlung folgen;
+        folgen.ende.reserve(n + 1);
+        Schritte schritte(begleitung, n, 90, 100);
+        for (std::size_t i = 0; i < n; ++i) {
+            schritte(i);
+            vokale.VokalfolgeAnhaengen(klein[i], folgen.pool);
+            folgen.ende.push_back(static_cast<std::uint32_t>(folgen.pool.size()));
+        }
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld());
+
+        // Runs of byte-equal sequences, each with the key of its sequence.
+        struct Lauf {
+            std::uint32_t von, bis; // in ordnung
+            std::uint32_t schluessel;
+        };
+        std::vector<Lauf> laeufe;
+        TextSammlung schluessel;
+        const TextFeld folgenFeld = folgen.Feld();
+        for (std::uint32_t i = 0; i < n;) {
+            std::uint32_t j = i + 1;
+            while (j < n && folgenFeld[ordnung[j]] == folgenFeld[ordnung[i]])
+                ++j;
+            laeufe.push_back({i, j, static_cast<std::uint32_t>(schluessel.ende.size() - 1)});
+            kollator.SchluesselAnhaengen(folgenFeld[ordnung[i]], schluessel.pool);
+            schluessel.ende.push_back(static_cast<std::uint32_t>(schluessel.pool.size()));
+            i = j;
+        }
+        const TextFeld schluesselFeld = schluessel.Feld();
+        // Runs equal in collation form one key, named by the sequence of its first word.
+        std::stable_sort(laeufe.begin(), laeufe.end(), [&](const Lauf& a, const Lauf& b) {
+            return schluesselFeld[a.schluessel] < schluesselFeld[b.schluessel];
+        });
+        index->eigeneEnden.push_back(0);
+        index->eigeneWorte.reserve(n);
+        for (std::size_t k = 0; k < laeufe.size();) {
+            std::size_t m = k + 1;
+            while (m < laeufe.size() &&
+                   schluesselFeld[laeufe[m].schluessel] == schluesselFeld[laeufe[k].schluessel])
+                ++m;
+            const std::size_t anfang = index->eigeneWorte.size();
+            for (std::size_t l = k; l < m; ++l)
+                for (std::uint32_t i = laeufe[l].von; i < laeufe[l].bis; ++i)
+                    index->eigeneWorte.push_back(static_cast<std::int32_t>(ordnung[i]));
+            const auto worte = index->eigeneWorte.begin() + static_cast<std::ptrdiff_t>(anfang);
+            if (m - k > 1)
+                std::sort(worte, index->eigeneWorte.end());
+            index->eigeneFolgen.Anhaengen(folgenFeld[static_cast<std::size_t>(*worte)]);
+            index->eigeneSchluessel.Anhaengen(schluesselFeld[laeufe[k].schluessel]);
+            index->eigeneEnden.push_back(static_cast<std::uint32_t>(index->eigeneWorte.size()));
+            k = m;
+        }
+
+        index->folgen = index->eigeneFolgen.Feld();
+        index->schluessel = index->eigeneSchluessel.Feld();
+        index->enden = index->eigeneEnden;
+        index->worte = index->eigeneWorte;
+        return index;
+    }
 };
 
 Lexikon::Lexikon() = default;
 Lexikon::~Lexikon() = default;
+Lexikon::Lexikon(Lexikon&&) noexcept = default;
+Lexikon& Lexikon::operator=(Lexikon&&) noexcept = default;
 
 void WortUmkehren(std::string& text) {
     std::reverse(text.begin(), text.end());
 }
 
+AbbildKennung Lexikon::Kennung(const ListenKennung& liste) {
+    return {liste, Kollator::Deutsch().Version()};
+}
+
 void Lexikon::LexikonAufbauen(const std::vector<std::string>& zeilen, std::string_view vokalfeld,
                               EreignisHaken& haken) {
-    auto bestand = std::make_unique<Bestand>();
-    for (const std::string& zeile : zeilen)
-        bestand->Wortbestand.Sammeln(zeile);
-    bestand->Wortbestand.Einordnen();
-    const std::size_t anzahl = bestand->Wortbestand.size();
-    haken();
+    Baubegleitung begleitung;
+    begleitung.haken = &haken;
+    LexikonAufbauen(Wortzeilen(zeilen), vokalfeld, begleitung);
+}
 
-    for (std::size_t i = 0; i < anzahl; ++i) {
-        const auto nr = static_cast<std::int32_t>(i);
-        const std::string& wort = bestand->Wortbestand[i];
-        bestand->VorwaertsTrie.Knoten(bestand->VorwaertsTrie.Einfuegen(wort)).WortNr = nr;
-        haken();
+void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
+                              const Baubegleitung& begleitung) {
+    const Kollator& kollator = Kollator::Deutsch();
+    const std::size_t n = zeilen.size();
+
+    // The collation key of every line, then the lines in key order; of equal keys the first
+    // line stays.
+    std::vector<std::uint32_t> auswahl;
+    TextSammlung schluessel;
+    {
+        TextSammlung alle;
+        alle.ende.reserve(n + 1);
+        alle.pool.reserve(zeilen.Bytes() + 2 * n);
+        Schritte schritte(begleitung, n, 0, 60);
+        for (std::size_t i = 0; i < n; ++i) {
+            schritte(i);
+            kollator.SchluesselAnhaengen(zeilen[i], alle.pool);
+            if (alle.pool.size() > std::numeric_limits<std::uint32_t>::max())
+                throw Fehler("Die Wortliste ist zu groß (höchstens 4 GB und 2 Milliarden Zeilen).");
+            alle.ende.push_back(static_cast<std::uint32_t>(alle.pool.size()));
+        }
+        const TextFeld alleFeld = alle.Feld();
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld);
+        Schritte ordnen(begleitung, 1, 60, 70);
+        for (std::size_t i = 0; i < n; ++i)
+            if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]]) {
+                auswahl.push_back(ordnung[i]);
+                schluessel.Anhaengen(alleFeld[ordnung[i]]);
+            }
     }
-    std::string umgekehrt;
-    for (std::size_t i = 0; i < anzahl; ++i) {
-        umgekehrt = bestand->Wortbestand[i];
-        WortUmkehren(umgekehrt);
-        bestand->RueckwaertsTrie.Knoten(bestand->RueckwaertsTrie.Einfuegen(umgekehrt)).WortNr =
-            static_cast<std::int32_t>(i);
-        haken();
+
+    TextSammlung worte;
+    std::string kleinPool;
+    worte.ende.reserve(auswahl.size() + 1);
+    worte.pool.reserve(zeilen.Bytes());
+    kleinPool.reserve(zeilen.Bytes());
+    for (const std::uint32_t nr : auswahl) {
+        worte.Anhaengen(zeilen[nr]);
+        for (const char c : zeilen[nr])
+            kleinPool.push_back(Klein(c));
     }
-    // Lower-casing keeps the collation order, so the list is sorted as it is built.
-    bestand->Kleinwortliste.reserve(anzahl);
-    bestand->kleinIndex.reserve(anzahl);
-    for (std::size_t i = 0; i < anzahl; ++i) {
-        bestand->Kleinwortliste.push_back(Klein(bestand->Wortbestand[i]));
-        bestand->kleinIndex.emplace(bestand->Kleinwortliste.back(), static_cast<std::int32_t>(i));
-        haken();
+    auswahl = {};
+    zeilen = Wortzeilen();
+    const TextFeld klein(worte.ende, kleinPool);
+    Schritte baeume(begleitung, 1, 70, 90);
+    const std::vector<std::int32_t> vorwaerts = Trie::Ordnen(klein, false);
+    const std::vector<std::int32_t> rueckwaerts = Trie::Ordnen(klein, true);
+    const std::unique_ptr<LiedIndex> lied = LiedIndex::Bauen(klein, vokalfeld, begleitung);
+
+    std::vector<AbschnittsEntwurf> abschnitte;
+    abschnitte.emplace_back("WORT", 1).Texte(worte.ende, worte.pool);
+    abschnitte.emplace_back("KLEI", 1).Texte(worte.ende, kleinPool);
+    abschnitte.emplace_back("SCHL", 1).Texte(schluessel.ende, schluessel.pool);
+    for (const auto* ordnung : {&vorwaerts, &rueckwaerts}) {
+        AbschnittsEntwurf& e = abschnitte.emplace_back(ordnung == &vorwaerts ? "VORW" : "RUCK", 1);
+        e.Zahl(ordnung->size());
+        e.Feld(std::span<const std::int32_t>(*ordnung));
     }
+    lied->Entwerfen(abschnitte.emplace_back("LIED", 1));
+    auto speicher = std::make_unique<EigenerSpeicher>(
+        AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitte));
+    EreignisHaken ohneHaken;
+    if (!AbbildUebernehmen(std::move(speicher), begleitung.kennung, vokalfeld, ohneHaken))
+        throw Fehler("Der Wortbestand konnte nicht aufgebaut werden.");
+}
+
+bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
+                                const ListenKennung& liste, std::string_view vokalfeld,
+                                EreignisHaken& haken) {
+    auto bestand = std::make_unique<Bestand>();
+    auto lied = std::make_unique<LiedIndex>();
+    try {
+        const AbbildLeser leser(speicher->Bytes(), Kennung(liste));
+        AbschnittsLeser w(leser.Abschnitt("WORT", 1));
+        AbschnittsLeser k(leser.Abschnitt("KLEI", 1));
+        AbschnittsLeser s(leser.Abschnitt("SCHL", 1));
+        bestand->worte = w.Texte();
+        bestand->klein = k.Texte();
+        const TextFeld schluessel = s.Texte();
+        const std::size_t n = bestand->worte.size();
+        if (bestand->klein.size() != n || schluessel.size() != n ||
+            n > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+            throw AbbildFehler("Anzahlen unstimmig");
+        AbschnittsLeser v(leser.Abschnitt("VORW", 1));
+        AbschnittsLeser r(leser.Abschnitt("RUCK", 1));
+        const auto vorwaerts = NummernLesen(v, n);
+        const auto rueckwaerts = NummernLesen(r, n);
+        if (vorwaerts.size() != n || rueckwaerts.size() != n)
+            throw AbbildFehler("Bäume unstimmig");
+        AbschnittsLeser l(leser.Abschnitt("LIED", 1));
+        lied->Lesen(l, n);
+        bestand->wortbestand = WortbestandsListe(bestand->worte, schluessel);
+        bestand->vorwaerts = Trie(vorwaerts, bestand->klein, false);
+        bestand->rueckwaerts = Trie(rueckwaerts, bestand->klein, true);
+    } catch (const AbbildFehler&) {
+        return false;
+    }
+    bestand->speicher = std::move(speicher);
     bestand_ = std::move(bestand);
-    LiedIndexAufbauen(vokalfeld, haken);
+    liedIndex_ = std::move(lied);
+    if (liedIndex_->vokalfeld != vokalfeld)
+        LiedIndexAufbauen(vokalfeld, haken);
+    return true;
+}
+
+std::string_view Lexikon::Abbild() const {
+    return bestand_ ? bestand_->speicher->Bytes() : std::string_view();
 }
 
 void Lexikon::LexikonFreigeben() {
-    bestand_.reset();
     liedIndex_.reset();
+    bestand_.reset();
 }
 
 void Lexikon::LiedIndexAufbauen(std::string_view vokalfeld, EreignisHaken& haken) {
-    liedIndex_.reset();
-    const Vokale vokale(VokallisteAus(vokalfeld));
-    const Bestand& bestand = *bestand_;
-    auto index = std::make_unique<LiedIndex>();
-
-    // Sequences equal in collation share one key; most words meet a sequence seen before,
-    // which the byte-exact map answers without computing a collation key.
-    std::unordered_map<std::string, std::vector<std::int32_t>*> nachFolge;
-    std::unordered_map<std::string, std::vector<std::int32_t>*> nachSchluessel;
-    const Kollator& kollator = Kollator::Deutsch();
-    for (std::size_t i = 0; i < bestand.Kleinwortliste.size(); ++i) {
-        haken();
-        std::string folge = vokale.Vokalfolge(bestand.Kleinwortliste[i]);
-        auto gefunden = nachFolge.find(folge);
-        if (gefunden == nachFolge.end()) {
-            std::string schluessel = kollator.Schluessel(folge);
-            auto& liste = nachSchluessel[schluessel];
-            if (!liste) {
-                liste = &index->wortlisten.emplace_back();
-                index->schluessel.Sammeln(folge, liste, std::move(schluessel));
-            }
-            gefunden = nachFolge.emplace(std::move(folge), liste).first;
-        }
-        gefunden->second->push_back(static_cast<std::int32_t>(i));
-    }
-    index->schluessel.Einordnen();
-    liedIndex_ = std::move(index);
+    Baubegleitung begleitung;
+    begleitung.haken = &haken;
+    liedIndex_ = LiedIndex::Bauen(bestand_->klein, vokalfeld, begleitung);
 }
 
-const StringListe<>& Lexikon::Wortbestand() const {
-    return bestand_->Wortbestand;
+const WortbestandsListe& Lexikon::Wortbestand() const {
+    return bestand_->wortbestand;
 }
 
-const std::vector<std::string>& Lexikon::Kleinwortliste() const {
-    return bestand_->Kleinwortliste;
+const TextFeld& Lexikon::Kleinwortliste() const {
+    return bestand_->klein;
 }
 
 const Trie& Lexikon::VorwaertsTrie() const {
-    return bestand_->VorwaertsTrie;
+    return bestand_->vorwaerts;
 }
 
 const Trie& Lexikon::RueckwaertsTrie() const {
-    return bestand_->RueckwaertsTrie;
+    return bestand_->rueckwaerts;
 }
 
 std::optional<std::int32_t> Lexikon::WortNrVon(std::string_view klein) const {
-    const auto gefunden = bestand_->kleinIndex.find(std::string(klein));
-    if (gefunden == bestand_->kleinIndex.end())
-        return std::nullopt;
-    return gefunden->second;
+    return bestand_->vorwaerts.Genau(klein);
 }
 
-const std::vector<std::int32_t>* Lexikon::LiedWorte(std::string_view vokalfolge) const {
+std::span<const std::int32_t> Lexikon::LiedWorte(std::string_view vokalfolge) const {
     if (!liedIndex_)
-        return nullptr;
-    const auto i = liedIndex_->schluessel.IndexVon(vokalfolge);
-    return i ? liedIndex_->schluessel.ObjektVon(*i) : nullptr;
+        return {};
+    const LiedIndex& index = *liedIndex_;
+    const std::string schluessel = Kollator::Deutsch().Schluessel(vokalfolge);
+    std::size_t von = 0;
+    std::size_t bis = index.schluessel.size();
+    while (von < bis) {
+        const std::size_t mitte = von + (bis - von) / 2;
+        if (index.schluessel[mitte] < schluessel)
+            von = mitte + 1;
+        else
+            bis = mitte;
+    }
+    if (von == index.schluessel.size() || index.schluessel[von] != schluessel)
+        return {};
+    return index.worte.subspan(index.enden[von], index.enden[von + 1] - index.enden[von]);
 }
 
 std::size_t Lexikon::LiedSchluesselAnzahl() const {
-    return liedIndex_ ? liedIndex_->schluessel.size() : 0;
+    return liedIndex_ ? liedIndex_->folgen.size() : 0;
 }
 
 } // namespace quandel

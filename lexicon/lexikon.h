@@ -1,45 +1,98 @@
 #pragma once
 
+#include "lexicon/abbild.h"
 #include "lexicon/apendix.h"
 #include "lexicon/ereignishaken.h"
+#include "lexicon/textfeld.h"
 #include "lexicon/trie.h"
+#include "lexicon/wortzeilen.h"
 #include "text/stringliste.h"
 
+#include <atomic>
 #include <cstdint>
-#include <deque>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace quandel {
+
+// The sorted word stock: the words as stored, each with its collation key, so that hits go
+// into sorted hit lists without computing keys again.
+class WortbestandsListe {
+public:
+    WortbestandsListe() = default;
+    WortbestandsListe(TextFeld worte, TextFeld schluessel)
+        : worte_(worte), schluessel_(schluessel) {}
+
+    std::size_t size() const { return worte_.size(); }
+    std::string_view operator[](std::size_t i) const { return worte_[i]; }
+    std::string_view Schluessel(std::size_t i) const { return schluessel_[i]; }
+    // Index of the entry equal to text in collation (so ignoring case).
+    std::optional<std::size_t> IndexVon(std::string_view text) const;
+
+private:
+    TextFeld worte_;
+    TextFeld schluessel_;
+};
+
+// Raised when the caller asked a build to stop; the lexicon is left as it was.
+class BauAbgebrochen : public std::exception {
+public:
+    const char* what() const noexcept override { return "abgebrochen"; }
+};
+
+// What a long build reports to and asks of its caller.
+struct Baubegleitung {
+    EreignisHaken* haken = nullptr;
+    const std::atomic<bool>* abbruch = nullptr;   // set: the build throws BauAbgebrochen
+    std::function<void(int prozent)> fortschritt; // 0 .. 100
+    ListenKennung kennung;                        // recorded in the image
+};
 
 // The word stock turned into what the searches read:
 //  - Wortbestand: the stock lines, sorted, duplicates ignored (of lines equal but for case the
 //    first one stays, so "UND" and not "und"); entry 0 is the empty line;
 //  - Kleinwortliste: entry i is entry i of Wortbestand lower-cased;
-//  - VorwaertsTrie / RueckwaertsTrie: every entry forwards / reversed, node WortNr = index;
+//  - VorwaertsTrie / RueckwaertsTrie: every entry forwards / reversed, lower-cased;
 //  - the song-rhyme index: vowel sequence -> words with that sequence.
-// Once built it is only read; the searches keep their working lists themselves.
+// All of it lives in one image (abbild.h), built in memory or mapped from an index file, and
+// is only read once built; the searches keep their working lists themselves.
 class Lexikon {
 public:
     Lexikon();
     ~Lexikon();
+    Lexikon(Lexikon&&) noexcept;
+    Lexikon& operator=(Lexikon&&) noexcept;
 
     // Builds everything from the stock lines (Windows-1252), in their order, and ends with the
-    // song-rhyme index for the vowel field text.
+    // song-rhyme index for the vowel field text. On an exception the lexicon is unchanged.
+    void LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
+                         const Baubegleitung& begleitung);
     void LexikonAufbauen(const std::vector<std::string>& zeilen, std::string_view vokalfeld,
                          EreignisHaken& haken);
+
+    // Takes over an image (of an index file) if it is whole and was built from the list of
+    // that identity under this program and collation version; false leaves the lexicon as
+    // it was. A song-rhyme index for another vowel field is built anew.
+    bool AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher, const ListenKennung& liste,
+                           std::string_view vokalfeld, EreignisHaken& haken);
+
+    // The image to save: empty unless built or taken over.
+    std::string_view Abbild() const;
+
     void LexikonFreigeben();
     bool Aufgebaut() const { return bestand_ != nullptr; }
 
     // Replaces the song-rhyme index with one for the vowel field text.
     void LiedIndexAufbauen(std::string_view vokalfeld, EreignisHaken& haken);
 
-    const StringListe<>& Wortbestand() const;
-    const std::vector<std::string>& Kleinwortliste() const;
+    const WortbestandsListe& Wortbestand() const;
+    const TextFeld& Kleinwortliste() const;
     const Trie& VorwaertsTrie() const;
     const Trie& RueckwaertsTrie() const;
 
@@ -47,9 +100,12 @@ public:
     std::optional<std::int32_t> WortNrVon(std::string_view klein) const;
 
     // The word numbers filed under a vowel sequence (found ignoring case), ascending, which is
-    // also their collation order; nullptr when the sequence is no key.
-    const std::vector<std::int32_t>* LiedWorte(std::string_view vokalfolge) const;
+    // also their collation order; empty when the sequence is no key.
+    std::span<const std::int32_t> LiedWorte(std::string_view vokalfolge) const;
     std::size_t LiedSchluesselAnzahl() const;
+
+    // The collation version the images of this program are made under.
+    static AbbildKennung Kennung(const ListenKennung& liste);
 
 private:
     struct Bestand;

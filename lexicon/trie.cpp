@@ -1,66 +1,100 @@
 #include "lexicon/trie.h"
 
-#include "text/kleinschreibung.h"
+#include <algorithm>
 
 namespace quandel {
 
-Trie::Trie() {
-    ersteZeichen_.fill(kKeinKnoten);
-    knoten_.push_back(
-        {static_cast<unsigned char>(LeerWert & 0xFF), LeerWert, kKeinKnoten, kKeinKnoten});
+namespace {
+
+// Byte j of a text read forwards or backwards.
+unsigned char zeichen(std::string_view text, std::size_t j, bool rueckwaerts) {
+    return static_cast<unsigned char>(rueckwaerts ? text[text.size() - 1 - j] : text[j]);
 }
 
-KnotenNr Trie::neuerKnoten(unsigned char zeichen) {
-    knoten_.push_back({zeichen, LeerWert, kKeinKnoten, kKeinKnoten});
-    return static_cast<KnotenNr>(knoten_.size() - 1);
+// Compares the first |praefix| bytes of the (reversed) text with praefix; a shorter text that
+// matches so far is less.
+int praefixVergleich(std::string_view text, std::string_view praefix, bool rueckwaerts) {
+    const std::size_t n = std::min(text.size(), praefix.size());
+    for (std::size_t j = 0; j < n; ++j) {
+        const unsigned char a = zeichen(text, j, rueckwaerts);
+        const auto b = static_cast<unsigned char>(praefix[j]);
+        if (a != b)
+            return a < b ? -1 : 1;
+    }
+    return text.size() < praefix.size() ? -1 : 0;
 }
 
-KnotenNr Trie::Einfuegen(std::string_view text) {
-    if (text.empty() || static_cast<unsigned char>(Klein(text[0])) == Knoten(Wurzel()).Zeichen)
-        return Wurzel();
-    const auto erstes = static_cast<unsigned char>(Klein(text[0]));
-    KnotenNr aktuell = ersterKnoten(erstes);
-    if (aktuell == kKeinKnoten) {
-        // A new first character goes to the end of the root's chain.
-        KnotenNr letzter = Wurzel();
-        while (Knoten(letzter).Nachbar != kKeinKnoten)
-            letzter = Knoten(letzter).Nachbar;
-        aktuell = neuerKnoten(erstes);
-        Knoten(letzter).Nachbar = aktuell;
-        ersteZeichen_[erstes] = aktuell;
+// Compares the (reversed) text a with the text b, itself reversed when bRueckwaerts.
+int vergleich(std::string_view a, std::string_view b, bool rueckwaerts, bool bRueckwaerts) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t j = 0; j < n; ++j) {
+        const unsigned char x = zeichen(a, j, rueckwaerts);
+        const unsigned char y = zeichen(b, j, bRueckwaerts);
+        if (x != y)
+            return x < y ? -1 : 1;
     }
-    for (std::size_t i = 1; i < text.size(); ++i) {
-        const auto zeichen = static_cast<unsigned char>(Klein(text[i]));
-        if (Knoten(aktuell).Kind == kKeinKnoten) {
-            const KnotenNr neu = neuerKnoten(zeichen);
-            Knoten(aktuell).Kind = neu;
-            aktuell = neu;
-            continue;
-        }
-        // Walk the sibling chain to the character, appending it at the end when missing.
-        aktuell = Knoten(aktuell).Kind;
-        while (Knoten(aktuell).Zeichen != zeichen) {
-            if (Knoten(aktuell).Nachbar == kKeinKnoten) {
-                const KnotenNr neu = neuerKnoten(zeichen);
-                Knoten(aktuell).Nachbar = neu;
-            }
-            aktuell = Knoten(aktuell).Nachbar;
-        }
-    }
-    return aktuell;
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-KnotenNr Trie::Suchen(std::string_view text) const {
-    if (text.empty() || static_cast<unsigned char>(text[0]) == Knoten(Wurzel()).Zeichen)
-        return Wurzel();
-    KnotenNr aktuell = ersterKnoten(static_cast<unsigned char>(text[0]));
-    for (std::size_t i = 1; i < text.size() && aktuell != kKeinKnoten; ++i) {
-        const auto zeichen = static_cast<unsigned char>(text[i]);
-        aktuell = Knoten(aktuell).Kind;
-        while (aktuell != kKeinKnoten && Knoten(aktuell).Zeichen != zeichen)
-            aktuell = Knoten(aktuell).Nachbar;
-    }
-    return aktuell == kKeinKnoten ? Wurzel() : aktuell;
+// The first eight bytes of the (reversed) text as a number that sorts like them.
+std::uint64_t kopf(std::string_view text, bool rueckwaerts) {
+    std::uint64_t k = 0;
+    for (std::size_t j = 0; j < 8; ++j)
+        k = (k << 8) | (j < text.size() ? zeichen(text, j, rueckwaerts) : 0u);
+    return k;
+}
+
+} // namespace
+
+std::vector<std::int32_t> Trie::Ordnen(const TextFeld& klein, bool rueckwaerts) {
+    // Most comparisons are settled by the first eight bytes, held next to the number.
+    struct Satz {
+        std::uint64_t kopf;
+        std::int32_t nr;
+    };
+    std::vector<Satz> saetze(klein.size());
+    for (std::size_t i = 0; i < klein.size(); ++i)
+        saetze[i] = {kopf(klein[i], rueckwaerts), static_cast<std::int32_t>(i)};
+    std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
+        if (a.kopf != b.kopf)
+            return a.kopf < b.kopf;
+        const int v = vergleich(klein[static_cast<std::size_t>(a.nr)],
+                                klein[static_cast<std::size_t>(b.nr)], rueckwaerts, rueckwaerts);
+        return v != 0 ? v < 0 : a.nr < b.nr;
+    });
+    std::vector<std::int32_t> ordnung(saetze.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i)
+        ordnung[i] = saetze[i].nr;
+    return ordnung;
+}
+
+TrieBereich Trie::Suchen(std::string_view text) const {
+    if (text.empty() || static_cast<unsigned char>(text[0]) == 0xFF || !klein_)
+        return {};
+    const auto textVon = [&](std::int32_t nr) { return (*klein_)[static_cast<std::size_t>(nr)]; };
+    const auto anfang =
+        std::partition_point(ordnung_.begin(), ordnung_.end(), [&](std::int32_t nr) {
+            return praefixVergleich(textVon(nr), text, rueckwaerts_) < 0;
+        });
+    const auto ende = std::partition_point(anfang, ordnung_.end(), [&](std::int32_t nr) {
+        return praefixVergleich(textVon(nr), text, rueckwaerts_) == 0;
+    });
+    return {static_cast<std::size_t>(anfang - ordnung_.begin()),
+            static_cast<std::size_t>(ende - ordnung_.begin())};
+}
+
+std::optional<std::int32_t> Trie::Genau(std::string_view text) const {
+    if (!klein_)
+        return std::nullopt;
+    const auto stelle =
+        std::partition_point(ordnung_.begin(), ordnung_.end(), [&](std::int32_t nr) {
+            return vergleich((*klein_)[static_cast<std::size_t>(nr)], text, rueckwaerts_, false) <
+                   0;
+        });
+    if (stelle == ordnung_.end() ||
+        vergleich((*klein_)[static_cast<std::size_t>(*stelle)], text, rueckwaerts_, false) != 0)
+        return std::nullopt;
+    return *stelle;
 }
 
 } // namespace quandel

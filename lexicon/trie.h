@@ -1,87 +1,61 @@
 #pragma once
 
-#include <array>
+#include "lexicon/textfeld.h"
+
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace quandel {
 
-using KnotenNr = std::int32_t;
-constexpr KnotenNr kKeinKnoten = -1;
-
-// One node of a Trie: a first-child / next-sibling record. The nodes live in the tree's pool,
-// so the links are pool indices.
-struct TrieKnoten {
-    unsigned char Zeichen;
-    std::int32_t WortNr;
-    KnotenNr Kind;
-    KnotenNr Nachbar;
+// The words below one node of a Trie: a contiguous run of its order. An empty run means "not
+// found" (the root, which no query reports).
+struct TrieBereich {
+    std::size_t von = 0;
+    std::size_t bis = 0;
+    bool leer() const { return von == bis; }
 };
 
-// Character tree over Windows-1252 bytes. The root (node 0) is a sentinel with Zeichen 0xFF
-// and WortNr -1; the nodes of all first characters hang on its Nachbar chain, in the order in
-// which they were first inserted. Texts are stored lower-cased; Suchen does not lower.
-//   Einfuegen("Schlange") -> node of the last "e"; Suchen("schlange") -> the same node,
-//   Suchen("Schlange") -> Wurzel() (not found).
+// Character tree over the lower-case words of the stock, forwards (VorwaertsTrie) or reversed
+// letter by letter (RueckwaertsTrie). It is kept flat: the word numbers in the order in which a
+// walk over the tree meets them when the children of every node are sorted by byte, which is
+// the byte order of the (reversed) lower-case texts. The words below any node then stand in one
+// run of that order, found by halving; nothing else is stored, so a tree costs four bytes per
+// word and can live in a mapped index file.
+// Lookups compare raw bytes and do not lower; like the insertion of the tree, the empty text
+// and texts beginning with byte 0xFF are never found.
+//   Suchen("ang") on a tree of "angst" -> the run holding "angst"; Suchen("Ang") -> empty.
 class Trie {
 public:
-    static constexpr std::int16_t LeerWert = -1;
+    Trie() = default;
+    Trie(std::span<const std::int32_t> ordnung, const TextFeld& klein, bool rueckwaerts)
+        : ordnung_(ordnung), klein_(&klein), rueckwaerts_(rueckwaerts) {}
 
-    Trie();
+    // The order of a tree over the lower-case texts: their numbers, sorted by the texts (or by
+    // their reversals) byte by byte.
+    static std::vector<std::int32_t> Ordnen(const TextFeld& klein, bool rueckwaerts);
 
-    KnotenNr Wurzel() const { return 0; }
-    const TrieKnoten& Knoten(KnotenNr nr) const { return knoten_[static_cast<std::size_t>(nr)]; }
-    TrieKnoten& Knoten(KnotenNr nr) { return knoten_[static_cast<std::size_t>(nr)]; }
-    std::size_t Knotenzahl() const { return knoten_.size(); }
+    // The run of the words that begin with text.
+    TrieBereich Suchen(std::string_view text) const;
 
-    // Stores the lower-cased text and returns the node of its last character. The empty text
-    // and a text beginning with byte 0xFF return the root and store nothing.
-    KnotenNr Einfuegen(std::string_view text);
+    // The word whose (reversed) lower-case text is exactly text; unlike Suchen this also
+    // answers for the empty text and texts beginning with 0xFF.
+    std::optional<std::int32_t> Genau(std::string_view text) const;
 
-    // The node of the last character of text (compared as raw bytes), or the root.
-    KnotenNr Suchen(std::string_view text) const;
+    // The word numbers of a run, in tree order.
+    std::span<const std::int32_t> Worte(TrieBereich bereich) const {
+        return ordnung_.subspan(bereich.von, bereich.bis - bereich.von);
+    }
 
-    // Post-order walk: for each node first its Kind, then its Nachbar (not followed from the
-    // start node unless alleNachbarn), then besuch(node). From a found node with
-    // alleNachbarn = false this reaches exactly the texts that begin with the node's text.
-    template <typename Besuch>
-    void Durchlaufen(Besuch&& besuch, KnotenNr start, bool alleNachbarn) const;
+    std::size_t size() const { return ordnung_.size(); }
 
 private:
-    KnotenNr neuerKnoten(unsigned char zeichen);
-    KnotenNr ersterKnoten(unsigned char zeichen) const { return ersteZeichen_[zeichen]; }
-
-    std::vector<TrieKnoten> knoten_;
-    // The node of each first character on the root's chain, so that the long first level is
-    // not walked for every text; the chain itself stays as it is.
-    std::array<KnotenNr, 256> ersteZeichen_;
+    std::span<const std::int32_t> ordnung_;
+    const TextFeld* klein_ = nullptr;
+    bool rueckwaerts_ = false;
 };
-
-template <typename Besuch>
-void Trie::Durchlaufen(Besuch&& besuch, KnotenNr start, bool alleNachbarn) const {
-    // Explicit stack: sibling chains make the recursion as deep as their summed lengths.
-    enum Schritt : unsigned char { KindAls, NachbarAls, Besuchen };
-    std::vector<std::pair<KnotenNr, Schritt>> stapel;
-    stapel.emplace_back(start, KindAls);
-    while (!stapel.empty()) {
-        auto& [nr, schritt] = stapel.back();
-        const TrieKnoten& k = Knoten(nr);
-        if (schritt == KindAls) {
-            schritt = NachbarAls;
-            if (k.Kind != kKeinKnoten)
-                stapel.emplace_back(k.Kind, KindAls);
-        } else if (schritt == NachbarAls) {
-            schritt = Besuchen;
-            if (k.Nachbar != kKeinKnoten && (nr != start || alleNachbarn))
-                stapel.emplace_back(k.Nachbar, KindAls);
-        } else {
-            const KnotenNr besucht = nr;
-            stapel.pop_back();
-            besuch(Knoten(besucht), besucht);
-        }
-    }
-}
 
 } // namespace quandel

@@ -20,9 +20,13 @@ Vokale::Vokale(const StringListe<>& vokalliste) {
 
 std::string Vokale::Vokalfolge(std::string_view wort) const {
     std::string folge;
-    for (char c : wort)
-        folge.append(anzahl_[static_cast<unsigned char>(c)], c);
+    VokalfolgeAnhaengen(wort, folge);
     return folge;
+}
+
+void Vokale::VokalfolgeAnhaengen(std::string_view wort, std::string& ziel) const {
+    for (char c : wort)
+        ziel.append(anzahl_[static_cast<unsigned char>(c)], c);
 }
 
 } // namespace quandel

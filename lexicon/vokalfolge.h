@@ -22,6 +22,8 @@ public:
 
     // The vowel letters of a word in their order: "liese" -> "iee", "pst" -> "".
     std::string Vokalfolge(std::string_view wort) const;
+    // The same, appended to ziel.
+    void VokalfolgeAnhaengen(std::string_view wort, std::string& ziel) const;
 
 private:
     std::array<std::size_t, 256> anzahl_{};

@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config
     libicu-dev qt6-base-dev libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    wngerman python3
+    wngerman python3 hyperfine
     clang dpkg-dev desktop-file-utils appstream man-db bash-completion
 )
 

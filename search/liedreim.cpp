@@ -15,12 +15,10 @@ SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einst
                                   einstellungen.akzentuirung);
         const auto& wortbestand = lexikon.Wortbestand();
         for (const auto& form : kontext.Suchformen) {
-            const std::vector<std::int32_t>* worte = lexikon.LiedWorte(form.text);
-            if (!worte)
-                continue;
-            for (std::int32_t nr : *worte) {
-                const auto& eintrag = wortbestand.EintragVon(static_cast<std::size_t>(nr));
-                kontext.LiedTreffer.Sammeln(eintrag.text, nullptr, eintrag.schluessel);
+            for (const std::int32_t nr : lexikon.LiedWorte(form.text)) {
+                const auto i = static_cast<std::size_t>(nr);
+                kontext.LiedTreffer.Sammeln(std::string(wortbestand[i]), nullptr,
+                                            std::string(wortbestand.Schluessel(i)));
             }
         }
         kontext.LiedTreffer.Einordnen();

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 
 namespace quandel {
@@ -94,7 +96,7 @@ public:
         melden(0, gesamt);
 
         // StabWort depends on the rest alone, EndWort on the front alone.
-        std::vector<const std::string*> stabWorte;
+        std::vector<std::optional<std::string_view>> stabWorte;
         std::vector<std::string> restKlein;
         std::unordered_map<std::string, std::vector<std::size_t>> restStellen;
         for (std::size_t s = 0; s < stabAnzahl; ++s) {
@@ -113,13 +115,14 @@ public:
                 uniqueEnd.TextSetzen(e, std::string());
             const std::string& front = uniqueEnd[e];
             const Apendix& endRecord = *uniqueEnd.ObjektVon(e);
-            const std::string* endWort = gespeichert(endRecord.Zusatz + endRecord.Suchform);
+            const std::optional<std::string_view> endWort =
+                gespeichert(endRecord.Zusatz + endRecord.Suchform);
             passend.clear();
             if (endWort && !tauschwoerterSuchen(front, restKlein, restStellen, passend))
                 break;
             std::sort(passend.begin(), passend.end());
             for (const auto& [s, nr] : passend) {
-                if (!behalten({&suchwort_, &lexikon_.Wortbestand()[static_cast<std::size_t>(nr)],
+                if (!behalten({suchwort_, lexikon_.Wortbestand()[static_cast<std::size_t>(nr)],
                                endWort, stabWorte[s]})) {
                     kontext_.AbbruchFlag = true;
                     break;
@@ -168,10 +171,10 @@ private:
                                        return klein[static_cast<std::size_t>(n)] < text;
                                    });
         for (; nr != nachBytes_.end(); ++nr) {
-            const std::string& wort = klein[static_cast<std::size_t>(*nr)];
+            const std::string_view wort = klein[static_cast<std::size_t>(*nr)];
             if (!wort.starts_with(front))
                 break;
-            const auto gefunden = stellen.find(wort.substr(front.size()));
+            const auto gefunden = stellen.find(std::string(wort.substr(front.size())));
             if (gefunden != stellen.end())
                 for (std::size_t s : gefunden->second)
                     passend.emplace_back(s, *nr);
@@ -179,16 +182,18 @@ private:
         return true;
     }
 
-    // The stored form of a stock word (found by its lower-case form), or nullptr.
-    const std::string* gespeichert(const std::string& wort) const {
+    // The stored form of a stock word (found by its lower-case form), or nullopt.
+    std::optional<std::string_view> gespeichert(const std::string& wort) const {
         const auto nr = lexikon_.WortNrVon(Klein(wort));
-        return nr ? &lexikon_.Wortbestand()[static_cast<std::size_t>(*nr)] : nullptr;
+        if (!nr)
+            return std::nullopt;
+        return lexikon_.Wortbestand()[static_cast<std::size_t>(*nr)];
     }
 
     // A row stays when all four words are stock words and pairwise different (exactly). It
     // goes to the row sink when there is one, else to SchuettelTreffer; false when the sink
     // wants no more.
-    bool behalten(const std::array<const std::string*, 4>& zeile) {
+    bool behalten(const std::array<std::optional<std::string_view>, 4>& zeile) {
         for (std::size_t i = 0; i < 4; ++i) {
             if (!zeile[i] || *zeile[i] == " ")
                 return true;
@@ -199,8 +204,8 @@ private:
         ++zeilen_;
         if (kontext_.SchuettelZeile)
             return kontext_.SchuettelZeile({*zeile[0], *zeile[1], *zeile[2], *zeile[3]});
-        for (const std::string* wort : zeile)
-            kontext_.SchuettelTreffer.Sammeln(*wort);
+        for (const auto& wort : zeile)
+            kontext_.SchuettelTreffer.Sammeln(std::string(*wort));
         return true;
     }
 
@@ -276,7 +281,8 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     StringListe<> endformWoerter(Ordnung::Sortiert, Duplikate::Ignorieren);
     for (const auto& eintrag : uniqueEnd)
         if (const auto nr = lexikon.WortNrVon(Klein(eintrag.objekt->Suchform)))
-            endformWoerter.Sammeln(lexikon.Wortbestand()[static_cast<std::size_t>(*nr)]);
+            endformWoerter.Sammeln(
+                std::string(lexikon.Wortbestand()[static_cast<std::size_t>(*nr)]));
     endformWoerter.Einordnen();
 
     // From here on the fronts carry themselves as Zusatz. An empty front gives the same rows

@@ -45,21 +45,35 @@ Kollator::Kollator() : icu_(std::make_unique<Icu>()) {
 Kollator::~Kollator() = default;
 
 std::string Kollator::Schluessel(std::string_view text) const {
+    std::string schluessel;
+    SchluesselAnhaengen(text, schluessel);
+    return schluessel;
+}
+
+std::size_t Kollator::SchluesselAnhaengen(std::string_view text, std::string& ziel) const {
     const std::u16string u = utf16(text);
     const auto* quelle = reinterpret_cast<const UChar*>(u.data());
     const auto laenge = static_cast<int32_t>(u.size());
-    std::string schluessel(u.size() * 3 + 8, '\0');
+    const std::size_t alt = ziel.size();
+    std::size_t platz = u.size() * 3 + 8;
     for (;;) {
+        ziel.resize(alt + platz);
         const int32_t noetig = icu_->collator->getSortKey(
-            quelle, laenge, reinterpret_cast<uint8_t*>(schluessel.data()),
-            static_cast<int32_t>(schluessel.size()));
-        if (noetig <= static_cast<int32_t>(schluessel.size())) {
-            schluessel.resize(
-                static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0)); // drop the NUL
-            return schluessel;
+            quelle, laenge, reinterpret_cast<uint8_t*>(ziel.data() + alt),
+            static_cast<int32_t>(platz));
+        if (noetig <= static_cast<int32_t>(platz)) {
+            const auto n = static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0); // drop the NUL
+            ziel.resize(alt + n);
+            return n;
         }
-        schluessel.resize(static_cast<std::size_t>(noetig));
+        platz = static_cast<std::size_t>(noetig);
     }
+}
+
+std::array<std::uint8_t, 4> Kollator::Version() const {
+    UVersionInfo info{};
+    icu_->collator->getVersion(info);
+    return {info[0], info[1], info[2], info[3]};
 }
 
 int Kollator::Vergleichen(std::string_view a, std::string_view b) const {

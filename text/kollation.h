@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,7 +19,12 @@ public:
     ~Kollator();
 
     std::string Schluessel(std::string_view text) const;
+    // Appends the key of text to ziel and returns its length; for keys in bulk.
+    std::size_t SchluesselAnhaengen(std::string_view text, std::string& ziel) const;
     int Vergleichen(std::string_view a, std::string_view b) const;
+
+    // ICU's version of the collation rules: keys made under another version are not comparable.
+    std::array<std::uint8_t, 4> Version() const;
 
 private:
     Kollator();

@@ -61,6 +61,12 @@ public:
     TAkzentMonitor& akzentMonitor() { return *akzentMonitor_; }
     Dialoge& dialoge() { return dialoge_; }
 
+    // Makes the word list in the file the stock (hauptfenster_wortbestand.cpp): from its saved
+    // index, or built with its progress in ProgressBar1 and stoppable by "Abbruch". A list that
+    // cannot be used is reported in a message box and the old stock stays.
+    void WortbestandLaden(const QString& pfad);
+    void EingebautenWortbestandLaden();
+
     // Services of the searches and of the grid's users.
     void SGLeeren();
     void SGFuellen(const std::vector<std::string>& treffer);
@@ -126,6 +132,10 @@ private:
     void SGSpeichernClick();
     void SGLadenClick();
     void Button6Click();
+    // hauptfenster_wortbestand.cpp
+    void WortbestandEintraegeAnlegen(QMenu* datei1);
+    void WortbestandOeffnenClick();
+    void WortbestandBenennen(const QString& name);
     // hauptfenster_fenster.cpp
     void MaximierenAbfangen();
     void FormHelp();
@@ -136,6 +146,10 @@ private:
     Lautersetzung lautersetzung_{VorgabeLautgruppen()};
     SuchKontext kontext_{lexikon_, lautersetzung_};
     Dialoge dialoge_{this};
+
+    // What the title adds for the word list in use: " – ngerman (356.010 Wörter)"; empty for
+    // the built-in stock.
+    QString wortbestandZusatz_;
 
     std::vector<std::string> LastGridList;
     QColor GitterFarbe;

@@ -118,6 +118,7 @@ void THauptFenster::DateiMenueAnlegen() {
     connect(laden, &QAction::triggered, this, &THauptFenster::SGLadenClick);
     connect(Eintrag(datei1, QStringLiteral("&Wortlistenfenster"), "Wortlistenfenster1"),
             &QAction::triggered, this, &THauptFenster::Button6Click);
+    WortbestandEintraegeAnlegen(datei1);
     datei1->addSeparator();
     QAction* beenden = Eintrag(datei1, QStringLiteral("&Beenden"), "Beenden1");
     beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -82,7 +82,7 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
     }
     Animate1->Anhalten();
     SuchfelderFreigeben(true);
-    TitelSetzen(QStringLiteral("QBX"));
+    TitelSetzen(QStringLiteral("QBX") + wortbestandZusatz_);
     AuswahllisteErgaenzen(text);
     if (lied)
         kontext_.AbbruchFlag = true;

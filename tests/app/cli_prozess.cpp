@@ -1,5 +1,7 @@
 #include "cli_prozess.h"
 
+#include "tests/testcache.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -15,6 +17,9 @@ extern char** environ;
 namespace quandel::testhilfe {
 
 namespace {
+
+// Every quandel-cli a test starts inherits it: the indexes of the test lists stay out of home.
+const test::TestCacheOrdner kCacheOrdner;
 
 void pruefen(bool ok, const char* was) {
     if (!ok)

@@ -2,9 +2,13 @@
 #include "cli_prozess.h"
 #include "testdatei.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using quandel::testhilfe::CliAusfuehren;
+using quandel::testhilfe::CliProzess;
 using quandel::testhilfe::TestdateiSchreiben;
 
 TEST(CliWortbestand, RueckOrderOnOwnStock) {
@@ -99,4 +103,72 @@ TEST(CliWortbestand, SongRhymeUsesTheGivenVowels) {
     // An empty vowel field gives every word the empty sequence.
     EXPECT_EQ(CliAusfuehren({"lied", "Lyse", "--vokale", "", "--wortbestand", datei}).aus,
               "Hyde\nLyse\nWelt\nWiese\n");
+}
+
+TEST(CliWortbestand, BlanksAndTabsAroundALineAreDropped) {
+    const std::string datei =
+        TestdateiSchreiben("raender.txt", "  Seide\t\n\tWeide  \n vor  Weide \n\t \n");
+    EXPECT_EQ(CliAusfuehren({"end", "eide", "--wortbestand", datei}).aus,
+              "Seide\nvor  Weide\nWeide\n");
+}
+
+TEST(CliWortbestand, LongLinesAndNulBytesNameTheLine) {
+    const std::string lang =
+        TestdateiSchreiben("lang.txt", "Rand\nLeim\n" + std::string(255, 'a') + "\n" +
+                                           std::string(256, 'b') + "\nLand\n");
+    const auto langLauf = CliAusfuehren({"end", "and", "--wortbestand", lang});
+    EXPECT_EQ(langLauf.status, 2);
+    EXPECT_EQ(langLauf.aus, "");
+    EXPECT_NE(langLauf.fehler.find(lang + ", Zeile 4: Die Zeile ist länger als 255 Bytes."),
+              std::string::npos)
+        << langLauf.fehler;
+
+    const std::string null = TestdateiSchreiben("null.txt", std::string("Rand\r\nLe\0im\r\n", 14));
+    const auto nullLauf = CliAusfuehren({"end", "and", "--wortbestand", null});
+    EXPECT_EQ(nullLauf.status, 2);
+    EXPECT_NE(nullLauf.fehler.find(null + ", Zeile 2: Die Zeile enthält ein Nullbyte."),
+              std::string::npos)
+        << nullLauf.fehler;
+}
+
+TEST(CliWortbestand, EndlessDeviceFailsAtOnce) {
+    const auto lauf = CliAusfuehren({"end", "e", "--wortbestand", "/dev/zero"});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.fehler, "quandel-cli: /dev/zero, Zeile 1: Die Zeile enthält ein Nullbyte.\n");
+}
+
+TEST(CliWortbestand, SecondRunReadsTheSavedIndexAndKeinCacheWritesNone) {
+    const std::string datei = TestdateiSchreiben("index.txt", "Seide\nWeide\nKreide\n");
+    const std::string ordner = std::string(std::getenv("XDG_CACHE_HOME")) + "/quandel-tornar";
+    std::filesystem::remove_all(ordner);
+    EXPECT_EQ(CliAusfuehren({"end", "eide", "--kein-cache", "--wortbestand", datei}).aus,
+              "Kreide\nSeide\nWeide\n");
+    EXPECT_FALSE(std::filesystem::exists(ordner));
+    for (int lauf = 0; lauf < 2; ++lauf)
+        EXPECT_EQ(CliAusfuehren({"end", "eide", "--wortbestand", datei}).aus,
+                  "Kreide\nSeide\nWeide\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
+}
+
+TEST(CliWortbestand, TwoProcessesBuildingTheSameIndexAtOnce) {
+    // Big enough that the two builds overlap.
+    std::string inhalt;
+    for (int i = 0; i < 60000; ++i)
+        inhalt += "Wort" + std::to_string(i) + (i % 3 == 0 ? "eide\n" : "\n");
+    const std::string datei = TestdateiSchreiben("zugleich.txt", inhalt);
+    const std::string ordner = std::string(std::getenv("XDG_CACHE_HOME")) + "/quandel-tornar";
+    std::filesystem::remove_all(ordner);
+    const std::vector<std::string> aufruf{"end", "99eide", "--wortbestand", datei};
+    const std::string erwartet =
+        CliAusfuehren({"end", "99eide", "--kein-cache", "--wortbestand", datei}).aus;
+    ASSERT_EQ(std::count(erwartet.begin(), erwartet.end(), '\n'), 200);
+    {
+        CliProzess erster(aufruf);
+        CliProzess zweiter(aufruf);
+        EXPECT_EQ(erster.Abwarten().aus, erwartet);
+        EXPECT_EQ(zweiter.Abwarten().aus, erwartet);
+    }
+    // One whole index and no temporary file left; it serves the next run.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
+    EXPECT_EQ(CliAusfuehren(aufruf).aus, erwartet);
 }

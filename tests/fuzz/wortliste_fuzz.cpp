@@ -52,9 +52,9 @@ std::set<std::string> Gescannt(const Lexikon& lexikon, const std::string& form, 
         return treffer;
     const auto& klein = lexikon.Kleinwortliste();
     for (std::size_t i = 0; i < klein.size(); ++i) {
-        const std::string wort = endung ? Umgekehrt(klein[i]) : klein[i];
+        const std::string wort = endung ? Umgekehrt(klein[i]) : std::string(klein[i]);
         if (ImBaum(wort) && wort.starts_with(suchform))
-            treffer.insert(lexikon.Wortbestand()[i]);
+            treffer.insert(std::string(lexikon.Wortbestand()[i]));
     }
     return treffer;
 }
@@ -71,15 +71,15 @@ std::set<Zeile> Schuettelreime(const Lexikon& lexikon, const std::string& suchwo
     for (std::size_t e = 0; e < klein.size(); ++e) {
         if (!klein[e].ends_with(endTeil) || !ImBaum(Umgekehrt(klein[e])))
             continue;
-        const std::string front = klein[e].substr(0, klein[e].size() - endTeil.size());
+        const std::string front(klein[e].substr(0, klein[e].size() - endTeil.size()));
         for (std::size_t s = 0; s < klein.size(); ++s) {
             if (!klein[s].starts_with(stabTeil) || !ImBaum(klein[s]))
                 continue;
-            const auto t = lexikon.WortNrVon(front + klein[s].substr(stabTeil.size()));
+            const auto t = lexikon.WortNrVon(front + std::string(klein[s].substr(stabTeil.size())));
             if (!t)
                 continue;
-            const Zeile zeile{suchwort, bestand[static_cast<std::size_t>(*t)], bestand[e],
-                              bestand[s]};
+            const Zeile zeile{suchwort, std::string(bestand[static_cast<std::size_t>(*t)]),
+                              std::string(bestand[e]), std::string(bestand[s])};
             if (std::set<std::string>(zeile.begin(), zeile.end()).size() == 4)
                 zeilen.insert(zeile);
         }
@@ -154,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     // The spoonerism of one or two terms (without limit words). A front spelled like the
     // marker of empty fronts stands for the empty front, so such stocks are left out.
     bool marke = false;
-    for (const std::string& wort : klein)
+    for (const std::string_view wort : klein)
         marke = marke || wort.find("xyz321") != std::string::npos;
     if (!marke && klein.size() <= kSchuettelScanBis &&
         (begriffe.size() == 1 || begriffe.size() == 2)) {

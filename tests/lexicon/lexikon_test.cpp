@@ -28,8 +28,7 @@ TEST(Lexikon, WortbestandKeepsTheFirstSpellingAndTheEmptyEntry) {
     const auto& wb = lex.Wortbestand();
     EXPECT_EQ(wb[0], "");
     EXPECT_EQ(lex.Kleinwortliste()[0], "");
-    EXPECT_EQ(lex.VorwaertsTrie().Knoten(0).WortNr, 0);
-    EXPECT_EQ(lex.RueckwaertsTrie().Knoten(0).WortNr, 0);
+    EXPECT_EQ(lex.WortNrVon(""), 0);
     const auto und = wb.IndexVon("und");
     ASSERT_TRUE(und);
     EXPECT_EQ(wb[*und], "UND");
@@ -43,14 +42,16 @@ TEST(Lexikon, WortbestandKeepsTheFirstSpellingAndTheEmptyEntry) {
 TEST(Lexikon, EveryEntryEndsInBothTreesAtItsNumber) {
     const Lexikon& lex = EingebautesLexikon();
     for (std::size_t i = 1; i < lex.Wortbestand().size(); ++i) {
-        const std::string& klein = lex.Kleinwortliste()[i];
+        const std::string klein(lex.Kleinwortliste()[i]);
         ASSERT_EQ(klein, Klein(lex.Wortbestand()[i]));
         std::string umgekehrt = klein;
         WortUmkehren(umgekehrt);
-        ASSERT_EQ(lex.VorwaertsTrie().Knoten(lex.VorwaertsTrie().Suchen(klein)).WortNr,
+        // The first word below the node of a whole word is the word itself.
+        ASSERT_EQ(lex.VorwaertsTrie().Worte(lex.VorwaertsTrie().Suchen(klein))[0],
                   static_cast<int>(i));
-        ASSERT_EQ(lex.RueckwaertsTrie().Knoten(lex.RueckwaertsTrie().Suchen(umgekehrt)).WortNr,
+        ASSERT_EQ(lex.RueckwaertsTrie().Worte(lex.RueckwaertsTrie().Suchen(umgekehrt))[0],
                   static_cast<int>(i));
+        ASSERT_EQ(lex.Wortbestand().IndexVon(lex.Wortbestand()[i]), i);
         ASSERT_EQ(lex.WortNrVon(klein), static_cast<int>(i));
         if (i > 1) {
             ASSERT_LT(

@@ -1,102 +1,81 @@
 #include "lexicon/trie.h"
+#include "lexicon/wortzeilen.h"
 
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace quandel {
 namespace {
 
-// The texts of the word nodes that a walk reaches, rebuilt from the numbers given to them.
-std::set<int> woerterUnter(const Trie& trie, KnotenNr start, bool alleNachbarn = false) {
-    std::set<int> nummern;
-    trie.Durchlaufen(
-        [&](const TrieKnoten& k, KnotenNr) {
-            if (k.WortNr != -1)
-                nummern.insert(k.WortNr);
-        },
-        start, alleNachbarn);
-    return nummern;
-}
-
-TEST(Trie, RootIsASentinel) {
-    Trie trie;
-    const TrieKnoten& wurzel = trie.Knoten(trie.Wurzel());
-    EXPECT_EQ(wurzel.Zeichen, 0xFF);
-    EXPECT_EQ(wurzel.WortNr, -1);
-    EXPECT_EQ(wurzel.Kind, kKeinKnoten);
-    EXPECT_EQ(trie.Einfuegen(""), trie.Wurzel());
-    EXPECT_EQ(trie.Suchen(""), trie.Wurzel());
-    EXPECT_EQ(trie.Einfuegen("\xFFx"), trie.Wurzel());
-    EXPECT_EQ(trie.Einfuegen("\x9Fx"), trie.Wurzel()); // Ÿ lowers to ÿ
-    EXPECT_EQ(trie.Suchen("\xFFx"), trie.Wurzel());
-    EXPECT_EQ(trie.Knotenzahl(), 1u);
-}
-
-TEST(Trie, InsertLowersSearchDoesNot) {
-    Trie trie;
-    const KnotenNr knoten = trie.Einfuegen("Schlange");
-    EXPECT_EQ(trie.Knoten(knoten).Zeichen, 'e');
-    EXPECT_EQ(trie.Suchen("schlange"), knoten);
-    EXPECT_EQ(trie.Suchen("Schlange"), trie.Wurzel());
-    EXPECT_EQ(trie.Einfuegen("SCHLANGE"), knoten);
-    EXPECT_EQ(trie.Suchen("schlangen"), trie.Wurzel());
-}
-
-TEST(Trie, PrefixPathWithoutWord) {
-    Trie trie;
-    trie.Knoten(trie.Einfuegen("angst")).WortNr = 7;
-    const KnotenNr ang = trie.Suchen("ang");
-    ASSERT_NE(ang, trie.Wurzel());
-    EXPECT_EQ(trie.Knoten(ang).Zeichen, 'g');
-    EXPECT_EQ(trie.Knoten(ang).WortNr, -1);
-    EXPECT_EQ(woerterUnter(trie, ang), std::set<int>{7});
-}
-
-TEST(Trie, WalkStaysInsideTheSubtree) {
-    Trie trie;
-    trie.Knoten(trie.Einfuegen("lampe")).WortNr = 1;
-    trie.Knoten(trie.Einfuegen("lupe")).WortNr = 2;
-    trie.Knoten(trie.Einfuegen("la")).WortNr = 3;
-    trie.Knoten(trie.Einfuegen("b")).WortNr = 4;
-    EXPECT_EQ(woerterUnter(trie, trie.Suchen("la")), (std::set<int>{1, 3}));
-    EXPECT_EQ(woerterUnter(trie, trie.Suchen("l")), (std::set<int>{1, 2, 3}));
-    EXPECT_EQ(woerterUnter(trie, trie.Wurzel(), true), (std::set<int>{1, 2, 3, 4}));
-}
-
-TEST(Trie, WalkIsPostOrderAndVisitsALeafOnce) {
-    Trie trie;
-    trie.Einfuegen("ab");
-    trie.Einfuegen("ac");
-    std::string folge;
-    trie.Durchlaufen(
-        [&](const TrieKnoten& k, KnotenNr) { folge.push_back(static_cast<char>(k.Zeichen)); },
-        trie.Suchen("a"), false);
-    EXPECT_EQ(folge, "cba"); // b's sibling c before b, the start node last
-    int besuche = 0;
-    trie.Durchlaufen([&](const TrieKnoten&, KnotenNr) { ++besuche; }, trie.Suchen("ac"), false);
-    EXPECT_EQ(besuche, 1);
-}
-
-TEST(Trie, FirstLettersChainInInsertionOrder) {
-    Trie trie;
-    trie.Einfuegen("b");
-    trie.Einfuegen("a");
-    const TrieKnoten& b = trie.Knoten(trie.Knoten(trie.Wurzel()).Nachbar);
-    EXPECT_EQ(b.Zeichen, 'b');
-    EXPECT_EQ(trie.Knoten(b.Nachbar).Zeichen, 'a');
-}
-
-TEST(Trie, DeepSiblingChainsDoNotExhaustTheStack) {
-    Trie trie;
-    std::string wort;
-    for (int i = 0; i < 20000; ++i) {
-        wort.push_back(static_cast<char>('a' + i % 26));
-        trie.Einfuegen(wort);
+// A tree over the given lower-case texts; word i is text i.
+struct Baum {
+    Baum(const std::vector<std::string>& texte, bool rueckwaerts)
+        : klein(texte), ordnung(Trie::Ordnen(feld, rueckwaerts)), trie(ordnung, feld, rueckwaerts) {
     }
-    int besuche = 0;
-    trie.Durchlaufen([&](const TrieKnoten&, KnotenNr) { ++besuche; }, trie.Wurzel(), true);
-    EXPECT_EQ(besuche, 20001);
+    Wortzeilen klein;
+    TextFeld feld = klein.Feld();
+    std::vector<std::int32_t> ordnung;
+    Trie trie;
+
+    std::set<int> unter(std::string_view text) const {
+        const auto worte = trie.Worte(trie.Suchen(text));
+        return {worte.begin(), worte.end()};
+    }
+};
+
+TEST(Trie, LookupIsByRawBytesAndFindsThePathNotOnlyWords) {
+    const Baum baum({"", "schlange", "angst", "lampe", "lupe", "la", "b"}, false);
+    EXPECT_EQ(baum.unter("schlange"), (std::set<int>{1}));
+    EXPECT_TRUE(baum.trie.Suchen("Schlange").leer());   // the lookup does not lower
+    EXPECT_EQ(baum.unter("ang"), (std::set<int>{2}));   // a path, no word of its own
+    EXPECT_EQ(baum.unter("la"), (std::set<int>{3, 5})); // not lupe under lu
+    EXPECT_EQ(baum.unter("l"), (std::set<int>{3, 4, 5}));
+    EXPECT_TRUE(baum.trie.Suchen("angste").leer());
+    EXPECT_TRUE(baum.trie.Suchen("c").leer());
+    EXPECT_TRUE(baum.trie.Suchen("").leer()); // the root: never reported
+}
+
+TEST(Trie, TextsBeginningWithByteFFAreNeverFound) {
+    const Baum baum({"\xFFx", "x"}, false);
+    EXPECT_TRUE(baum.trie.Suchen("\xFF").leer());
+    EXPECT_TRUE(baum.trie.Suchen("\xFFx").leer());
+    EXPECT_EQ(baum.trie.Genau("\xFFx"), 0); // the exact lookup of a word still answers
+}
+
+TEST(Trie, ReversedTreeAnswersEndings) {
+    const Baum baum({"", "vor allem", "lampe", "schlampe", "mella"}, true);
+    EXPECT_EQ(baum.unter("mella"), (std::set<int>{1})); // "vor allem" reversed
+    EXPECT_EQ(baum.unter("epmal"), (std::set<int>{2, 3}));
+    EXPECT_EQ(baum.unter("e"), (std::set<int>{2, 3}));
+    EXPECT_EQ(baum.trie.Genau("epmal"), 2);
+    EXPECT_EQ(baum.trie.Genau(""), 0);
+    EXPECT_FALSE(baum.trie.Genau("epma"));
+}
+
+TEST(Trie, OrderIsTheByteOrderOfTheTexts) {
+    // Bytes above 0x7F (umlauts) sort after ASCII; a text before its extensions.
+    const Baum vor({"\xFC"
+                    "ber",
+                    "abc", "ab", "abd", "b"},
+                   false);
+    EXPECT_EQ(vor.ordnung, (std::vector<std::int32_t>{2, 1, 3, 4, 0}));
+    const Baum rueck({"ba", "ab", "cb", "a"}, true);
+    EXPECT_EQ(rueck.ordnung, (std::vector<std::int32_t>{3, 0, 1, 2}));
+}
+
+TEST(Trie, RunsOfLongSharedBeginningsAreExact) {
+    // More than the eight bytes held beside each number are needed to tell these apart.
+    std::vector<std::string> texte;
+    for (int i = 0; i < 200; ++i)
+        texte.push_back("donaudampfschiff" + std::to_string(i % 7) + std::to_string(i));
+    const Baum baum(texte, false);
+    for (std::size_t i = 1; i < baum.ordnung.size(); ++i)
+        ASSERT_LT(texte[static_cast<std::size_t>(baum.ordnung[i - 1])],
+                  texte[static_cast<std::size_t>(baum.ordnung[i])]);
+    EXPECT_EQ(baum.unter("donaudampfschiff3").size(), 29u);
+    EXPECT_EQ(baum.trie.Genau("donaudampfschiff3199"), 199);
 }
 
 } // namespace

@@ -22,7 +22,7 @@ std::set<std::string> mitFolge(const std::string& folge, const std::string& voka
             if (v.find(c) != std::string::npos)
                 f.append(static_cast<std::size_t>(mal), c);
         if (f == cp(folge))
-            treffer.push_back(lex.Wortbestand()[i]);
+            treffer.emplace_back(lex.Wortbestand()[i]);
     }
     return menge(treffer);
 }

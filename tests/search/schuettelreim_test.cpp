@@ -40,16 +40,16 @@ std::set<Zeile> perDefinition(const std::string& suchwort, const std::string& st
     for (std::size_t e = 1; e < klein.size(); ++e) {
         if (!klein[e].ends_with(endTeil))
             continue;
-        const std::string front = klein[e].substr(0, klein[e].size() - endTeil.size());
+        const std::string front(klein[e].substr(0, klein[e].size() - endTeil.size()));
         for (std::size_t s = 1; s < klein.size(); ++s) {
             if (!klein[s].starts_with(stabTeil))
                 continue;
-            const std::string rest = klein[s].substr(stabTeil.size());
+            const std::string rest(klein[s].substr(stabTeil.size()));
             const auto t = lex.WortNrVon(front + rest);
             if (!t)
                 continue;
-            const std::set<std::string> verschieden{suchwort, lex.Wortbestand()[*t],
-                                                    lex.Wortbestand()[e], lex.Wortbestand()[s]};
+            const std::set<std::string_view> verschieden{
+                suchwort, lex.Wortbestand()[*t], lex.Wortbestand()[e], lex.Wortbestand()[s]};
             if (verschieden.size() == 4)
                 erwartet.insert({Utf8AusCp1252(suchwort), Utf8AusCp1252(lex.Wortbestand()[*t]),
                                  Utf8AusCp1252(lex.Wortbestand()[e]),

@@ -14,7 +14,7 @@ std::set<std::string> beginnend(const std::string& anfang) {
     std::vector<std::string> treffer;
     for (std::size_t i = 1; i < lex.Wortbestand().size(); ++i)
         if (lex.Kleinwortliste()[i].starts_with(cp(anfang)))
-            treffer.push_back(lex.Wortbestand()[i]);
+            treffer.emplace_back(lex.Wortbestand()[i]);
     return menge(treffer);
 }
 

@@ -20,7 +20,7 @@ private slots:
         QVERIFY(fenster);
         const auto& bestand = fenster->lexikon().Wortbestand();
         for (std::size_t i = 1; i < bestand.size(); ++i)
-            alle.push_back(bestand[i]);
+            alle.emplace_back(bestand[i]);
     }
 
     void ganzerBestandVor() {

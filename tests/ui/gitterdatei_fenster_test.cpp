@@ -46,7 +46,8 @@ private slots:
             eintraege << (eintrag->isSeparator() ? QStringLiteral("-") : eintrag->text()) +
                              eintrag->shortcut().toString();
         QCOMPARE(eintraege, QStringList({"Raster &speichern…Ctrl+S", "Raster &laden…Ctrl+O",
-                                         "&Wortlistenfenster", "-", "&BeendenCtrl+Q"}));
+                                         "&Wortlistenfenster", "-", "Wortbestand &öffnen…",
+                                         "&Eingebauter Wortbestand", "-", "&BeendenCtrl+Q"}));
         Kind<QAction>(*fenster, "Beenden1")->trigger();
         QVERIFY(!fenster->isVisible());
     }

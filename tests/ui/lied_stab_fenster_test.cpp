@@ -11,7 +11,7 @@ namespace {
 
 const std::string kVokale[] = {"a", "e", "i", "o", "u", "\xE4", "\xF6", "\xFC"};
 
-std::string Vokalfolge(const std::string& wort) {
+std::string Vokalfolge(std::string_view wort) {
     std::string folge;
     for (char zeichen : wort)
         for (const std::string& vokal : kVokale)
@@ -20,7 +20,7 @@ std::string Vokalfolge(const std::string& wort) {
     return folge;
 }
 
-QString Text(const std::string& cp1252) {
+QString Text(std::string_view cp1252) {
     return QString::fromStdString(Utf8AusCp1252(cp1252));
 }
 
@@ -64,7 +64,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
         const Lexikon& lexikon = fenster->lexikon();
         int erwartet = 0;
-        for (const std::string& klein : lexikon.Kleinwortliste())
+        for (const std::string_view klein : lexikon.Kleinwortliste())
             erwartet += klein.starts_with("sch") ? 1 : 0;
         QVERIFY(erwartet > 20);
 

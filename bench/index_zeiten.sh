@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Whole-process times and peak memory of quandel-cli with and without the saved lexicon index,
+# on Debian's dictionary (next to grep) and on a 2,000,000-line compound list
+# (bench/komposita.sh). The indexes go to a temporary XDG_CACHE_HOME.
+#   bench/index_zeiten.sh [PROGRAMM] [WORTLISTE]
+#   bench/index_zeiten.sh build/app/quandel-cli /usr/share/dict/ngerman
+set -euo pipefail
+
+cli=${1:-build/app/quandel-cli}
+liste=${2:-/usr/share/dict/ngerman}
+hier=$(cd "$(dirname "$0")" && pwd)
+command -v hyperfine >/dev/null || { echo "$0: hyperfine fehlt (apt-get install hyperfine)" >&2; exit 2; }
+
+export XDG_CACHE_HOME
+XDG_CACHE_HOME=$(mktemp -d)
+komposita=$XDG_CACHE_HOME/komposita.txt
+trap 'rm -rf "$XDG_CACHE_HOME"' EXIT
+
+speicher() { # peak resident memory of one run
+    local name=$1
+    shift
+    { /usr/bin/time -f "%e %M" "$@" 2>&1 >/dev/null || true; } | tail -1 |
+        awk -v name="$name" '{ printf "%-48s %7.2f s %9.1f MB\n", name, $1, $2 / 1024 }'
+}
+
+echo "== $liste: saved index against grep"
+"$cli" end eide --wortbestand "$liste" >/dev/null
+hyperfine -N --warmup 3 --runs 30 \
+    "$cli end eide --wortbestand $liste" "grep -i eide\$ $liste"
+echo "== $liste: first run (index removed before each run)"
+hyperfine -N --runs 5 --prepare "rm -rf $XDG_CACHE_HOME/quandel-tornar" \
+    "$cli end eide --wortbestand $liste"
+rm -rf "$XDG_CACHE_HOME/quandel-tornar"
+speicher "erster Lauf (baut und speichert den Index)" "$cli" end eide --wortbestand "$liste"
+speicher "mit gespeichertem Index" "$cli" end eide --wortbestand "$liste"
+speicher "eingebauter Wortbestand" "$cli" end eide
+
+echo "== 2,000,000 compounds"
+"$hier/komposita.sh" > "$komposita"
+speicher "erster Aufbau" "$cli" end geige --wortbestand "$komposita"
+hyperfine -N -i --warmup 2 --runs 10 "$cli end geige --wortbestand $komposita"
+speicher "mit gespeichertem Index" "$cli" end geige --wortbestand "$komposita"

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "lexicon/textfeld.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quandel {
+
+// The binary image of a built lexicon, the same in memory and in an index file:
+//   header (Kopf) | section table (one AbschnittsEintrag per section) | sections
+// Every section starts on an 8-byte boundary, is named by four letters, has a version of its
+// own and a checksum; a reader takes the sections it knows and ignores others, so later
+// versions can add sections without breaking older ones. Numbers are stored as the machine
+// holds them (the file never leaves the machine's cache folder; the byte-order mark of the
+// header turns a foreign one away).
+
+inline constexpr std::uint32_t kAbbildFormat = 1;
+
+// Identifies the word list an image was built from: a checksum and the length of its bytes,
+// and the encoding they were read in (0 for a list given in memory).
+struct ListenKennung {
+    std::uint64_t pruefsumme = 0;
+    std::uint64_t laenge = 0;
+    std::uint32_t kodierung = 0;
+    bool operator==(const ListenKennung&) const = default;
+};
+
+struct Kopf {
+    char magie[8];
+    std::uint32_t bytefolge;
+    std::uint32_t format;
+    char programmVersion[16];
+    std::uint8_t kollationsVersion[4];
+    std::uint32_t abschnittAnzahl;
+    std::uint64_t listenPruefsumme;
+    std::uint64_t listenLaenge;
+    std::uint32_t kodierung;
+    std::uint32_t reserviert;
+    std::uint64_t dateiLaenge;
+    std::uint64_t kopfPruefsumme; // over header (this field 0) and section table
+};
+
+struct AbschnittsEintrag {
+    char name[4];
+    std::uint32_t version;
+    std::uint64_t anfang;
+    std::uint64_t laenge;
+    std::uint64_t pruefsumme;
+};
+
+// The checksum the header carries: over the header with that field 0, and the section table.
+std::uint64_t KopfPruefsumme(const Kopf& kopf, std::string_view tabelle);
+
+// The memory an image lives in: owned words, or a mapped file.
+class AbbildSpeicher {
+public:
+    virtual ~AbbildSpeicher() = default;
+    virtual std::string_view Bytes() const = 0;
+};
+
+class EigenerSpeicher : public AbbildSpeicher {
+public:
+    explicit EigenerSpeicher(std::vector<std::uint64_t> worte) : worte_(std::move(worte)) {}
+    std::string_view Bytes() const override {
+        return {reinterpret_cast<const char*>(worte_.data()), worte_.size() * 8};
+    }
+
+private:
+    std::vector<std::uint64_t> worte_;
+};
+
+// A section being written: its parts are laid out one after the other, each padded to eight
+// bytes. The parts point into the caller's arrays, which must live until the image is put
+// together.
+class AbschnittsEntwurf {
+public:
+    AbschnittsEntwurf(std::string_view name, std::uint32_t version);
+
+    void Zahl(std::uint64_t zahl);
+    void Bytes(std::string_view bytes);
+    template <typename T> void Feld(std::span<const T> feld) {
+        Bytes({reinterpret_cast<const char*>(feld.data()), feld.size_bytes()});
+    }
+    // Count, offsets and pool, as AbschnittsLeser::Texte reads them.
+    void Texte(std::span<const std::uint32_t> ende, std::string_view pool);
+
+    std::uint64_t Laenge() const;
+    void Schreiben(char* ziel) const;
+    const char* Name() const { return name_; }
+    std::uint32_t Version() const { return version_; }
+
+private:
+    char name_[4];
+    std::uint32_t version_;
+    struct Teil {
+        std::string_view bytes; // empty for a number
+        std::uint64_t zahl = 0;
+        bool istZahl = false;
+        std::uint64_t Laenge() const;
+    };
+    std::vector<Teil> teile_;
+};
+
+struct AbbildKennung {
+    ListenKennung liste;
+    std::array<std::uint8_t, 4> kollationsVersion{};
+};
+
+// Puts header, table and sections into one block of memory.
+std::vector<std::uint64_t> AbbildZusammensetzen(const AbbildKennung& kennung,
+                                                const std::vector<AbschnittsEntwurf>& abschnitte);
+
+// A damaged or foreign image. Caught where an image is taken over; never reaches the user.
+class AbbildFehler : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Checks header, table and every checksum of an image and hands out its sections.
+class AbbildLeser {
+public:
+    // Throws AbbildFehler unless the image is whole, of this format and program version, and
+    // built with this collation version from the list of that identity.
+    AbbildLeser(std::string_view bytes, const AbbildKennung& erwartet);
+
+    // The bytes of the section of that name and version; throws AbbildFehler when missing.
+    std::string_view Abschnitt(std::string_view name, std::uint32_t version) const;
+
+private:
+    std::string_view bytes_;
+    std::span<const AbschnittsEintrag> tabelle_;
+};
+
+// Reads the parts of one section in the order AbschnittsEntwurf wrote them, checking every
+// length against the section's end.
+class AbschnittsLeser {
+public:
+    explicit AbschnittsLeser(std::string_view bytes) : bytes_(bytes) {}
+
+    std::uint64_t Zahl();
+    std::string_view Bytes(std::uint64_t laenge);
+    template <typename T> std::span<const T> Feld(std::uint64_t anzahl) {
+        if (anzahl > bytes_.size() / sizeof(T))
+            throw AbbildFehler("Feld zu lang");
+        const std::string_view b = Bytes(anzahl * sizeof(T));
+        return {reinterpret_cast<const T*>(b.data()), static_cast<std::size_t>(anzahl)};
+    }
+    TextFeld Texte();
+
+private:
+    std::string_view bytes_;
+    std::size_t stelle_ = 0;
+};
+
+} // namespace quandel

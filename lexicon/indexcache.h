@@ -1,0 +1,37 @@
+#pragma once
+
+#include "lexicon/lexikon.h"
+#include "lexicon/wortliste.h"
+
+#include <string>
+#include <string_view>
+
+namespace quandel {
+
+// The folder of the saved lexicon indexes: ${XDG_CACHE_HOME:-$HOME/.cache}/quandel-tornar;
+// empty when neither variable is set.
+std::string IndexOrdner();
+
+// The file name of the index of a list: its checksum and length, and the encoding.
+//   "3f2a9c0d11e4b7a8-4419124-utf8.qtidx"
+std::string IndexDateiName(const ListenKennung& kennung);
+
+enum class Herkunft { Index, Aufgebaut };
+
+struct LadeErgebnis {
+    Lexikon lexikon;
+    Herkunft herkunft = Herkunft::Aufgebaut;
+};
+
+// The lexicon of a word list file. With mitIndex, a saved index of the same bytes is mapped
+// instead of building, and a build is saved for the next time (temporary file, then rename, so
+// a reader never sees half a file and two builders never mix theirs); an index that is damaged,
+// foreign or of another version is rebuilt, and a folder that cannot be written is no error.
+// Without mitIndex nothing is read from or written to the folder.
+// Throws Fehler for an unusable list, "Nicht genug Arbeitsspeicher für die Wortliste <pfad>."
+// when memory runs out, and BauAbgebrochen when the begleitung asks to stop.
+LadeErgebnis WortlisteLaden(const std::string& pfad, Kodierung kodierung,
+                            std::string_view vokalfeld, const Baubegleitung& begleitung,
+                            bool mitIndex);
+
+} // namespace quandel

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace quandel {
+
+// A read-only list of texts laid out flat: text i is pool[ende[i] .. ende[i + 1]). The arrays
+// belong to whoever built them (a lexicon image in memory or a mapped index file); the
+// lexicon checks them when it takes them over, so reading never leaves the pool.
+class TextFeld {
+public:
+    TextFeld() = default;
+    TextFeld(std::span<const std::uint32_t> ende, std::string_view pool)
+        : ende_(ende), pool_(pool) {}
+
+    std::size_t size() const { return ende_.empty() ? 0 : ende_.size() - 1; }
+    bool empty() const { return size() == 0; }
+    std::string_view operator[](std::size_t i) const {
+        return pool_.substr(ende_[i], ende_[i + 1] - ende_[i]);
+    }
+
+    // True when the offsets start at 0, never fall and end at the end of the pool.
+    bool Stimmig() const {
+        if (ende_.empty())
+            return pool_.empty();
+        if (ende_.front() != 0 || ende_.back() != pool_.size())
+            return false;
+        bool steigend = true; // no early exit: the loop vectorizes
+        for (std::size_t i = 1; i < ende_.size(); ++i)
+            steigend &= ende_[i] >= ende_[i - 1];
+        return steigend;
+    }
+
+    class Iterator {
+    public:
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        Iterator() = default;
+        Iterator(const TextFeld* feld, std::size_t i) : feld_(feld), i_(i) {}
+        std::string_view operator*() const { return (*feld_)[i_]; }
+        Iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator alt = *this;
+            ++i_;
+            return alt;
+        }
+        bool operator==(const Iterator& b) const { return i_ == b.i_; }
+
+    private:
+        const TextFeld* feld_ = nullptr;
+        std::size_t i_ = 0;
+    };
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+private:
+    std::span<const std::uint32_t> ende_;
+    std::string_view pool_;
+};
+
+} // namespace quandel

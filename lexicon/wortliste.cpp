@@ -1,0 +1,198 @@
+#include "lexicon/wortliste.h"
+
+#include "lexicon/pruefsumme.h"
+#include "text/fehler.h"
+#include "text/kodierung.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace quandel {
+
+namespace {
+
+// A file descriptor that closes itself.
+class Datei {
+public:
+    explicit Datei(const std::string& pfad) : fd_(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (fd_ < 0)
+            throw Fehler("Datei " + pfad + " kann nicht geöffnet werden (" + std::strerror(errno) +
+                         ").");
+        struct stat info {};
+        if (::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
+            ::close(fd_);
+            throw Fehler("Datei " + pfad + " kann nicht gelesen werden: es ist ein Verzeichnis.");
+        }
+    }
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+    ~Datei() { ::close(fd_); }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Reads the next piece; 0 at the end.
+std::size_t lesen(const Datei& datei, const std::string& pfad, std::vector<char>& puffer) {
+    for (;;) {
+        const ssize_t n = ::read(datei.fd(), puffer.data(), puffer.size());
+        if (n >= 0)
+            return static_cast<std::size_t>(n);
+        if (errno != EINTR)
+            throw Fehler("Datei " + pfad + " kann nicht gelesen werden (" + std::strerror(errno) +
+                         ").");
+    }
+}
+
+std::string byteText(unsigned char byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+// Turns the raw lines of a file into stock lines.
+class Zeilenbauer {
+public:
+    Zeilenbauer(const std::string& pfad, Kodierung kodierung) : pfad_(pfad), kodierung_(kodierung) {
+        zeile_.reserve(kLaengsteZeile + 1);
+    }
+
+    void Bytes(const char* p, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const char c = p[i];
+            if (c == '\n' || c == '\r') {
+                if (!(c == '\n' && nachCr_))
+                    zeileBeenden();
+                nachCr_ = c == '\r';
+                continue;
+            }
+            nachCr_ = false;
+            offen_ = true;
+            if (c == '\0')
+                fehler("Die Zeile enthält ein Nullbyte.");
+            if (zeile_.size() == kLaengsteZeile)
+                fehler("Die Zeile ist länger als " + std::to_string(kLaengsteZeile) + " Bytes.");
+            zeile_.push_back(c);
+        }
+    }
+
+    Wortzeilen Ende() {
+        if (offen_)
+            zeileBeenden();
+        return std::move(zeilen_);
+    }
+
+private:
+    [[noreturn]] void fehler(const std::string& text) const {
+        throw Fehler(pfad_ + ", Zeile " + std::to_string(nummer_ + 1) + ": " + text);
+    }
+
+    void zeileBeenden() {
+        std::string_view text = zeile_;
+        if (nummer_ == 0 && kodierung_ == Kodierung::Utf8 && text.starts_with("\xEF\xBB\xBF"))
+            text.remove_prefix(3);
+        const auto anfang = text.find_first_not_of(" \t");
+        text = anfang == std::string_view::npos
+                   ? std::string_view()
+                   : text.substr(anfang, text.find_last_not_of(" \t") - anfang + 1);
+        if (kodierung_ == Kodierung::Cp1252) {
+            for (const char zeichen : text)
+                if (UnicodeVon(zeichen) == 0xFFFF)
+                    fehler("Das Byte " + byteText(static_cast<unsigned char>(zeichen)) +
+                           " ist in Windows-1252 nicht belegt.");
+            zeilen_.Anhaengen(text);
+        } else {
+            try {
+                zeilen_.Anhaengen(Cp1252AusUtf8(text));
+            } catch (const Fehler& f) {
+                fehler(f.what());
+            }
+        }
+        zeile_.clear();
+        offen_ = false;
+        ++nummer_;
+    }
+
+    const std::string& pfad_;
+    Kodierung kodierung_;
+    Wortzeilen zeilen_;
+    std::string zeile_;
+    std::size_t nummer_ = 0;
+    bool nachCr_ = false;
+    bool offen_ = false;
+};
+
+} // namespace
+
+Kodierung KodierungErkennen(const std::string& pfad) {
+    const Datei datei(pfad);
+    struct stat info {};
+    if (::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode))
+        return Kodierung::Utf8;
+    std::vector<char> puffer(1 << 16);
+    int folgebytes = 0; // continuation bytes still expected
+    while (const std::size_t n = lesen(datei, pfad, puffer)) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto b = static_cast<unsigned char>(puffer[i]);
+            if (b == 0)
+                return Kodierung::Utf8;
+            if (folgebytes > 0) {
+                if ((b & 0xC0) != 0x80)
+                    return Kodierung::Cp1252;
+                --folgebytes;
+            } else if (b >= 0x80) {
+                if (b >= 0xC2 && b <= 0xDF)
+                    folgebytes = 1;
+                else if (b >= 0xE0 && b <= 0xEF)
+                    folgebytes = 2;
+                else if (b >= 0xF0 && b <= 0xF4)
+                    folgebytes = 3;
+                else
+                    return Kodierung::Cp1252;
+            }
+        }
+    }
+    return folgebytes == 0 ? Kodierung::Utf8 : Kodierung::Cp1252;
+}
+
+std::optional<ListenKennung> ListenKennungVon(const std::string& pfad, Kodierung kodierung) {
+    const Datei datei(pfad);
+    struct stat info {};
+    if (::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    std::vector<char> puffer(1 << 20);
+    Pruefsumme pruefsumme;
+    ListenKennung kennung;
+    kennung.kodierung = static_cast<std::uint32_t>(kodierung);
+    while (const std::size_t n = lesen(datei, pfad, puffer)) {
+        pruefsumme.Hinzufuegen({puffer.data(), n});
+        kennung.laenge += n;
+    }
+    kennung.pruefsumme = pruefsumme.Wert();
+    return kennung;
+}
+
+Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung, ListenKennung* gelesen) {
+    const Datei datei(pfad);
+    std::vector<char> puffer(1 << 16);
+    Zeilenbauer bauer(pfad, kodierung);
+    Pruefsumme pruefsumme;
+    std::uint64_t laenge = 0;
+    while (const std::size_t n = lesen(datei, pfad, puffer)) {
+        bauer.Bytes(puffer.data(), n);
+        if (gelesen)
+            pruefsumme.Hinzufuegen({puffer.data(), n});
+        laenge += n;
+    }
+    if (gelesen)
+        *gelesen = {pruefsumme.Wert(), laenge, static_cast<std::uint32_t>(kodierung)};
+    return bauer.Ende();
+}
+
+} // namespace quandel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "lexicon/abbild.h"
+#include "lexicon/wortzeilen.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quandel {
+
+enum class Kodierung : std::uint32_t { Utf8 = 1, Cp1252 = 2 };
+
+// The longest line a word list may have, in bytes as they stand in the file.
+inline constexpr std::size_t kLaengsteZeile = 255;
+
+// The encoding of a word list: UTF-8 when every byte of a regular file forms valid UTF-8
+// (pure ASCII included), else Windows-1252. Reading stops at the first NUL byte, which the
+// reader refuses anyway; pipes and devices are taken as UTF-8 without being read.
+Kodierung KodierungErkennen(const std::string& pfad);
+
+// The identity of the list in a regular file (checksum and length of its bytes, and the
+// encoding), read once without keeping the bytes; nullopt for pipes and devices, which can be
+// read only once and so are never indexed. Throws Fehler when the file cannot be read.
+std::optional<ListenKennung> ListenKennungVon(const std::string& pfad, Kodierung kodierung);
+
+// The lines of a word list file in Windows-1252, read piece by piece: CR LF, CR and LF end a
+// line, a UTF-8 file may start with a byte order mark, and blanks and tabs at both ends of a
+// line are dropped (inner blanks stay: "vor allem"). Throws Fehler naming the file and line for
+// a line longer than kLaengsteZeile bytes, a NUL byte, invalid UTF-8, a character Windows-1252
+// cannot hold or a byte it leaves unassigned:
+//   "/tmp/x.txt, Zeile 3: Die Zeile enthält ein Nullbyte."
+// When gelesen is given it receives the identity of the bytes actually read.
+Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung,
+                          ListenKennung* gelesen = nullptr);
+
+} // namespace quandel

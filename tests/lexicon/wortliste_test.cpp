@@ -1,0 +1,105 @@
+// Reading word-list files: pieces, line breaks, limits, and running out of memory.
+#include "lexicon/indexcache.h"
+#include "lexicon/wortliste.h"
+#include "search/suchkontext.h"
+#include "tests/testcache.h"
+#include "text/fehler.h"
+#include "text/kollation.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quandel {
+namespace {
+
+std::string dateiSchreiben(const std::string& name, const std::string& inhalt) {
+    const std::string pfad = ::testing::TempDir() + name;
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+    return pfad;
+}
+
+std::vector<std::string> zeilen(const Wortzeilen& w) {
+    std::vector<std::string> z;
+    for (std::size_t i = 0; i < w.size(); ++i)
+        z.emplace_back(w[i]);
+    return z;
+}
+
+TEST(WortlisteLesen, LineBreaksSplitAcrossReadPiecesCountOnce) {
+    // The reader takes 64 KiB at a time; CR LF straddles the first border.
+    std::string inhalt;
+    while (inhalt.size() < 65535 - 5)
+        inhalt += "wort\n";
+    inhalt.resize(65535, 'y');
+    inhalt.back() = '\r';
+    inhalt += "\nende";
+    const std::string pfad = dateiSchreiben("grenze.txt", inhalt);
+    const std::vector<std::string> z = zeilen(WortlisteLesen(pfad, Kodierung::Cp1252));
+    ASSERT_GE(z.size(), 3u);
+    EXPECT_EQ(z.back(), "ende");
+    EXPECT_EQ(z[z.size() - 2].find_first_not_of('y'), std::string::npos);
+    EXPECT_EQ(z.size(), 65530 / 5 + 2); // the words, "yyyy" and "ende": no empty line between
+}
+
+TEST(WortlisteLesen, BomUtf8AndTheLastLineWithoutBreak) {
+    const std::string pfad = dateiSchreiben("bom.txt", "\xEF\xBB\xBF  Bär \r\n\r\nvor allem");
+    EXPECT_EQ(zeilen(WortlisteLesen(pfad, Kodierung::Utf8)),
+              (std::vector<std::string>{"B\xE4r", "", "vor allem"}));
+}
+
+TEST(WortlisteLaden, RunningOutOfMemoryIsAMessageNotAnAbort) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves its shadow memory beyond any address-space limit";
+#else
+    // Twenty megabytes of lines, loaded under an address-space limit just above what the
+    // process holds before: the build cannot get its memory.
+    std::string inhalt;
+    for (int i = 0; i < 1000000; ++i)
+        inhalt += "Wortlistenzeile" + std::to_string(i) + "\n";
+    const std::string pfad = dateiSchreiben("gross.txt", inhalt);
+    inhalt = {};
+    const test::TestCacheOrdner cache;
+    Kollator::Deutsch(); // ICU's data are mapped before the limit
+
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        ::close(rohr[0]);
+        std::ifstream statm("/proc/self/statm");
+        unsigned long seiten = 0;
+        statm >> seiten;
+        const rlim_t grenze = seiten * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (24u << 20);
+        const rlimit limit{grenze, grenze};
+        ::setrlimit(RLIMIT_AS, &limit);
+        std::string meldung = "kein Fehler";
+        try {
+            WortlisteLaden(pfad, Kodierung::Utf8, kVokalfeldVorgabe, {}, true);
+        } catch (const Fehler& fehler) {
+            meldung = fehler.what();
+        } catch (...) {
+            meldung = "andere Ausnahme";
+        }
+        [[maybe_unused]] const auto n = ::write(rohr[1], meldung.data(), meldung.size());
+        ::_exit(0);
+    }
+    ::close(rohr[1]);
+    std::string meldung;
+    char puffer[256];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
+        meldung.append(puffer, static_cast<std::size_t>(n));
+    ::close(rohr[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(meldung, "Nicht genug Arbeitsspeicher für die Wortliste " + pfad + ".");
+#endif
+}
+
+} // namespace
+} // namespace quandel

@@ -1,0 +1,110 @@
+// Other word lists in the window: the menu "Datei", the title, bad lists, "Abbruch".
+#include "fenstertest.h"
+#include "lexicon/indexcache.h"
+#include "tests/testcache.h"
+#include "ui/knopfpanel.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <filesystem>
+
+namespace quandel::testhilfe {
+
+class WortbestandFensterTest : public FensterTest {
+    Q_OBJECT
+
+    test::TestCacheOrdner cache_;
+    QTemporaryDir ordner_;
+
+    QString dateiSchreiben(const QString& name, const QByteArray& inhalt) {
+        const QString pfad = ordner_.filePath(name);
+        QFile datei(pfad);
+        datei.open(QIODevice::WriteOnly);
+        datei.write(inhalt);
+        return pfad;
+    }
+
+    void oeffnen(const QString& pfad) {
+        fenster->dialoge().NaechsteDatei(pfad);
+        Kind<QAction>(*fenster, "WortbestandOeffnen1")->trigger();
+    }
+
+    QStringList endreim(const QString& text) {
+        Tippen(*fenster, text);
+        Klicken(Kind<KnopfPanel>(*fenster, "PanEnd"));
+        return Zellen(*fenster);
+    }
+
+private slots:
+    void eintraegeImMenueDatei() {
+        auto* datei1 = Kind<QMenu>(*fenster, "Datei1");
+        QVERIFY(datei1->menuAction()->isVisible());
+        QVERIFY(datei1->actions().contains(Kind<QAction>(*fenster, "WortbestandOeffnen1")));
+        QVERIFY(datei1->actions().contains(Kind<QAction>(*fenster, "EingebauterWortbestand1")));
+    }
+
+    void listeOeffnenUndZurueckZumEingebauten() {
+        // Windows-1252, recognised as such; blanks around the lines are dropped.
+        const QString pfad =
+            dateiSchreiben("reime.txt", "Seide\r\n  Zeide \r\nW\xE4ide\r\nKreide\r\n\r\n");
+        oeffnen(pfad);
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 – reime (4 Wörter)"));
+        QCOMPARE(endreim(QStringLiteral("eide")), (QStringList{"Kreide", "Seide", "Zeide"}));
+        QVERIFY(endreim(QStringLiteral("de")).contains(QStringLiteral("Wäide")));
+        // The second opening comes from the saved index.
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(cache_.IndexOrdner()), {}), 1);
+        oeffnen(pfad);
+        QCOMPARE(endreim(QStringLiteral("eide")).size(), 3);
+
+        Kind<QAction>(*fenster, "EingebauterWortbestand1")->trigger();
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1"));
+        QVERIFY(endreim(QStringLiteral("eide")).contains(QStringLiteral("Weide")));
+    }
+
+    void schlechteListeAendertNichts() {
+        oeffnen(dateiSchreiben("gut.txt", "Seide\nWeide\n"));
+        const QString titel = fenster->windowTitle();
+        const QString pfad = dateiSchreiben("null.txt", QByteArray("Rand\nLe\0im\n", 11));
+        fenster->dialoge().NaechsteAntwort(QMessageBox::Ok);
+        oeffnen(pfad);
+        QCOMPARE(fenster->dialoge().LetzterText(),
+                 pfad + QStringLiteral(", Zeile 2: Die Zeile enthält ein Nullbyte."));
+        QCOMPARE(fenster->windowTitle(), titel);
+        QCOMPARE(endreim(QStringLiteral("eide")), (QStringList{"Seide", "Weide"}));
+        // After a search the title still names the stock.
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX – gut (2 Wörter)"));
+        // A cancelled dialog changes nothing either.
+        oeffnen(QString());
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX – gut (2 Wörter)"));
+    }
+
+    void abbruchLaesstDenAltenBestand() {
+        QByteArray inhalt;
+        for (int i = 0; i < 20000; ++i)
+            inhalt += "Wort" + QByteArray::number(i) + "eide\n";
+        const QString pfad = dateiSchreiben("gross.txt", inhalt);
+        auto* fortschritt = Kind<QProgressBar>(*fenster, "ProgressBar1");
+        connect(fortschritt, &QProgressBar::valueChanged, this, [this](int wert) {
+            if (wert > 0)
+                Kind<QPushButton>(*fenster, "AbbruchButton")->click();
+        });
+        oeffnen(pfad);
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1"));
+        QCOMPARE(fenster->dialoge().Anzahl(), 0);
+        QVERIFY(endreim(QStringLiteral("eide")).contains(QStringLiteral("Weide")));
+        const std::string datei = pfad.toStdString();
+        QVERIFY(
+            !std::filesystem::exists(cache_.IndexOrdner() + "/" +
+                                     IndexDateiName(*ListenKennungVon(datei, Kodierung::Utf8))));
+    }
+};
+
+} // namespace quandel::testhilfe
+
+QTEST_MAIN(quandel::testhilfe::WortbestandFensterTest)
+#include "wortbestand_fenster_test.moc"

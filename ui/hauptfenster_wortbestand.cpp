@@ -1,0 +1,94 @@
+// The word stock of the main window: the menu "Datei" with "Wortbestand öffnen…" and
+// "Eingebauter Wortbestand", loading a list with progress and "Abbruch", and the title.
+#include "data/eingebaut.h"
+#include "lexicon/indexcache.h"
+#include "ui/hauptfenster.h"
+#include "ui/qttext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QProgressBar>
+
+namespace quandel {
+
+void THauptFenster::WortbestandEintraegeAnlegen(QMenu* datei1) {
+    datei1->addSeparator();
+    QAction* oeffnen = datei1->addAction(QStringLiteral("Wortbestand &öffnen…"));
+    oeffnen->setObjectName(QStringLiteral("WortbestandOeffnen1"));
+    connect(oeffnen, &QAction::triggered, this, &THauptFenster::WortbestandOeffnenClick);
+    QAction* eingebaut = datei1->addAction(QStringLiteral("&Eingebauter Wortbestand"));
+    eingebaut->setObjectName(QStringLiteral("EingebauterWortbestand1"));
+    connect(eingebaut, &QAction::triggered, this, &THauptFenster::EingebautenWortbestandLaden);
+}
+
+void THauptFenster::WortbestandOeffnenClick() {
+    const QString pfad =
+        dialoge_.DateiZumOeffnen(QStringLiteral("Wortbestand öffnen"),
+                                 QStringLiteral("Wortlisten (*.txt *);;Alle Dateien (*)"));
+    if (!pfad.isEmpty())
+        WortbestandLaden(pfad);
+}
+
+void THauptFenster::WortbestandLaden(const QString& pfad) {
+    if (sucheLaeuft_)
+        return;
+    sucheLaeuft_ = true;
+    SuchfelderFreigeben(false);
+    kontext_.AbbruchFlag = false;
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    Baubegleitung begleitung;
+    begleitung.haken = &kontext_.haken;
+    begleitung.abbruch = &kontext_.AbbruchFlag;
+    begleitung.fortschritt = [this](int prozent) { ProgressBar1->setValue(prozent); };
+    const std::string datei = QFile::encodeName(pfad).toStdString();
+    try {
+        LadeErgebnis ergebnis = WortlisteLaden(datei, KodierungErkennen(datei),
+                                               AusQString(VokalFeld->text()), begleitung, true);
+        lexikon_ = std::move(ergebnis.lexikon);
+        VokalFeldGeaendert = false;
+        WortbestandBenennen(QFileInfo(pfad).completeBaseName());
+    } catch (const BauAbgebrochen&) {
+        // Stopped by "Abbruch": the old stock stays.
+    } catch (const std::exception& e) {
+        dialoge_.Fehler(QString::fromUtf8(e.what()));
+    }
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    kontext_.AbbruchFlag = false;
+    SuchfelderFreigeben(true);
+    sucheLaeuft_ = false;
+}
+
+void THauptFenster::EingebautenWortbestandLaden() {
+    if (sucheLaeuft_)
+        return;
+    Abgesichert([this] {
+        Lexikon lexikon;
+        lexikon.LexikonAufbauen(daten::Wortbestand(), AusQString(VokalFeld->text()),
+                                kontext_.haken);
+        lexikon_ = std::move(lexikon);
+        VokalFeldGeaendert = false;
+        WortbestandBenennen(QString());
+    });
+}
+
+// The title names a word list with its number of words: "Quandel Tornar v1 – ngerman
+// (356.010 Wörter)", after a search "QBX – ngerman (356.010 Wörter)"; the built-in stock keeps
+// the plain titles.
+void THauptFenster::WortbestandBenennen(const QString& name) {
+    wortbestandZusatz_.clear();
+    if (!name.isEmpty()) {
+        const auto& bestand = lexikon_.Wortbestand();
+        const std::size_t woerter = bestand.size() - (bestand.size() > 0 && bestand[0].empty());
+        wortbestandZusatz_ = QStringLiteral(" – ") + name + QStringLiteral(" (") +
+                             QLocale(QLocale::German).toString(static_cast<qulonglong>(woerter)) +
+                             (woerter == 1 ? QStringLiteral(" Wort)") : QStringLiteral(" Wörter)"));
+    }
+    TitelSetzen(QStringLiteral("Quandel Tornar v1") + wortbestandZusatz_);
+}
+
+} // namespace quandel
