@@ -5,7 +5,8 @@
 //   Kreide
 //   ...
 // Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage or an
-// unusable word stock or sound-group file, 130 for a spoonerism stopped by Ctrl+C.
+// unusable word stock, sound-group or correction file, 130 for a spoonerism or the sound keys
+// stopped by Ctrl+C.
 #include "app/cli_abbruch.h"
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
@@ -80,14 +81,14 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
     lexikon.LexikonAufbauen(cli::WortbestandLaden(aufruf), einstellungen.vokalfeld, haken);
     SuchKontext kontext(lexikon, lautersetzung);
 
-    // Ctrl+C stops the spoonerism's pairing; it stays caught until the rows are out, so a late
-    // one cannot cut them off.
+    // Ctrl+C stops the spoonerism's pairing and the computing of sound keys; it stays caught
+    // until the rows are out, so a late one cannot cut them off.
     std::optional<cli::StrgCAbbruch> abbruch;
-    if (aufruf.modus == cli::Modus::Schuettel)
+    if (aufruf.modus == cli::Modus::Schuettel || aufruf.modus == cli::Modus::Klang)
         abbruch.emplace(kontext.AbbruchFlag);
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    SuchErgebnis ergebnis = cli::Suchen(aufruf.modus, kontext, einstellungen, terminal);
+    SuchErgebnis ergebnis = cli::Suchen(aufruf, kontext, einstellungen, terminal);
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf.rueck ? Richtung::Rueck : Richtung::Vor, haken);
     const std::size_t spalten = aufruf.modus == cli::Modus::Schuettel ? 4 : 1;

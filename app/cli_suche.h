@@ -5,8 +5,9 @@
 
 namespace quandel::cli {
 
-// Runs the search of the mode; the spoonerism draws its progress bar on stderr when `terminal`.
-SuchErgebnis Suchen(Modus modus, SuchKontext& kontext, const SuchEinstellungen& einstellungen,
-                    bool terminal);
+// Runs the search of the call's mode; the spoonerism and the computing of sound keys draw
+// their progress bar on stderr when `terminal`.
+SuchErgebnis Suchen(const Aufruf& aufruf, SuchKontext& kontext,
+                    const SuchEinstellungen& einstellungen, bool terminal);
 
 } // namespace quandel::cli

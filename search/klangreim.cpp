@@ -1,0 +1,78 @@
+#include "search/klangreim.h"
+
+#include "search/suchen.h"
+#include "text/kommatext.h"
+
+namespace quandel {
+
+namespace {
+
+// The stock and its keys as the compound rule sees them.
+class StockGlieder : public Gliedquelle {
+public:
+    StockGlieder(const Lexikon& lexikon, const KlangIndex& index)
+        : lexikon_(lexikon), index_(index) {}
+
+    bool IstWort(std::string_view klein) const override {
+        return lexikon_.WortNrVon(klein).has_value();
+    }
+
+    std::optional<std::string_view> ReinerSchluessel(std::string_view klein) const override {
+        const auto nr = lexikon_.WortNrVon(klein);
+        if (!nr)
+            return std::nullopt;
+        return index_.Schluessel(static_cast<std::size_t>(*nr), false);
+    }
+
+private:
+    const Lexikon& lexikon_;
+    const KlangIndex& index_;
+};
+
+// The key of the search word: klein is the word lowered, wieGetippt the word as typed (its capitals
+// tell espeak-ng the noun "Weg" from the adverb "weg").
+std::string SchluesselVon(const std::string& klein, const std::string& wieGetippt,
+                          const Lexikon& lexikon, Klangquelle& quelle, bool zweisilbig) {
+    if (const auto nr = lexikon.WortNrVon(klein))
+        return std::string(quelle.index.Schluessel(static_cast<std::size_t>(*nr), zweisilbig));
+    const Lautfolge laute = quelle.aussprache.Laute(wieGetippt);
+    const StockGlieder glieder(lexikon, quelle.index);
+    const Klangschluessel schluessel =
+        SchluesselAb(laute, ReimvokalMitGliedern(klein, laute, glieder));
+    return zweisilbig ? schluessel.zweisilbig : schluessel.rein;
+}
+
+} // namespace
+
+SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
+                             Klangquelle& quelle, Klangart art) {
+    SuchErgebnis ergebnis;
+    Lexikon& lexikon = kontext.lexikon();
+    TrefferListe treffer{Ordnung::Sortiert, Duplikate::Ignorieren};
+    kontext.SuchbegriffeLesen(einstellungen.suchtext);
+    if (!kontext.Suchbegriffe.empty()) {
+        const std::string wort = kontext.Suchbegriffe[0]; // lower case
+        const std::string schluessel = SchluesselVon(
+            wort, KommatextTeilen(einstellungen.suchtext)[0], lexikon, quelle, art.zweisilbig);
+        const auto& wortbestand = lexikon.Wortbestand();
+        const auto& kleinworte = lexikon.Kleinwortliste();
+        for (const std::int32_t nr : quelle.index.WorteMitSchluessel(schluessel, art)) {
+            const auto i = static_cast<std::size_t>(nr);
+            if (kleinworte[i] == wort)
+                continue;
+            const auto& eintrag = wortbestand.EintragVon(i);
+            treffer.Sammeln(eintrag.text, nullptr, eintrag.schluessel);
+            kontext.haken();
+        }
+        ergebnis = TrefferAbschliessen(kontext, treffer, einstellungen, Grenztest::Endet);
+    }
+    kontext.SuchlistenLeeren();
+    return ergebnis;
+}
+
+Wortklang WortklangVon(Aussprache& aussprache, std::string_view wort) {
+    const Lautfolge laute = aussprache.Laute(wort);
+    return {Lautschrift(laute), Silbenzahl(laute)};
+}
+
+} // namespace quandel
