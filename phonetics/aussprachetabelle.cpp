@@ -52,7 +52,7 @@ void Aussprachetabelle::Einlesen(std::string_view utf8, std::string_view quelle)
 }
 
 const Lautfolge* Aussprachetabelle::Finden(std::string_view klein) const {
-    const auto gefunden = eintraege_.find(std::string(klein));
+    const auto gefunden = eintraege_.find(klein);
     return gefunden == eintraege_.end() ? nullptr : &gefunden->second;
 }
 

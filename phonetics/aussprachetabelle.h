@@ -26,7 +26,13 @@ public:
     std::size_t size() const { return eintraege_.size(); }
 
 private:
-    std::unordered_map<std::string, Lautfolge> eintraege_;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::unordered_map<std::string, Lautfolge, Hash, std::equal_to<>> eintraege_;
 };
 
 // The sounds of a word: from the correction table if it has the word, else from the pronouncer.
@@ -37,6 +43,9 @@ public:
 
     // wort in Windows-1252, as it stands in the stock (the pronouncer sees its capitals).
     Lautfolge Laute(std::string_view wort);
+
+    // The corrected sounds of a lower-case word, or nullptr.
+    const Lautfolge* Korrektur(std::string_view klein) const { return tabelle_.Finden(klein); }
 
 private:
     Aussprecher& aussprecher_;

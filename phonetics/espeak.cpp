@@ -18,16 +18,9 @@ void EspeakAussprecher::starten() {
     if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0)
         throw Fehler("Die Aussprache (espeak-ng) lässt sich nicht starten; ist espeak-ng-data "
                      "installiert?");
-    if (espeak_SetVoiceByName("de") != EE_OK) {
-        espeak_Terminate();
+    if (espeak_SetVoiceByName("de") != EE_OK)
         throw Fehler("Die deutsche Stimme von espeak-ng fehlt; ist espeak-ng-data installiert?");
-    }
     gestartet_ = true;
-}
-
-EspeakAussprecher::~EspeakAussprecher() {
-    if (gestartet_)
-        espeak_Terminate();
 }
 
 std::string EspeakAussprecher::Phoneme(std::string_view wort) {

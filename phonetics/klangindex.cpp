@@ -153,8 +153,10 @@ std::optional<KlangIndex> KlangIndexBerechnen(const std::vector<std::string>& wo
     };
 
     std::vector<Lautfolge> laute(anzahl);
+    std::vector<std::size_t> reimvokale(anzahl, kKeinReimvokal);
+    const ListenGlieder glieder(kleinworte, laute, reimvokale);
     for (std::size_t i = 0; i < anzahl; ++i) {
-        laute[i] = aussprache.Laute(worte[i]);
+        laute[i] = LauteMitGliedern(aussprache, worte[i], kleinworte[i], glieder);
         if ((i & 255u) == 0) {
             melden(i);
             if (abgebrochen())
@@ -163,13 +165,11 @@ std::optional<KlangIndex> KlangIndexBerechnen(const std::vector<std::string>& wo
     }
 
     // Shorter words first, so that a compound's last member has its final rhyme vowel.
-    std::vector<std::size_t> reimvokale(anzahl, kKeinReimvokal);
     std::vector<std::size_t> folge(anzahl);
     std::iota(folge.begin(), folge.end(), std::size_t{0});
     std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
         return kleinworte[a].size() < kleinworte[b].size();
     });
-    const ListenGlieder glieder(kleinworte, laute, reimvokale);
     for (std::size_t j = 0; j < anzahl; ++j) {
         const std::size_t i = folge[j];
         reimvokale[i] = ReimvokalMitGliedern(kleinworte[i], laute[i], glieder);

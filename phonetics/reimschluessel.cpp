@@ -151,9 +151,11 @@ std::size_t Reimvokal(const Lautfolge& laute, std::string_view klein) {
         return letzterVoller != kKeinReimvokal ? letzterVoller : letzter;
     }
     const std::size_t schwach = SchwacherTeil(laute, klein);
+    // A secondary stress right after another vowel is espeak-ng's mark of a hiatus ("Radio"
+    // r 'a d I ,o:), not of a member of a compound.
     std::size_t reimvokal = haupt;
     for (std::size_t i = haupt + 1; i < laute.size() && i < schwach; ++i)
-        if (laute[i].betonung == Betonung::Neben)
+        if (laute[i].betonung == Betonung::Neben && !IstVokal(laute[i - 1].code))
             reimvokal = i;
     if (reimvokal >= schwach) {
         // A main stress on a weak suffix: the full vowel before the suffix carries the rhyme.
@@ -179,6 +181,22 @@ std::size_t GliedReimvokal(std::string_view klein, const Lautfolge& laute,
         return laute.size() - schluessel->size();
     }
     return kKeinReimvokal;
+}
+
+Lautfolge LauteMitGliedern(Aussprache& aussprache, std::string_view wort, std::string_view klein,
+                           const Gliedquelle& quelle) {
+    if (const Lautfolge* eigene = aussprache.Korrektur(klein))
+        return *eigene;
+    for (std::size_t laenge = klein.size() >= 6 ? klein.size() - 3 : 0; laenge >= 3; --laenge) {
+        const Lautfolge* glied = aussprache.Korrektur(klein.substr(klein.size() - laenge));
+        const std::string_view vorne = klein.substr(0, klein.size() - laenge);
+        if (!glied || !VorderteilIstWort(vorne, quelle))
+            continue;
+        Lautfolge laute = aussprache.Laute(wort.substr(0, vorne.size()));
+        laute.insert(laute.end(), glied->begin(), glied->end());
+        return laute;
+    }
+    return aussprache.Laute(wort);
 }
 
 std::size_t ReimvokalMitGliedern(std::string_view klein, const Lautfolge& laute,

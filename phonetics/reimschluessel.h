@@ -1,5 +1,6 @@
 #pragma once
 
+#include "phonetics/aussprachetabelle.h"
 #include "phonetics/laute.h"
 
 #include <optional>
@@ -14,8 +15,8 @@ inline constexpr std::size_t kKeinReimvokal = std::string::npos;
 // after the main one counts (espeak-ng marks the last member of a compound so: "Sonnenschein"
 // z 'O n @ n S ,aI n -> aI), except on the weak suffixes -ung, -heit, -keit, -schaft, -tum,
 // -nis, -lich, -ig, -isch, -chen, -lein, -ling, -sam, -bar, -haft and the short -in of
-// "Lehrerin", with their endings; a main stress on such a suffix moves to the vowel before it
-// ("Ballung" b a l 'U N -> a). klein is the word in lower case (Windows-1252). Returns the
+// "Lehrerin", with their endings, and right after another vowel ("Radio" r 'a d I ,o: -> a);
+// a main stress on a weak suffix moves to the vowel before it ("Ballung" b a l 'U N -> a). klein is the word in lower case (Windows-1252). Returns the
 // index of the vowel in laute, or kKeinReimvokal for a word without vowels.
 std::size_t Reimvokal(const Lautfolge& laute, std::string_view klein);
 
@@ -36,6 +37,13 @@ public:
 // the index of that vowel in laute, or kKeinReimvokal where the rule does not apply (so
 // "Kaffee" keeps its own stress: "kaf" is no word).
 std::size_t GliedReimvokal(std::string_view klein, const Lautfolge& laute,
+                           const Gliedquelle& quelle);
+
+// The sounds of a word: its own correction, else where it ends with a corrected word of at
+// least three letters after a front that is a word (as for GliedReimvokal), the front's sounds
+// followed by the corrected ones ("Handtuch": "Hand" + t 'u: x), else the pronouncer's.
+// wort as it stands, klein the same lowered.
+Lautfolge LauteMitGliedern(Aussprache& aussprache, std::string_view wort, std::string_view klein,
                            const Gliedquelle& quelle);
 
 // The rhyme vowel with the compound rule first, then Reimvokal.

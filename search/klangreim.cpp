@@ -1,6 +1,7 @@
 #include "search/klangreim.h"
 
 #include "search/suchen.h"
+#include "text/kleinschreibung.h"
 #include "text/kommatext.h"
 
 namespace quandel {
@@ -33,16 +34,24 @@ private:
 // tell espeak-ng the noun "Weg" from the adverb "weg").
 std::string SchluesselVon(const std::string& klein, const std::string& wieGetippt,
                           const Lexikon& lexikon, Klangquelle& quelle, bool zweisilbig) {
-    if (const auto nr = lexikon.WortNrVon(klein))
+    const auto nr = lexikon.WortNrVon(klein);
+    if (nr && lexikon.Wortbestand()[static_cast<std::size_t>(*nr)] == wieGetippt)
         return std::string(quelle.index.Schluessel(static_cast<std::size_t>(*nr), zweisilbig));
-    const Lautfolge laute = quelle.aussprache.Laute(wieGetippt);
     const StockGlieder glieder(lexikon, quelle.index);
+    const Lautfolge laute = LauteMitGliedern(quelle.aussprache, wieGetippt, klein, glieder);
     const Klangschluessel schluessel =
         SchluesselAb(laute, ReimvokalMitGliedern(klein, laute, glieder));
     return zweisilbig ? schluessel.zweisilbig : schluessel.rein;
 }
 
 } // namespace
+
+std::string KlangSchluessel(const Lexikon& lexikon, Klangquelle& quelle, std::string_view wort,
+                            Klangart art) {
+    const std::string schluessel =
+        SchluesselVon(Klein(wort), std::string(wort), lexikon, quelle, art.zweisilbig);
+    return art.unrein ? Unrein(schluessel) : schluessel;
+}
 
 SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                              Klangquelle& quelle, Klangart art) {
@@ -70,8 +79,9 @@ SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& eins
     return ergebnis;
 }
 
-Wortklang WortklangVon(Aussprache& aussprache, std::string_view wort) {
-    const Lautfolge laute = aussprache.Laute(wort);
+Wortklang WortklangVon(const Lexikon& lexikon, Klangquelle& quelle, std::string_view wort) {
+    const StockGlieder glieder(lexikon, quelle.index);
+    const Lautfolge laute = LauteMitGliedern(quelle.aussprache, wort, Klein(wort), glieder);
     return {Lautschrift(laute), Silbenzahl(laute)};
 }
 

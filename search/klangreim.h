@@ -26,12 +26,20 @@ struct Klangquelle {
 SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                              Klangquelle& quelle, Klangart art);
 
-// A word's pronunciation for the reader (IPA) and its number of syllables.
+// The key of a search word (Windows-1252, as typed) of the kind asked for, near-rhyme form
+// included: a word of the stock, written as it stands there, has its stored key; any other
+// is pronounced on the spot (so the noun "Weg" is not the adverb "weg" of the stock). Two
+// words rhyme by sound when their keys are equal and not empty.
+std::string KlangSchluessel(const Lexikon& lexikon, Klangquelle& quelle, std::string_view wort,
+                            Klangart art);
+
+// A word's pronunciation for the reader (IPA) and its number of syllables, with the corrections
+// its keys are made from.
 struct Wortklang {
     std::string lautschrift;
     std::size_t silben = 0;
 };
 
-Wortklang WortklangVon(Aussprache& aussprache, std::string_view wort);
+Wortklang WortklangVon(const Lexikon& lexikon, Klangquelle& quelle, std::string_view wort);
 
 } // namespace quandel
