@@ -232,35 +232,31 @@ Klangschluessel SchluesselAb(const Lautfolge& laute, std::size_t reimvokal) {
 }
 
 std::string Unrein(std::string_view schluessel) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 13> kPaare{{
-        {"E:", "e:"},
-        {"Y:", "e:"},
-        {"W", "E"},
-        {"y:", "i:"},
-        {"y", "I"},
-        {"OY", "aI"},
-        {"b", "p"},
-        {"d", "t"},
-        {"g", "k"},
-        {"v", "f"},
-        {"z", "s"},
-        {"Z", "S"},
-        {"dZ", "tS"},
-    }};
-    auto codeVon = [](std::string_view name) {
-        return static_cast<char>(Codes(LauteAusTabelle(name))[0]);
-    };
-    static const std::array<char, 256> kTabelle = [&] {
-        std::array<char, 256> tabelle{};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kVokale{{
+        {"E:", "e:"}, {"Y:", "e:"}, {"W", "E"}, {"y:", "i:"}, {"y", "I"}, {"OY", "aI"}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kMitlaute{{
+        {"b", "p"}, {"d", "t"}, {"g", "k"}, {"v", "f"}, {"z", "s"}, {"Z", "S"}, {"dZ", "tS"}}};
+    using Tabelle = std::array<char, 256>;
+    const auto tabelle = [](const auto& paare) {
+        Tabelle t{};
         for (int i = 0; i < 256; ++i)
-            tabelle[static_cast<std::size_t>(i)] = static_cast<char>(i);
-        for (const auto& [von, zu] : kPaare)
-            tabelle[static_cast<unsigned char>(codeVon(von))] = codeVon(zu);
-        return tabelle;
-    }();
+            t[static_cast<std::size_t>(i)] = static_cast<char>(i);
+        for (const auto& [von, zu] : paare)
+            t[static_cast<unsigned char>(Codes(LauteAusTabelle(von))[0])] =
+                Codes(LauteAusTabelle(zu))[0];
+        return t;
+    };
+    static const Tabelle kVokaltabelle = tabelle(kVokale);
+    static const Tabelle kMitlauttabelle = tabelle(kMitlaute);
+
     std::string ergebnis(schluessel);
-    for (char& zeichen : ergebnis)
-        zeichen = kTabelle[static_cast<unsigned char>(zeichen)];
+    std::size_t auslaut = ergebnis.size(); // the consonants after the last vowel
+    while (auslaut > 0 && !IstVokal(static_cast<std::uint8_t>(ergebnis[auslaut - 1])))
+        --auslaut;
+    for (std::size_t i = 0; i < ergebnis.size(); ++i) {
+        const auto code = static_cast<unsigned char>(ergebnis[i]);
+        ergebnis[i] = i < auslaut ? kVokaltabelle[code] : kMitlauttabelle[code];
+    }
     return ergebnis;
 }
 

@@ -64,8 +64,9 @@ struct Klangschluessel {
 Klangschluessel SchluesselAb(const Lautfolge& laute, std::size_t reimvokal);
 
 // The near-rhyme form of a key: long e and long ä, ö and e, ü and i, eu and ei fall together,
-// and so do voiced and voiceless consonants (b/p, d/t, g/k, v/f, z/s, Z/S). "Glück" y k and
-// "Blick" I k both give I k.
+// and so do voiced and voiceless final consonants (b/p, d/t, g/k, v/f, z/s, Z/S, dZ/tS).
+// "Glück" y k and "Blick" I k both give I k; "Freude" and "Kreide" aI d @, but "Seite" keeps
+// its t.
 std::string Unrein(std::string_view schluessel);
 
 } // namespace quandel
