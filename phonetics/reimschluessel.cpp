@@ -232,10 +232,10 @@ Klangschluessel SchluesselAb(const Lautfolge& laute, std::size_t reimvokal) {
 }
 
 std::string Unrein(std::string_view schluessel) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kVokale{{
-        {"E:", "e:"}, {"Y:", "e:"}, {"W", "E"}, {"y:", "i:"}, {"y", "I"}, {"OY", "aI"}}};
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kMitlaute{{
-        {"b", "p"}, {"d", "t"}, {"g", "k"}, {"v", "f"}, {"z", "s"}, {"Z", "S"}, {"dZ", "tS"}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kVokale{
+        {{"E:", "e:"}, {"Y:", "e:"}, {"W", "E"}, {"y:", "i:"}, {"y", "I"}, {"OY", "aI"}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kMitlaute{
+        {{"b", "p"}, {"d", "t"}, {"g", "k"}, {"v", "f"}, {"z", "s"}, {"Z", "S"}, {"dZ", "tS"}}};
     using Tabelle = std::array<char, 256>;
     const auto tabelle = [](const auto& paare) {
         Tabelle t{};

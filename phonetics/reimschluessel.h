@@ -16,8 +16,9 @@ inline constexpr std::size_t kKeinReimvokal = std::string::npos;
 // z 'O n @ n S ,aI n -> aI), except on the weak suffixes -ung, -heit, -keit, -schaft, -tum,
 // -nis, -lich, -ig, -isch, -chen, -lein, -ling, -sam, -bar, -haft and the short -in of
 // "Lehrerin", with their endings, and right after another vowel ("Radio" r 'a d I ,o: -> a);
-// a main stress on a weak suffix moves to the vowel before it ("Ballung" b a l 'U N -> a). klein is the word in lower case (Windows-1252). Returns the
-// index of the vowel in laute, or kKeinReimvokal for a word without vowels.
+// a main stress on a weak suffix moves to the vowel before it ("Ballung" b a l 'U N -> a). klein is
+// the word in lower case (Windows-1252). Returns the index of the vowel in laute, or kKeinReimvokal
+// for a word without vowels.
 std::size_t Reimvokal(const Lautfolge& laute, std::string_view klein);
 
 // What the compound rule needs of the word list: whether a lower-case word is in it, and the

@@ -51,7 +51,8 @@ TEST(CliKlang, NearAndTwoSyllableRhymes) {
 }
 
 TEST(CliKlang, LimitWordsAndOrder) {
-    EXPECT_EQ(Ausgabe({"klang", "Geist", "eist"}), "beweist\ngereist\nmeist\nreist\nseist\nweist\n");
+    EXPECT_EQ(Ausgabe({"klang", "Geist", "eist"}),
+              "beweist\ngereist\nmeist\nreist\nseist\nweist\n");
     const std::string minus = Ausgabe({"klang", "Geist", "eist", "--minus"});
     EXPECT_TRUE(HatZeile(minus, "beißt"));
     EXPECT_FALSE(HatZeile(minus, "meist"));

@@ -48,9 +48,9 @@ TEST(Aussprachetabelle, BadLineIsNamed) {
     EXPECT_EQ(Fehlermeldung("# gut\nEtage\te t a: Z @\n"),
               "eigene.txt, Zeile 2: kein Hauptton: vor dem betonten Vokal fehlt ' (etwa g a r "
               "'a: Z @)");
-    EXPECT_EQ(Fehlermeldung("Büro\n"), "eigene.txt, Zeile 1: nach dem Wort \"büro\" fehlen die Laute");
-    EXPECT_EQ(Fehlermeldung("Łódź\tw 'u tS\n", "/tmp/a.txt").rfind("/tmp/a.txt, Zeile 1: ", 0),
-              0u);
+    EXPECT_EQ(Fehlermeldung("Büro\n"),
+              "eigene.txt, Zeile 1: nach dem Wort \"büro\" fehlen die Laute");
+    EXPECT_EQ(Fehlermeldung("Łódź\tw 'u tS\n", "/tmp/a.txt").rfind("/tmp/a.txt, Zeile 1: ", 0), 0u);
     EXPECT_EQ(Fehlermeldung("Etage\te t 'a: Z @\n"), "");
 }
 

@@ -65,8 +65,7 @@ inline std::string Namen(std::string_view codes) {
     for (const char code : codes) {
         if (!namen.empty())
             namen += ' ';
-        namen += code == '\x7F' ? std::string_view("|")
-                                : LautName(static_cast<std::uint8_t>(code));
+        namen += code == '\x7F' ? std::string_view("|") : LautName(static_cast<std::uint8_t>(code));
     }
     return namen;
 }

@@ -43,14 +43,15 @@ Bewertung Bewerten(const std::string& datei) {
         if (reim == (urteil == "reim"))
             ++bewertung.richtig;
         else
-            bewertung.fehler += "  " + Utf8AusCp1252(a) + " " + Utf8AusCp1252(b) + " (" +
-                                urteil + "): " + WortklangVon(EingebautesLexikon(), quelle, a).lautschrift + " / " +
-                                WortklangVon(EingebautesLexikon(), quelle, b).lautschrift + "\n";
+            bewertung.fehler += "  " + Utf8AusCp1252(a) + " " + Utf8AusCp1252(b) + " (" + urteil +
+                                "): " + WortklangVon(EingebautesLexikon(), quelle, a).lautschrift +
+                                " / " + WortklangVon(EingebautesLexikon(), quelle, b).lautschrift +
+                                "\n";
     }
-    std::printf("%s: %zu von %zu richtig (%.1f %%)\n%s", datei.c_str(), bewertung.richtig,
-                bewertung.paare, 100.0 * static_cast<double>(bewertung.richtig) /
-                                     static_cast<double>(bewertung.paare),
-                bewertung.fehler.c_str());
+    std::printf(
+        "%s: %zu von %zu richtig (%.1f %%)\n%s", datei.c_str(), bewertung.richtig, bewertung.paare,
+        100.0 * static_cast<double>(bewertung.richtig) / static_cast<double>(bewertung.paare),
+        bewertung.fehler.c_str());
     return bewertung;
 }
 

@@ -122,7 +122,8 @@ TEST(Reimschluessel, NearRhymes) {
     EXPECT_EQ(Namen(Unrein(freude)), "aI d @");
     EXPECT_EQ(Unrein(freude), Unrein(kreide));
     EXPECT_NE(Unrein(freude), Unrein(Schluessel("z 'aI t @", "Seite").rein));
-    EXPECT_EQ(Unrein(Schluessel("b 'E: r", "Bär").rein), Unrein(Schluessel("z 'e: r", "sehr").rein));
+    EXPECT_EQ(Unrein(Schluessel("b 'E: r", "Bär").rein),
+              Unrein(Schluessel("z 'e: r", "sehr").rein));
     // Voiced and voiceless fall together at the end only (a word read as English: "Job").
     EXPECT_EQ(Unrein(Schluessel("(en) dZ '0 b (de)", "Job").rein),
               Unrein(Schluessel("S 'O p", "Shop").rein));
@@ -153,8 +154,8 @@ std::vector<std::string> Cp(const std::vector<std::string>& utf8) {
 
 TEST(KlangIndex, KeysOfAListWithItsCompounds) {
     const std::vector<std::string> worte =
-        Cp({"Bahn", "Bahnhof", "Hof", "Kaffee", "Fee", "Glück", "Blick", "Sonne",
-            "Sonnenschein", "Mondenschein", "Schein"});
+        Cp({"Bahn", "Bahnhof", "Hof", "Kaffee", "Fee", "Glück", "Blick", "Sonne", "Sonnenschein",
+            "Mondenschein", "Schein"});
     std::vector<std::string> klein;
     for (const std::string& w : worte)
         klein.push_back(Klein(w));
@@ -218,9 +219,9 @@ TEST(KlangIndex, AbortStopsTheComputing) {
 
 TEST(KlangIndex, DamagedStoredPartsAreRefused) {
     EXPECT_THROW(Schluesseltabelle("abc", {0, 2}), Fehler);
-    EXPECT_THROW(KlangIndex(Schluesseltabelle("ab", {0, 2}), {0, 2}, Schluesseltabelle(), {0, 0},
-                            0),
-                 Fehler);
+    EXPECT_THROW(
+        KlangIndex(Schluesseltabelle("ab", {0, 2}), {0, 2}, Schluesseltabelle(), {0, 0}, 0),
+        Fehler);
 }
 
 } // namespace

@@ -32,12 +32,9 @@ protected:
     }
 
     // Pronunciations of the words outside the stock that the tests type.
-    FesteAussprache espeak{{"Gehör", "g @ h 'Y: r"},
-                           {"Rost", "r 'O s t"},
-                           {"Café", "k a f 'e:"},
-                           {"Zwergenstein", "ts v 'E r g @ n S t ,aI n"},
-                           {"Weg", "v 'e: k"},
-                           {"Quandelhof", "k v 'a n d @ l h o: f"}};
+    FesteAussprache espeak{{"Gehör", "g @ h 'Y: r"}, {"Rost", "r 'O s t"},
+                           {"Café", "k a f 'e:"},    {"Zwergenstein", "ts v 'E r g @ n S t ,aI n"},
+                           {"Weg", "v 'e: k"},       {"Quandelhof", "k v 'a n d @ l h o: f"}};
     Aussprachetabelle tabelle;
     Aussprache aussprache{espeak, tabelle};
     const KlangIndex index = daten::EingebauterKlangIndex();
@@ -95,8 +92,8 @@ TEST_F(Klangreim, LimitWordsAsForTheEndRhyme) {
     const auto alle = treffer("Geist");
     const auto plus = treffer("Geist eist");
     const auto minus = treffer("Geist eist", {}, BegrenzungsModus::Minus);
-    EXPECT_EQ(plus, (std::set<std::string>{"beweist", "gereist", "meist", "reist", "seist",
-                                           "weist"}));
+    EXPECT_EQ(plus,
+              (std::set<std::string>{"beweist", "gereist", "meist", "reist", "seist", "weist"}));
     EXPECT_TRUE(minus.contains("beißt") && !minus.contains("meist"));
     EXPECT_EQ(plus.size() + minus.size(), alle.size());
     EXPECT_EQ(klang("Geist Eist").ausgang, Ausgang::KeinEintrag);
