@@ -56,7 +56,7 @@ std::string KlangSchluessel(const Lexikon& lexikon, Klangquelle& quelle, std::st
 SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                              Klangquelle& quelle, Klangart art) {
     SuchErgebnis ergebnis;
-    Lexikon& lexikon = kontext.lexikon();
+    const Lexikon& lexikon = kontext.lexikon();
     TrefferListe treffer{Ordnung::Sortiert, Duplikate::Ignorieren};
     kontext.SuchbegriffeLesen(einstellungen.suchtext);
     if (!kontext.Suchbegriffe.empty()) {
@@ -73,6 +73,7 @@ SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& eins
             treffer.Sammeln(eintrag.text, nullptr, eintrag.schluessel);
             kontext.haken();
         }
+        treffer.Einordnen();
         ergebnis = TrefferAbschliessen(kontext, treffer, einstellungen, Grenztest::Endet);
     }
     kontext.SuchlistenLeeren();

@@ -20,8 +20,8 @@ protected:
         einstellungen.begrenzung = modus;
         Klangquelle quelle{aussprache, index};
         SuchErgebnis ergebnis = KlangreimSuchen(kontext, einstellungen, quelle, art);
-        EXPECT_TRUE(kontext.Suchbegriffe.empty() && kontext.lexikon().Suchformen.empty() &&
-                    kontext.lexikon().PlusTreffer.empty())
+        EXPECT_TRUE(kontext.Suchbegriffe.empty() && kontext.Suchformen.empty() &&
+                    kontext.PlusTreffer.empty())
             << "working lists not emptied";
         return ergebnis;
     }
