@@ -3,8 +3,7 @@
 #include "app/cli_fortschritt.h"
 #include "data/aussprache.h"
 #include "data/klang_eingebaut.h"
-#include "phonetics/espeak.h"
-#include "search/klangreim.h"
+#include "search/klangbestand.h"
 #include "text/fehler.h"
 
 #include <fstream>
@@ -30,17 +29,16 @@ Aussprachetabelle Korrekturen(const Aufruf& aufruf) {
     return tabelle;
 }
 
-std::vector<std::string> Texte(const StringListe<>& liste) {
-    std::vector<std::string> texte;
-    texte.reserve(liste.size());
-    for (const auto& eintrag : liste)
-        texte.push_back(eintrag.text);
-    return texte;
-}
+} // namespace
 
-std::optional<KlangIndex> IndexBerechnen(SuchKontext& kontext, Aussprache& aussprache,
-                                         bool terminal) {
-    const Lexikon& lexikon = kontext.lexikon();
+SuchErgebnis KlangSuchen(const Aufruf& aufruf, SuchKontext& kontext,
+                         const SuchEinstellungen& einstellungen, bool terminal) {
+    Klangbestand klang(Korrekturen(aufruf));
+
+    // The compiled keys belong to the built-in stock with the built-in corrections only.
+    std::optional<KlangIndex> eingebaut;
+    if (!aufruf.wortbestand && !aufruf.aussprache)
+        eingebaut = daten::EingebauterKlangIndex();
     Fortschrittsbalken balken(stderr);
     Berechnung berechnung;
     if (terminal)
@@ -48,34 +46,14 @@ std::optional<KlangIndex> IndexBerechnen(SuchKontext& kontext, Aussprache& aussp
             balken.Melden(erledigt, gesamt);
         };
     berechnung.abbruch = &kontext.AbbruchFlag;
-    std::optional<KlangIndex> index = KlangIndexBerechnen(
-        Texte(lexikon.Wortbestand()), lexikon.Kleinwortliste(), aussprache, berechnung);
+    const bool bereit = klang.Vorbereiten(kontext.lexikon(), std::move(eingebaut), berechnung);
     balken.Beenden();
-    return index;
-}
-
-} // namespace
-
-SuchErgebnis KlangSuchen(const Aufruf& aufruf, SuchKontext& kontext,
-                         const SuchEinstellungen& einstellungen, bool terminal) {
-    const Aussprachetabelle korrekturen = Korrekturen(aufruf);
-    EspeakAussprecher espeak;
-    Aussprache aussprache(espeak, korrekturen);
-
-    // The compiled keys belong to the built-in stock with the built-in corrections only.
-    std::optional<KlangIndex> index;
-    if (!aufruf.wortbestand && !aufruf.aussprache)
-        index = daten::EingebauterKlangIndex();
-    if (!index || !index->PasstZu(kontext.lexikon().Kleinwortliste()))
-        index = IndexBerechnen(kontext, aussprache, terminal);
-    if (!index) {
+    if (!bereit) {
         SuchErgebnis abgebrochen;
         abgebrochen.abgebrochen = true;
         return abgebrochen;
     }
-    Klangquelle quelle{aussprache, *index};
-    return KlangreimSuchen(kontext, einstellungen, quelle,
-                           Klangart{aufruf.unrein, aufruf.zweisilbig});
+    return klang.Suchen(kontext, einstellungen, Klangart{aufruf.unrein, aufruf.zweisilbig});
 }
 
 } // namespace quandel::cli
