@@ -164,7 +164,7 @@ Optionen:
                        verwenden (schließt --akzent ein); je Zeile eine Gruppe:
                        "I-Laute: i, ie, ih"
   --unrein             klang: auch unreine Reime (langes e und ä, ö und e, ü und
-                       i, eu und ei, stimmhafte und stimmlose Mitlaute gleich:
+                       i, eu und ei, stimmhafte und stimmlose Endlaute gleich:
                        "Glück" - "Blick", "Freude" - "Kreide")
   --zweisilbig         klang: zweisilbige Reime ab dem vorletzten betonten Vokal
                        ("Sonnenschein" - "Mondenschein")
