@@ -145,7 +145,8 @@ Modi:
   klang, klangreim     Wörter, die nach dem Klang auf das Suchwort reimen: gleiche
                        Laute ab dem Vokal der letzten betonten Silbe ("Gehör" -
                        "Friseur"; "Rost" reimt nicht auf "Trost"). Die Aussprache
-                       kommt von espeak-ng; Klanggruppen gelten hier nicht.
+                       kommt von espeak-ng; die Lautgruppen (--akzent) gelten
+                       hier nicht.
 
 TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist

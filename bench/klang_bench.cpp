@@ -7,6 +7,7 @@
 #include "data/klang_eingebaut.h"
 #include "phonetics/espeak.h"
 #include "search/klangreim.h"
+#include "soundgroups/ersetzbaum.h"
 #include "text/zeilen.h"
 
 #include <benchmark/benchmark.h>
@@ -56,12 +57,13 @@ BENCHMARK(BM_EspeakWorteProSekunde);
 void BM_KlangEingebaut(benchmark::State& state, const char* wort) {
     static const std::unique_ptr<Lexikon> lexikon = lexikonAus(daten::Wortbestand());
     static const KlangIndex index = daten::EingebauterKlangIndex();
+    static const Lautersetzung lautersetzung(VorgabeLautgruppen());
     Aussprache aussprache(espeak(), korrekturen());
     Klangquelle quelle{aussprache, index};
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = wort;
     for (auto _ : state) {
-        SuchKontext kontext(*lexikon);
+        SuchKontext kontext(*lexikon, lautersetzung);
         benchmark::DoNotOptimize(KlangreimSuchen(kontext, einstellungen, quelle, {}));
     }
 }

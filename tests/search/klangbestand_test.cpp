@@ -52,7 +52,7 @@ TEST(Klangbestand, MissingOrStaleKeysAreComputed) {
     EXPECT_TRUE(klang.Bereit(lexikon));
     EXPECT_FALSE(klang.Bereit(EingebautesLexikon()));
 
-    SuchKontext kontext(lexikon);
+    SuchKontext kontext(lexikon, VorgabeLautersetzung());
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = "Rost";
     EXPECT_EQ(klang.Suchen(kontext, einstellungen, {}).treffer,
@@ -76,7 +76,7 @@ TEST(Klangbestand, AbortLeavesNoKeys) {
     berechnung.abbruch = &abbruch;
     EXPECT_FALSE(klang.Vorbereiten(EingebautesLexikon(), std::nullopt, berechnung));
     EXPECT_FALSE(klang.Bereit(EingebautesLexikon()));
-    SuchKontext kontext(EingebautesLexikon());
+    SuchKontext kontext(EingebautesLexikon(), VorgabeLautersetzung());
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = "Rost";
     EXPECT_THROW(klang.Suchen(kontext, einstellungen, {}), Fehler);

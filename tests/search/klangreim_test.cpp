@@ -14,7 +14,7 @@ class Klangreim : public ::testing::Test {
 protected:
     SuchErgebnis klang(const std::string& text, Klangart art = {},
                        BegrenzungsModus modus = BegrenzungsModus::Plus) {
-        SuchKontext kontext(EingebautesLexikon());
+        SuchKontext kontext(EingebautesLexikon(), VorgabeLautersetzung());
         SuchEinstellungen einstellungen;
         einstellungen.suchtext = cp(text);
         einstellungen.begrenzung = modus;
