@@ -164,15 +164,18 @@ bool IstVerschlussOderReibe(std::uint8_t code) {
 }
 
 // Where the syllable of the vowel at position vokal begins: all consonants at the start of the
-// word, else the last consonant before it, or the last two for a cluster such as "tr" or "bl".
+// word, else the last consonant before it, or the last two for a cluster such as "tr", "bl" or
+// "schp".
 std::size_t Silbenanfang(const Lautfolge& laute, std::size_t vokal) {
     std::size_t anfang = vokal;
     while (anfang > 0 && !IstVokal(laute[anfang - 1].code))
         --anfang;
     if (anfang == 0 || vokal - anfang <= 1)
         return anfang;
-    if (vokal - anfang >= 2 && IstGleitlaut(laute[vokal - 1].code) &&
-        IstVerschlussOderReibe(laute[vokal - 2].code))
+    const std::string_view vorletzter = LautName(laute[vokal - 2].code);
+    const std::string_view letzter = LautName(laute[vokal - 1].code);
+    if ((IstGleitlaut(laute[vokal - 1].code) && IstVerschlussOderReibe(laute[vokal - 2].code)) ||
+        (vorletzter == "S" && (letzter == "p" || letzter == "t")))
         return vokal - 2;
     return vokal - 1;
 }

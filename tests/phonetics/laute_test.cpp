@@ -47,6 +47,7 @@ TEST(Laute, SyllablesAndIpa) {
     EXPECT_EQ(Lautschrift(LauteAusEspeak("t r 'o: s t")), "ˈtʁoːst");
     EXPECT_EQ(Lautschrift(LauteAusEspeak("z 'O n @ n S ,aI n")), "ˈzɔnənˌʃaɪn");
     EXPECT_EQ(Silbenzahl(LauteAusEspeak("_! 'aI n z ,A: m k aI t")), 3u);
+    EXPECT_EQ(Lautschrift(LauteAusEspeak("g @ S p 'e: n s t 3")), "ɡəˈʃpeːnstɐ");
 }
 
 TEST(Laute, TableRefusesUnknownNames) {

@@ -120,7 +120,7 @@ TEST_F(Klangreim, NoSearchWordNoSearch) {
 TEST_F(Klangreim, PronunciationAndSyllablesForTheReader) {
     Klangquelle quelle{aussprache, index};
     const Wortklang zwerg = WortklangVon(EingebautesLexikon(), quelle, cp("Zwergenstein"));
-    EXPECT_EQ(zwerg.lautschrift, "ˈtsvɛʁɡənʃˌtaɪn");
+    EXPECT_EQ(zwerg.lautschrift, "ˈtsvɛʁɡənˌʃtaɪn");
     EXPECT_EQ(zwerg.silben, 3u);
 }
 
