@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QToolTip>
 
@@ -54,7 +55,13 @@ private slots:
         QVERIFY(zellen.contains(QStringLiteral("Sohn")));
         QVERIFY(zellen.contains(QStringLiteral("Nation")));
         QVERIFY(!zellen.contains(QStringLiteral("Station")));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("QBX"));
+        // Recorded in the history in the panel's own colour.
+        auto* historie = Kind<QListWidget>(*fenster, "BrowseListBox");
+        QCOMPARE(historie->item(historie->count() - 1)->text(), QStringLiteral("Station"));
+        const QColor farbe = Kind<KnopfPanel>(*fenster, "PanKlang")->Farbe();
+        QCOMPARE(historie->item(historie->count() - 1)->background().color(), farbe);
+        for (const char* panel : {"PanEnd", "PanLied", "PanSchuett", "PanStab"})
+            QVERIFY(Kind<KnopfPanel>(*fenster, panel)->Farbe() != farbe);
     }
 
     void enterWiederholtDieKlangsuche() {
