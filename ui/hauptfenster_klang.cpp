@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QTableView>
+#include <QToolButton>
 #include <QToolTip>
 
 namespace quandel {
@@ -33,6 +34,9 @@ void THauptFenster::KlangAnlegen() {
     PanKlang->setFont(PanEnd->font());
     PanKlang->setToolTip(QStringLiteral("klingt wie xyz"));
     connect(PanKlang, &KnopfPanel::clicked, this, &THauptFenster::PanKlangClick);
+    // Tab reaches it in its row, after the history's buttons.
+    setTabOrder(SpeedButton1, PanKlang);
+    setTabOrder(PanKlang, PanEnd);
     StringGrid1->viewport()->installEventFilter(this);
 }
 
