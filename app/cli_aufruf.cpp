@@ -7,7 +7,7 @@ namespace quandel::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Modus>, 10> kModi{{
+constexpr std::array<std::pair<std::string_view, Modus>, 12> kModi{{
     {"end", Modus::End},
     {"endreim", Modus::End},
     {"lied", Modus::Lied},
@@ -18,6 +18,8 @@ constexpr std::array<std::pair<std::string_view, Modus>, 10> kModi{{
     {"schuettelreim", Modus::Schuettel},
     {"schüttel", Modus::Schuettel},
     {"schüttelreim", Modus::Schuettel},
+    {"klang", Modus::Klang},
+    {"klangreim", Modus::Klang},
 }};
 
 Modus ModusVon(std::string_view name) {
@@ -25,7 +27,7 @@ Modus ModusVon(std::string_view name) {
         if (name == text)
             return modus;
     throw Aufruffehler("unbekannter Suchmodus \"" + std::string(name) +
-                       "\" (end, lied, stab oder schuettel)");
+                       "\" (end, lied, stab, schuettel oder klang)");
 }
 
 Kodierung KodierungVon(std::string_view name) {
@@ -53,7 +55,7 @@ Format FormatVon(std::string_view name) {
 
 bool BrauchtWert(std::string_view option) {
     return option == "--vokale" || option == "--wortbestand" || option == "--kodierung" ||
-           option == "--lautgruppen" || option == "--format";
+           option == "--lautgruppen" || option == "--format" || option == "--aussprache";
 }
 
 void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
@@ -66,6 +68,8 @@ void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert
         aufruf.akzent = true;
     } else if (option == "--format")
         aufruf.format = FormatVon(wert);
+    else if (option == "--aussprache")
+        aufruf.aussprache = std::string(wert);
     else
         aufruf.kodierung = KodierungVon(wert);
 }
@@ -79,6 +83,10 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         aufruf.akzent = true;
     else if (option == "--kein-cache")
         aufruf.keinCache = true;
+    else if (option == "--unrein")
+        aufruf.unrein = true;
+    else if (option == "--zweisilbig")
+        aufruf.zweisilbig = true;
     else if (option == "-h" || option == "--help" || option == "--hilfe")
         aufruf.hilfe = true;
     else if (option == "-V" || option == "--version")
@@ -140,6 +148,11 @@ Modi:
   stab, stabreim       Wörter, die mit dem Suchwort beginnen
   schuettel, schuettelreim
                        Schüttelreime zu "Reim" (Anlaut R, Rest eim) oder "Schw ein"
+  klang, klangreim     Wörter, die nach dem Klang auf das Suchwort reimen: gleiche
+                       Laute ab dem Vokal der letzten betonten Silbe ("Gehör" -
+                       "Friseur"; "Rost" reimt nicht auf "Trost"). Die Aussprache
+                       kommt von espeak-ng; die Lautgruppen (--akzent) gelten
+                       hier nicht.
 
 TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
@@ -162,6 +175,14 @@ Optionen:
   --lautgruppen DATEI  die Lautgruppen einer .akz-Datei statt der vorgegebenen
                        verwenden (schließt --akzent ein); je Zeile eine Gruppe:
                        "I-Laute: i, ie, ih"
+  --unrein             klang: auch unreine Reime (langes e und ä, ö und e, ü und
+                       i, eu und ei, stimmhafte und stimmlose Endlaute gleich:
+                       "Glück" - "Blick", "Freude" - "Kreide")
+  --zweisilbig         klang: zweisilbige Reime ab dem vorletzten betonten Vokal
+                       ("Sonnenschein" - "Mondenschein")
+  --aussprache DATEI   klang: eigene Ausspracheberichtigungen, je Zeile ein Wort
+                       und seine Laute wie in data/aussprache.txt ("Garage
+                       g a r 'a: Z @")
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
   --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
@@ -186,11 +207,16 @@ Die Formate:
           Windows-1252, Zeilenende CR LF
 Außer bei zeilen erscheint die Ausgabe erst, wenn die Suche fertig ist.
 
+Mit --wortbestand berechnet klang beim ersten Mal die Klangschlüssel der ganzen
+Liste (bei einer großen Liste einige Sekunden, mit Fortschrittsbalken; Strg+C
+bricht ab) und speichert sie mit dem Index der Liste.
+
 Rückgabewert: 0 Treffer gefunden (bei Suchtexten aus der Standardeingabe: für
 mindestens eine Zeile); 1 kein Eintrag, oder TEXT enthält kein Suchwort (nur
 Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
-unlesbare Wortliste oder Lautgruppendatei, zu viele Lautvarianten (mehr als
-100.000) oder eine nicht schreibbare Ausgabe; 130 Schüttelreim abgebrochen.
+unlesbare Wortliste, Lautgruppendatei oder Ausspracheberichtigung, zu viele
+Lautvarianten (mehr als 100.000) oder eine nicht schreibbare Ausgabe; 130
+Schüttelreim oder Klangschlüssel abgebrochen.
 )";
 }
 

@@ -10,7 +10,7 @@
 
 namespace quandel::cli {
 
-enum class Modus { End, Lied, Stab, Schuettel };
+enum class Modus { End, Lied, Stab, Schuettel, Klang };
 using quandel::Kodierung;
 enum class Format { Zeilen, Tsv, Csv, Json, Raster };
 
@@ -24,7 +24,10 @@ struct Aufruf {
     bool minus = false;
     bool rueck = false;
     bool akzent = false;                    // implied by lautgruppen
+    bool unrein = false;                    // klang: near rhymes
+    bool zweisilbig = false;                // klang: two-syllable rhymes
     std::optional<std::string> lautgruppen; // a sound-group file instead of the default groups
+    std::optional<std::string> aussprache;  // klang: a user's correction file
     std::optional<std::string> vokale;      // the vowel field, if not the default one
     std::optional<std::string> wortbestand;
     Kodierung kodierung = Kodierung::Utf8;

@@ -91,6 +91,17 @@ std::string Json(const std::vector<std::string>& treffer, std::size_t spalten) {
 
 } // namespace
 
+std::string KlangJsonText(const std::vector<std::string>& treffer,
+                          const std::vector<Wortklang>& klaenge) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < treffer.size() && i < klaenge.size(); ++i)
+        text += (i == 0 ? "\n  {\"wort\": " : ",\n  {\"wort\": ") +
+                JsonText(Utf8AusCp1252(treffer[i])) +
+                ", \"lautschrift\": " + JsonText(klaenge[i].lautschrift) +
+                ", \"silben\": " + std::to_string(klaenge[i].silben) + "}";
+    return text + (treffer.empty() ? "]\n" : "\n]\n");
+}
+
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten) {
     std::string text;
     std::size_t groesse = 0;

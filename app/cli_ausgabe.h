@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/cli_aufruf.h"
+#include "search/klangreim.h"
 
 #include <array>
 #include <cstddef>
@@ -23,6 +24,12 @@ std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spa
 //   Raster              -> the grid file of the window, the hits laid out over 4 columns
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten,
                         Format format);
+
+// The hits of a sound search as json, each with its pronunciation (IPA) and syllable count:
+//   {"Friseur"}, {{"fʁiˈzøːɐ̯", 2}} -> "[\n  {\"wort\": \"Friseur\", \"lautschrift\": \"fʁiˈzøːɐ̯\",
+//   \"silben\": 2}\n]\n"
+std::string KlangJsonText(const std::vector<std::string>& treffer,
+                          const std::vector<Wortklang>& klaenge);
 
 // One spoonerism row (Windows-1252) as a UTF-8 line, its words joined by tabs.
 std::string ZeilenText(const std::array<std::string_view, 4>& zeile);

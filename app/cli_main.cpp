@@ -5,8 +5,8 @@
 //   Kreide
 //   ...
 // Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage, an
-// unusable word stock or sound-group file or output that cannot be written, 130 for a
-// spoonerism stopped by Ctrl+C.
+// unusable word stock, sound-group or correction file or output that cannot be written, 130
+// for a spoonerism or the sound keys stopped by Ctrl+C.
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "app/cli_meldung.h"

@@ -1,6 +1,7 @@
 #include "app/cli_sitzung.h"
 
 #include "app/cli_abbruch.h"
+#include "app/cli_klang.h"
 #include "app/cli_meldung.h"
 #include "app/cli_suche.h"
 #include "app/cli_wortbestand.h"
@@ -49,6 +50,8 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
       lautersetzung_(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
                                         : VorgabeLautgruppen()),
       lexikon_(LexikonLaden(aufruf, vokalfeld_)) {
+    if (aufruf.modus == Modus::Klang)
+        klang_ = KlangbestandAnlegen(aufruf);
     // Plain lines can go out row by row; the other formats frame the whole answer.
     if (aufruf.format == Format::Zeilen)
         kontext_.SchuettelZeile = [this](const std::array<std::string_view, 4>& zeile) {
@@ -58,7 +61,15 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
 
 std::string Sitzung::Antworttext(const std::vector<std::string>& treffer) const {
     const std::size_t spalten = aufruf_.modus == Modus::Schuettel ? 4 : 1;
-    std::string text = AusgabeText(treffer, spalten, aufruf_.format);
+    std::string text;
+    if (klang_ && aufruf_.format == Format::Json) {
+        std::vector<Wortklang> klaenge;
+        for (const std::string& wort : treffer)
+            klaenge.push_back(klang_->Klang(lexikon_, wort));
+        text = KlangJsonText(treffer, klaenge);
+    } else {
+        text = AusgabeText(treffer, spalten, aufruf_.format);
+    }
     if (aufruf_.format != Format::Json || !aufruf_.ausEingabe)
         return text;
     // One JSON value per line: the line breaks and indents between the values go (strings
@@ -98,13 +109,14 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     einstellungen.akzentuirung = aufruf_.akzent;
     einstellungen.begrenzung = aufruf_.minus ? BegrenzungsModus::Minus : BegrenzungsModus::Plus;
 
-    // Ctrl+C stops the spoonerism's pairing, whose rows are out as they are found.
+    // Ctrl+C stops the spoonerism's pairing, whose rows are out as they are found, and the
+    // computing of sound keys.
     std::optional<StrgCAbbruch> abbruch;
-    if (aufruf_.modus == Modus::Schuettel)
+    if (aufruf_.modus == Modus::Schuettel || aufruf_.modus == Modus::Klang)
         abbruch.emplace(kontext_.AbbruchFlag);
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    SuchErgebnis ergebnis = Suchen(aufruf_.modus, kontext_, einstellungen, terminal);
+    SuchErgebnis ergebnis = Suchen(aufruf_, klang_.get(), kontext_, einstellungen, terminal);
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);

@@ -3,9 +3,11 @@
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "lexicon/lexikon.h"
+#include "search/klangbestand.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +48,7 @@ private:
     Lautersetzung lautersetzung_;
     Lexikon lexikon_;
     SuchKontext kontext_{lexikon_, lautersetzung_};
+    std::unique_ptr<Klangbestand> klang_; // for the sound search only
 };
 
 } // namespace quandel::cli

@@ -1,6 +1,7 @@
 #include "app/cli_suche.h"
 
 #include "app/cli_fortschritt.h"
+#include "app/cli_klang.h"
 #include "search/suchen.h"
 
 #include <cstdio>
@@ -24,9 +25,9 @@ SuchErgebnis SchuettelnMitBalken(SuchKontext& kontext, const SuchEinstellungen& 
 
 } // namespace
 
-SuchErgebnis Suchen(Modus modus, SuchKontext& kontext, const SuchEinstellungen& einstellungen,
-                    bool terminal) {
-    switch (modus) {
+SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, SuchKontext& kontext,
+                    const SuchEinstellungen& einstellungen, bool terminal) {
+    switch (aufruf.modus) {
     case Modus::End:
         return EndreimSuchen(kontext, einstellungen);
     case Modus::Lied:
@@ -35,6 +36,8 @@ SuchErgebnis Suchen(Modus modus, SuchKontext& kontext, const SuchEinstellungen& 
         return StabreimSuchen(kontext, einstellungen);
     case Modus::Schuettel:
         return SchuettelnMitBalken(kontext, einstellungen, terminal);
+    case Modus::Klang:
+        return KlangSuchen(aufruf, *klang, kontext, einstellungen, terminal);
     }
     return {};
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/cli_aufruf.h"
+#include "search/klangbestand.h"
 #include "search/suchkontext.h"
 
 namespace quandel::cli {
 
-// Runs the search of the mode; the spoonerism draws its progress bar on stderr when `terminal`.
-SuchErgebnis Suchen(Modus modus, SuchKontext& kontext, const SuchEinstellungen& einstellungen,
-                    bool terminal);
+// Runs the search of the call's mode (the sound search with klang, which it needs); the
+// spoonerism and the computing of sound keys draw their progress bar on stderr when `terminal`.
+SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, SuchKontext& kontext,
+                    const SuchEinstellungen& einstellungen, bool terminal);
 
 } // namespace quandel::cli

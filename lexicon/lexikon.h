@@ -32,6 +32,7 @@ public:
     std::size_t size() const { return worte_.size(); }
     std::string_view operator[](std::size_t i) const { return worte_[i]; }
     std::string_view Schluessel(std::size_t i) const { return schluessel_[i]; }
+    const TextFeld& Worte() const { return worte_; }
     // Index of the entry equal to text in collation (so ignoring case).
     std::optional<std::size_t> IndexVon(std::string_view text) const;
 

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libicu-dev qt6-base-dev libgtest-dev libbenchmark-dev
+    libespeak-ng-dev espeak-ng-data
     fonts-liberation fonts-dejavu-core
     wngerman python3 hyperfine
     clang dpkg-dev desktop-file-utils appstream man-db bash-completion

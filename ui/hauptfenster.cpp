@@ -1,6 +1,7 @@
 #include "ui/hauptfenster.h"
 
 #include "data/eingebaut.h"
+#include "search/klangbestand.h"
 #include "ui/akzentmonitor.h"
 #include "ui/gittermodell.h"
 #include "ui/hilfefenster.h"
@@ -92,6 +93,7 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     setFont(Arial(10));
     setMaximumWidth(kBreite);
     SteuerelementeAnlegen();
+    KlangAnlegen();
     MenueAnlegen();
     hilfe_ = new HilfeFenster(this);
     akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
@@ -323,6 +325,8 @@ bool THauptFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
             return true;
         }
     }
+    if (objekt == StringGrid1->viewport() && ereignis->type() == QEvent::ToolTip)
+        return KlangTooltip(static_cast<QHelpEvent*>(ereignis));
     if ((objekt == SuchEingabe || objekt == SuchEingabe->lineEdit()) &&
         ereignis->type() == QEvent::KeyPress) {
         const int taste = static_cast<QKeyEvent*>(ereignis)->key();

@@ -10,6 +10,8 @@
 #include <QRect>
 #include <cstdint>
 #include <exception>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +20,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QHelpEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -33,6 +36,7 @@ namespace quandel {
 
 class GitterModell;
 class HilfeFenster;
+class Klangbestand;
 class KnopfPanel;
 class SuchAnimation;
 class TAkzentMonitor;
@@ -87,7 +91,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    using Suche = SuchErgebnis (*)(SuchKontext&, const SuchEinstellungen&);
+    using Suche = std::function<SuchErgebnis(SuchKontext&, const SuchEinstellungen&)>;
 
     // hauptfenster.cpp: the controls and their places.
     void SteuerelementeAnlegen();
@@ -114,6 +118,11 @@ private:
     void VokalFeldChange();
     void FortschrittZeigen(std::uint64_t erledigt, std::uint64_t gesamt);
     void TrefferHistorieMerken(const std::vector<std::string>& treffer);
+    // hauptfenster_klang.cpp: the search by sound.
+    void KlangAnlegen();
+    void KlangMenueAnlegen(QMenu* suchstart);
+    void PanKlangClick();
+    bool KlangTooltip(QHelpEvent* ereignis);
     // hauptfenster_gitter.cpp
     void GitterFarbeSetzen(QColor farbe);
     void StringGrid1SelectCell(int spalte, int zeile);
@@ -146,6 +155,7 @@ private:
     Lautersetzung lautersetzung_{VorgabeLautgruppen()};
     SuchKontext kontext_{lexikon_, lautersetzung_};
     Dialoge dialoge_{this};
+    std::unique_ptr<Klangbestand> klang_;
 
     // What the title adds for the word list in use: " – ngerman (356.010 Wörter)"; empty for
     // the built-in stock.
@@ -175,6 +185,7 @@ private:
     KnopfPanel* PanLied = nullptr;
     KnopfPanel* PanSchuett = nullptr;
     KnopfPanel* PanStab = nullptr;
+    KnopfPanel* PanKlang = nullptr;
     QFrame* ABCRichtung = nullptr;
     QRadioButton* VorSort = nullptr;
     QRadioButton* RueckSort = nullptr;
@@ -205,6 +216,8 @@ private:
     QAction* MinusM = nullptr;
     QAction* VorM = nullptr;
     QAction* RueckM = nullptr;
+    QAction* UnreinM = nullptr;
+    QAction* ZweisilbigM = nullptr;
 };
 
 // Runs a handler at the edge of the event loop: an error it raises is shown, not passed on.

@@ -91,6 +91,7 @@ void THauptFenster::MenueAnlegen() {
     // Checking the radio button lays the grid out again in the new direction.
     connect(VorM, &QAction::triggered, VorSort, [this] { VorSort->setChecked(true); });
     connect(RueckM, &QAction::triggered, RueckSort, [this] { RueckSort->setChecked(true); });
+    KlangMenueAnlegen(hallo1);
 
     QMenu* hilfe1 = Menue(leiste, QStringLiteral("&Hilfe"), "Hilfe1");
     // F1 asks for the help of the focused control, which is this page for every control.

@@ -140,7 +140,8 @@ void THauptFenster::AuswahllisteErgaenzen(const QString& text) {
 
 void THauptFenster::SuchfelderFreigeben(bool an) {
     for (QWidget* feld : {static_cast<QWidget*>(SuchEingabe), static_cast<QWidget*>(PanStab),
-                          static_cast<QWidget*>(PanEnd), static_cast<QWidget*>(PanSchuett)})
+                          static_cast<QWidget*>(PanEnd), static_cast<QWidget*>(PanSchuett),
+                          static_cast<QWidget*>(PanKlang)})
         feld->setEnabled(an);
 }
 

@@ -118,7 +118,7 @@ private slots:
         for (QAction* eintrag : Kind<QMenu>(*fenster, "hallo1")->actions())
             if (eintrag->isVisible())
                 suchstart << eintrag->text();
-        QCOMPARE(suchstart, QStringList({"&Endreim", "&Liedreim", "&Schüttelreim"}));
+        QCOMPARE(suchstart, QStringList({"&Endreim", "&Liedreim", "&Schüttelreim", "&Klangreim"}));
     }
 
     void tastenImMenue() {

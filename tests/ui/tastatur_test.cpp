@@ -33,10 +33,10 @@ private slots:
     void tabNurDurchSichtbareSteuerelemente() {
         Aktivieren();
         Kind<QWidget>(*fenster, "VokalFeld")->setFocus();
-        const QStringList folge = {"VokalFeld",    "BrowserKnopf", "SpeedButton1",  "PanEnd",
-                                   "PanLied",      "PanSchuett",   "VorSort",       "ZeigAkzente",
-                                   "Akzentuirung", "PlusRadio",    "AbbruchButton", "SuchEingabe",
-                                   "StringGrid1"};
+        const QStringList folge = {"VokalFeld",   "BrowserKnopf", "SpeedButton1", "PanKlang",
+                                   "PanEnd",      "PanLied",      "PanSchuett",   "VorSort",
+                                   "ZeigAkzente", "Akzentuirung", "PlusRadio",    "AbbruchButton",
+                                   "SuchEingabe", "StringGrid1"};
         QStringList vorwaerts;
         for (int i = 0; i <= folge.size(); ++i) {
             vorwaerts << Fokus();
@@ -73,7 +73,7 @@ private slots:
         };
         // Tab from the vowel field round to the search box, two searches.
         Kind<QWidget>(*fenster, "VokalFeld")->setFocus();
-        for (int mal = 0; mal < 12 && Fokus() != QStringLiteral("SuchEingabe"); ++mal)
+        for (int mal = 0; mal < 13 && Fokus() != QStringLiteral("SuchEingabe"); ++mal)
             taste(Qt::Key_Tab);
         QCOMPARE(Fokus(), QStringLiteral("SuchEingabe"));
         for (const char* text : {"eide", "eim"}) {

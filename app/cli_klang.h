@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/cli_aufruf.h"
+#include "search/klangbestand.h"
+#include "search/suchkontext.h"
+
+#include <memory>
+
+namespace quandel::cli {
+
+// What the sound search of the call pronounces with: espeak-ng and the corrections of
+// data/aussprache.txt and of the --aussprache file. A bad line of that file raises Fehler
+// naming it.
+std::unique_ptr<Klangbestand> KlangbestandAnlegen(const Aufruf& aufruf);
+
+// The sound search of the call. The keys are made ready at the first call: those of the
+// built-in stock as compiled in, those of a word list (--wortbestand) computed, with a
+// progress bar on stderr when `terminal` and Ctrl+C (through kontext.AbbruchFlag) stopping it.
+SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, SuchKontext& kontext,
+                         const SuchEinstellungen& einstellungen, bool terminal);
+
+} // namespace quandel::cli

@@ -1,0 +1,96 @@
+// Timings of the rhymes by sound: espeak-ng's pronunciation, the keys of Debian's
+// /usr/share/dict/ngerman (356,010 lines) computed the first time, and a query:
+//   ./build/bench/quandel-klang-bench
+//   ./build/bench/quandel-klang-bench --benchmark_filter=Ngerman
+#include "data/aussprache.h"
+#include "data/eingebaut.h"
+#include "data/klang_eingebaut.h"
+#include "phonetics/espeak.h"
+#include "search/klangreim.h"
+#include "soundgroups/ersetzbaum.h"
+#include "text/zeilen.h"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <sstream>
+
+namespace quandel {
+namespace {
+
+constexpr const char* kNgerman = "/usr/share/dict/ngerman";
+
+// One pronouncer for the process, as in the programs.
+EspeakAussprecher& espeak() {
+    static EspeakAussprecher aussprecher;
+    return aussprecher;
+}
+
+const Aussprachetabelle& korrekturen() {
+    static const Aussprachetabelle tabelle = daten::Aussprachekorrekturen();
+    return tabelle;
+}
+
+std::unique_ptr<Lexikon> lexikonAus(const std::vector<std::string>& zeilen) {
+    auto lexikon = std::make_unique<Lexikon>();
+    EreignisHaken haken;
+    lexikon->LexikonAufbauen(zeilen, kVokalfeldVorgabe, haken);
+    return lexikon;
+}
+
+void BM_EspeakWorteProSekunde(benchmark::State& state) {
+    const std::vector<std::string> worte = daten::Wortbestand();
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(espeak().Phoneme(worte[i++ % worte.size()]));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EspeakWorteProSekunde);
+
+// A query on the built-in stock with its compiled keys: a stock word and one pronounced.
+void BM_KlangEingebaut(benchmark::State& state, const char* wort) {
+    static const std::unique_ptr<Lexikon> lexikon = lexikonAus(daten::Wortbestand());
+    static const KlangIndex index = daten::EingebauterKlangIndex();
+    static const Lautersetzung lautersetzung(VorgabeLautgruppen());
+    Aussprache aussprache(espeak(), korrekturen());
+    Klangquelle quelle{aussprache, index};
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = wort;
+    for (auto _ : state) {
+        SuchKontext kontext(*lexikon, lautersetzung);
+        benchmark::DoNotOptimize(KlangreimSuchen(kontext, einstellungen, quelle, {}));
+    }
+}
+BENCHMARK_CAPTURE(BM_KlangEingebaut, Station, "Station")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_KlangEingebaut, Friseur_gesprochen, "Friseur")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_KlangEingebaut, Glueck_unrein,
+                  "Gl\xFC"
+                  "ck")
+    ->Unit(benchmark::kMicrosecond);
+
+// The keys of ngerman computed the first time; counters: words per second and key bytes per
+// word.
+void BM_NgermanSchluesselBerechnen(benchmark::State& state) {
+    std::ifstream datei(kNgerman, std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << datei.rdbuf();
+    if (!datei) {
+        state.SkipWithError("/usr/share/dict/ngerman fehlt (Paket wngerman)");
+        return;
+    }
+    const std::unique_ptr<Lexikon> lexikon = lexikonAus(ZeilenAusUtf8(inhalt.str(), kNgerman));
+    const TextFeld& worte = lexikon->Wortbestand().Worte();
+    Aussprache aussprache(espeak(), korrekturen());
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const auto index = KlangIndexBerechnen(worte, lexikon->Kleinwortliste(), aussprache, {});
+        bytes = index->Speicherbedarf();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(worte.size()));
+    state.counters["Bytes/Wort"] = static_cast<double>(bytes) / static_cast<double>(worte.size());
+}
+BENCHMARK(BM_NgermanSchluesselBerechnen)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+} // namespace quandel
+
+BENCHMARK_MAIN();

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Wall times and peak memory of whole quandel-cli processes of the sound search ("klang"): on
+# the built-in stock (compiled keys) and on a large word list (keys computed first).
+#   bench/klang_zeiten.sh [PROGRAMM] [WORTLISTE]
+#   bench/klang_zeiten.sh build/app/quandel-cli /usr/share/dict/ngerman
+# LAEUFE sets the run count of the short measurements.
+set -euo pipefail
+
+cli=${1:-build/app/quandel-cli}
+liste=${2:-/usr/share/dict/ngerman}
+laeufe=${LAEUFE:-20}
+
+[[ -x $cli ]] || { echo "$0: $cli ist kein ausführbares Programm" >&2; exit 2; }
+[[ -r $liste ]] || { echo "$0: $liste ist nicht lesbar" >&2; exit 2; }
+
+# Mean and least wall time in ms of a command (output discarded, exit status ignored).
+messen() {
+    local name=$1 n=$2
+    shift 2
+    local summe=0 kleinste=0 anfang ende dauer
+    "$@" >/dev/null 2>&1 || true
+    for ((i = 0; i < n; i++)); do
+        anfang=$(date +%s%N)
+        "$@" >/dev/null 2>&1 || true
+        ende=$(date +%s%N)
+        dauer=$((ende - anfang))
+        summe=$((summe + dauer))
+        ((kleinste == 0 || dauer < kleinste)) && kleinste=$dauer
+    done
+    awk -v name="$name" -v ns="$summe" -v min="$kleinste" -v n="$n" \
+        'BEGIN { printf "%-44s %9.1f ms  (min %.1f)\n", name, ns / n / 1e6, min / 1e6 }'
+}
+
+speicher() {
+    local name=$1
+    shift
+    /usr/bin/time -v "$@" 2>&1 >/dev/null |
+        awk -v name="$name" '/Maximum resident set size/ {
+            printf "%-44s %9.1f MB\n", name, $NF / 1024 }'
+}
+
+echo "Programm: $cli ($("$cli" --version)), Wortliste: $liste ($(wc -l <"$liste") Zeilen)"
+echo "$(nproc) Kerne, Last: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+
+echo "== Eingebauter Wortbestand, ganze Prozesse =="
+messen "end eide (Vergleich)" "$laeufe" "$cli" end eide
+messen "klang Station (Wort des Bestands)" "$laeufe" "$cli" klang Station
+messen "klang Gehör (gesprochen)" "$laeufe" "$cli" klang Gehör
+messen "klang Glück --unrein" "$laeufe" "$cli" klang Glück --unrein
+messen "klang Station --zweisilbig" "$laeufe" "$cli" klang Station --zweisilbig
+echo
+
+echo "== Wortliste: Schlüssel zuerst berechnet =="
+messen "end qxqxq (nur Aufbau, Vergleich)" 3 "$cli" end qxqxq --wortbestand "$liste"
+messen "klang Gehör (Wortliste)" 3 "$cli" klang Gehör --wortbestand "$liste"
+echo
+
+echo "== Speicherspitze =="
+if [[ -x /usr/bin/time ]]; then
+    speicher "klang Station" "$cli" klang Station
+    speicher "end qxqxq (Wortliste)" "$cli" end qxqxq --wortbestand "$liste"
+    speicher "klang Gehör (Wortliste)" "$cli" klang Gehör --wortbestand "$liste"
+else
+    echo "/usr/bin/time fehlt (apt-get install -y time)"
+fi

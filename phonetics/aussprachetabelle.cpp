@@ -1,0 +1,65 @@
+#include "phonetics/aussprachetabelle.h"
+
+#include "text/fehler.h"
+#include "text/kleinschreibung.h"
+#include "text/kodierung.h"
+#include "text/zeilen.h"
+
+#include <algorithm>
+
+namespace quandel {
+
+namespace {
+
+bool IstLeer(char zeichen) {
+    return zeichen == ' ' || zeichen == '\t';
+}
+
+// One line; throws Fehler with the reason alone.
+std::pair<std::string, Lautfolge> EintragLesen(std::string_view zeile) {
+    const auto wortEnde = std::find_if(zeile.begin(), zeile.end(), IstLeer);
+    const std::string wort = Klein(Cp1252AusUtf8(std::string_view(zeile.begin(), wortEnde)));
+    const std::string_view rest(wortEnde, zeile.end());
+    Lautfolge laute = LauteAusTabelle(rest);
+    if (laute.empty())
+        throw Fehler("nach dem Wort \"" + Utf8AusCp1252(wort) + "\" fehlen die Laute");
+    const bool betont = std::any_of(laute.begin(), laute.end(), [](const Laut& laut) {
+        return laut.betonung == Betonung::Haupt;
+    });
+    if (!betont)
+        throw Fehler("kein Hauptton: vor dem betonten Vokal fehlt ' (etwa g a r 'a: Z @)");
+    return {wort, std::move(laute)};
+}
+
+} // namespace
+
+void Aussprachetabelle::Einlesen(std::string_view utf8, std::string_view quelle) {
+    const std::vector<std::string> zeilen = ZeilenTeilen(utf8);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        std::string_view zeile = zeilen[i];
+        while (!zeile.empty() && IstLeer(zeile.front()))
+            zeile.remove_prefix(1);
+        if (zeile.empty() || zeile.starts_with('#'))
+            continue;
+        try {
+            auto [wort, laute] = EintragLesen(zeile);
+            eintraege_.insert_or_assign(std::move(wort), std::move(laute));
+        } catch (const Fehler& fehler) {
+            throw Fehler(std::string(quelle) + ", Zeile " + std::to_string(i + 1) + ": " +
+                         fehler.what());
+        }
+    }
+}
+
+const Lautfolge* Aussprachetabelle::Finden(std::string_view klein) const {
+    const auto gefunden = eintraege_.find(klein);
+    return gefunden == eintraege_.end() ? nullptr : &gefunden->second;
+}
+
+Lautfolge Aussprache::Laute(std::string_view wort) {
+    if (const Lautfolge* korrektur = tabelle_.Finden(Klein(wort)))
+        return *korrektur;
+    return LauteAusEspeak(aussprecher_.Phoneme(wort));
+}
+
+} // namespace quandel

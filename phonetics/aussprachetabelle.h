@@ -1,0 +1,55 @@
+#pragma once
+
+#include "phonetics/aussprecher.h"
+#include "phonetics/laute.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace quandel {
+
+// Corrections of pronunciations that espeak-ng gets wrong: word -> its sounds. The text has one
+// entry per line, the word, then blanks or a tab, then the sounds as espeak-ng names them,
+// separated by blanks, with ' before the vowel of the main stress:
+//   Garage   g a r 'a: Z @
+// Empty lines and lines starting with # are skipped. The word is matched ignoring case.
+class Aussprachetabelle {
+public:
+    // Adds the entries of a UTF-8 text; an entry for a word already present replaces it. A bad
+    // line raises Fehler naming the source and the line: "<quelle>, Zeile 3: kein Hauptton ...".
+    void Einlesen(std::string_view utf8, std::string_view quelle);
+
+    // The sounds of a lower-case word (Windows-1252), or nullptr.
+    const Lautfolge* Finden(std::string_view klein) const;
+
+    std::size_t size() const { return eintraege_.size(); }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::unordered_map<std::string, Lautfolge, Hash, std::equal_to<>> eintraege_;
+};
+
+// The sounds of a word: from the correction table if it has the word, else from the pronouncer.
+class Aussprache {
+public:
+    Aussprache(Aussprecher& aussprecher, const Aussprachetabelle& tabelle)
+        : aussprecher_(aussprecher), tabelle_(tabelle) {}
+
+    // wort in Windows-1252, as it stands in the stock (the pronouncer sees its capitals).
+    Lautfolge Laute(std::string_view wort);
+
+    // The corrected sounds of a lower-case word, or nullptr.
+    const Lautfolge* Korrektur(std::string_view klein) const { return tabelle_.Finden(klein); }
+
+private:
+    Aussprecher& aussprecher_;
+    const Aussprachetabelle& tabelle_;
+};
+
+} // namespace quandel

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "lexicon/ereignishaken.h"
+#include "lexicon/textfeld.h"
+#include "phonetics/aussprachetabelle.h"
+#include "phonetics/reimschluessel.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quandel {
+
+// Which rhymes a sound search asks for.
+struct Klangart {
+    bool unrein = false;     // near rhymes: the keys through Unrein
+    bool zweisilbig = false; // the two-syllable key instead of the pure one
+};
+
+// Distinct keys, each stored once: key id -> bytes. Id 0 is the empty key.
+class Schluesseltabelle {
+public:
+    Schluesseltabelle();
+    // From stored parts: the keys' bytes one after the other and the end of each key.
+    Schluesseltabelle(std::string zeichen, std::vector<std::uint32_t> enden);
+
+    std::size_t size() const { return enden_.size(); }
+    std::string_view operator[](std::uint32_t id) const;
+    const std::string& Zeichen() const { return zeichen_; }
+    const std::vector<std::uint32_t>& Enden() const { return enden_; }
+
+private:
+    std::string zeichen_;
+    std::vector<std::uint32_t> enden_;
+};
+
+// The sound keys of a word list: per word (by its number in the lexicon's Wortbestand) the id
+// of its pure and of its two-syllable key. About 8 bytes per word plus the distinct keys.
+class KlangIndex {
+public:
+    KlangIndex() = default;
+    // From stored parts (the built-in stock's compiled data, a saved index). pruefsumme is
+    // WortlistenPruefsumme of the lower-case words the keys belong to.
+    KlangIndex(Schluesseltabelle rein, std::vector<std::uint32_t> reinIds,
+               Schluesseltabelle zweisilbig, std::vector<std::uint32_t> zweisilbigIds,
+               std::uint64_t pruefsumme);
+
+    std::size_t Wortanzahl() const { return reinIds_.size(); }
+    std::string_view Schluessel(std::size_t wortNr, bool zweisilbig) const;
+
+    // The numbers of the words whose key of the kind equals schluessel (a key of that kind,
+    // pure or two-syllable, not yet made near), ascending. An empty key finds nothing.
+    std::vector<std::int32_t> WorteMitSchluessel(std::string_view schluessel, Klangart art) const;
+
+    // Whether the keys belong to exactly these lower-case words, in this order.
+    bool PasstZu(const TextFeld& kleinworte) const;
+
+    // Bytes held for the keys.
+    std::size_t Speicherbedarf() const;
+
+    const Schluesseltabelle& ReinTabelle() const { return rein_; }
+    const Schluesseltabelle& ZweisilbigTabelle() const { return zweisilbig_; }
+    const std::vector<std::uint32_t>& ReinIds() const { return reinIds_; }
+    const std::vector<std::uint32_t>& ZweisilbigIds() const { return zweisilbigIds_; }
+    std::uint64_t Pruefsumme() const { return pruefsumme_; }
+
+private:
+    Schluesseltabelle rein_;
+    Schluesseltabelle zweisilbig_;
+    std::vector<std::uint32_t> reinIds_;
+    std::vector<std::uint32_t> zweisilbigIds_;
+    std::uint64_t pruefsumme_ = 0;
+};
+
+// A checksum (FNV-1a) over lower-case words and their order.
+std::uint64_t WortlistenPruefsumme(const TextFeld& kleinworte);
+
+// What computing the keys of a list reports and reads while it runs.
+struct Berechnung {
+    EreignisHaken* haken = nullptr;
+    std::function<void(std::uint64_t erledigt, std::uint64_t gesamt)> fortschritt;
+    const std::atomic<bool>* abbruch = nullptr;
+};
+
+// Computes the keys of a word list: each word pronounced (the correction table first), the
+// compound rule applied with the list's own words, the rhyme vowel found, the keys interned.
+// worte are the stock entries (Windows-1252) and kleinworte the same lowered, in lexicon
+// order. Returns nothing when the abort flag was set.
+std::optional<KlangIndex> KlangIndexBerechnen(const TextFeld& worte, const TextFeld& kleinworte,
+                                              Aussprache& aussprache, Berechnung berechnung);
+
+} // namespace quandel

@@ -1,0 +1,263 @@
+#include "phonetics/reimschluessel.h"
+
+#include <array>
+#include <vector>
+
+namespace quandel {
+
+namespace {
+
+constexpr char kTrenner = '\x7F';
+
+bool IstSchwa(std::uint8_t code) {
+    const std::string_view name = LautName(code);
+    return name == "@" || name == "3";
+}
+
+bool IstVokalbuchstabe(char zeichen) {
+    switch (static_cast<unsigned char>(zeichen)) {
+    case 'a':
+    case 'e':
+    case 'i':
+    case 'o':
+    case 'u':
+    case 'y':
+    case 0xE4:
+    case 0xF6:
+    case 0xFC: // ä ö ü
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Syllables of a suffix by its letters: groups of vowel letters.
+std::size_t Vokalgruppen(std::string_view text) {
+    std::size_t gruppen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (IstVokalbuchstabe(text[i]) && (i == 0 || !IstVokalbuchstabe(text[i - 1])))
+            ++gruppen;
+    return gruppen;
+}
+
+struct Suffix {
+    std::string_view buchstaben;
+    std::string_view vokal; // the sound its vowel has when it is weak
+};
+
+constexpr std::array<Suffix, 18> kSchwacheSuffixe{{
+    {"ung", "U"},
+    {"heit", "aI"},
+    {"keit", "aI"},
+    {"schaft", "a"},
+    {"tum", "u:"},
+    {"t\xFCm", "y:"},
+    {"nis", "I"},
+    {"lich", "I"},
+    {"ig", "I"},
+    {"isch", "I"},
+    {"chen", "@"},
+    {"lein", "aI"},
+    {"ling", "I"},
+    {"sam", "a:"},
+    {"sam", "a"},
+    {"bar", "a:"},
+    {"haft", "a"},
+    {"in", "I"},
+}};
+
+constexpr std::array<std::string_view, 13> kEndungen{"",  "e",   "en",  "er", "es",  "em", "s",
+                                                     "n", "nen", "ern", "se", "sen", "ses"};
+
+// The position in laute of the first vowel of the weak suffixes the word ends with (several
+// in a row: "einsamkeit" -> the a: of -sam), or kKeinReimvokal.
+std::size_t SchwacherTeil(const Lautfolge& laute, std::string_view klein) {
+    std::vector<std::size_t> vokale;
+    for (std::size_t i = 0; i < laute.size(); ++i)
+        if (IstVokal(laute[i].code))
+            vokale.push_back(i);
+
+    std::size_t anfang = kKeinReimvokal;
+    std::size_t silbenHinten = 0; // syllables of the suffixes found so far
+    std::string_view rest = klein;
+    for (bool erstes = true;; erstes = false) {
+        bool gefunden = false;
+        for (const Suffix& suffix : kSchwacheSuffixe) {
+            for (const std::string_view endung : kEndungen) {
+                if (!erstes && !endung.empty())
+                    break; // an inner suffix carries no ending
+                const std::size_t laenge = suffix.buchstaben.size() + endung.size();
+                if (rest.size() < laenge + 3 ||
+                    !rest.substr(rest.size() - endung.size()).starts_with(endung))
+                    continue;
+                const std::string_view teil = rest.substr(rest.size() - laenge);
+                if (!teil.starts_with(suffix.buchstaben))
+                    continue;
+                const std::size_t silben = silbenHinten + Vokalgruppen(teil);
+                if (silben > vokale.size() || silben == 0)
+                    continue;
+                const std::size_t vokal = vokale[vokale.size() - silben];
+                if (LautName(laute[vokal].code) != suffix.vokal)
+                    continue;
+                anfang = vokal;
+                silbenHinten = silben;
+                rest.remove_suffix(laenge);
+                gefunden = true;
+                break;
+            }
+            if (gefunden)
+                break;
+        }
+        if (!gefunden)
+            return anfang;
+    }
+}
+
+bool VorderteilIstWort(std::string_view vorne, const Gliedquelle& quelle) {
+    if (quelle.IstWort(vorne))
+        return true;
+    for (const std::string_view fuge : {"s", "es", "n", "en", "er", "e", "ns", "ens"})
+        if (vorne.size() >= fuge.size() + 3 && vorne.ends_with(fuge) &&
+            quelle.IstWort(vorne.substr(0, vorne.size() - fuge.size())))
+            return true;
+    std::string stamm(vorne);
+    for (const std::string_view endung : {"e", "n", "en"})
+        if (quelle.IstWort(stamm + std::string(endung)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::size_t Reimvokal(const Lautfolge& laute, std::string_view klein) {
+    std::size_t haupt = kKeinReimvokal;
+    std::size_t neben = kKeinReimvokal;
+    std::size_t letzterVoller = kKeinReimvokal;
+    std::size_t letzter = kKeinReimvokal;
+    for (std::size_t i = 0; i < laute.size(); ++i) {
+        if (!IstVokal(laute[i].code))
+            continue;
+        letzter = i;
+        if (!IstSchwa(laute[i].code))
+            letzterVoller = i;
+        if (laute[i].betonung == Betonung::Haupt)
+            haupt = i;
+        else if (laute[i].betonung == Betonung::Neben)
+            neben = i;
+    }
+    if (haupt == kKeinReimvokal) {
+        if (neben != kKeinReimvokal)
+            return neben;
+        return letzterVoller != kKeinReimvokal ? letzterVoller : letzter;
+    }
+    const std::size_t schwach = SchwacherTeil(laute, klein);
+    // A secondary stress right after another vowel is espeak-ng's mark of a hiatus ("Radio"
+    // r 'a d I ,o:), not of a member of a compound.
+    std::size_t reimvokal = haupt;
+    for (std::size_t i = haupt + 1; i < laute.size() && i < schwach; ++i)
+        if (laute[i].betonung == Betonung::Neben && !IstVokal(laute[i - 1].code))
+            reimvokal = i;
+    if (reimvokal >= schwach) {
+        // A main stress on a weak suffix: the full vowel before the suffix carries the rhyme.
+        for (std::size_t i = schwach; i-- > 0;)
+            if (IstVokal(laute[i].code) && !IstSchwa(laute[i].code))
+                return i;
+    }
+    return reimvokal;
+}
+
+std::size_t GliedReimvokal(std::string_view klein, const Lautfolge& laute,
+                           const Gliedquelle& quelle) {
+    if (klein.size() < 6)
+        return kKeinReimvokal;
+    const std::string codes = Codes(laute);
+    for (std::size_t laenge = klein.size() - 3; laenge >= 3; --laenge) {
+        const std::string_view glied = klein.substr(klein.size() - laenge);
+        const auto schluessel = quelle.ReinerSchluessel(glied);
+        if (!schluessel || schluessel->empty() || !codes.ends_with(*schluessel))
+            continue;
+        if (!VorderteilIstWort(klein.substr(0, klein.size() - laenge), quelle))
+            continue;
+        return laute.size() - schluessel->size();
+    }
+    return kKeinReimvokal;
+}
+
+Lautfolge LauteMitGliedern(Aussprache& aussprache, std::string_view wort, std::string_view klein,
+                           const Gliedquelle& quelle) {
+    if (const Lautfolge* eigene = aussprache.Korrektur(klein))
+        return *eigene;
+    for (std::size_t laenge = klein.size() >= 6 ? klein.size() - 3 : 0; laenge >= 3; --laenge) {
+        const Lautfolge* glied = aussprache.Korrektur(klein.substr(klein.size() - laenge));
+        const std::string_view vorne = klein.substr(0, klein.size() - laenge);
+        if (!glied || !VorderteilIstWort(vorne, quelle))
+            continue;
+        Lautfolge laute = aussprache.Laute(wort.substr(0, vorne.size()));
+        laute.insert(laute.end(), glied->begin(), glied->end());
+        return laute;
+    }
+    return aussprache.Laute(wort);
+}
+
+std::size_t ReimvokalMitGliedern(std::string_view klein, const Lautfolge& laute,
+                                 const Gliedquelle& quelle) {
+    const std::size_t glied = GliedReimvokal(klein, laute, quelle);
+    return glied != kKeinReimvokal ? glied : Reimvokal(laute, klein);
+}
+
+Klangschluessel SchluesselAb(const Lautfolge& laute, std::size_t reimvokal) {
+    Klangschluessel schluessel;
+    if (reimvokal >= laute.size())
+        return schluessel;
+    schluessel.rein = Codes(laute, reimvokal);
+    std::size_t anfang = kKeinReimvokal;
+    for (std::size_t i = reimvokal; i-- > 0;) {
+        if (!IstVokal(laute[i].code))
+            continue;
+        if (anfang == kKeinReimvokal)
+            anfang = i; // the vowel before, unless a stressed one comes earlier
+        if (laute[i].betonung != Betonung::Keine) {
+            anfang = i;
+            break;
+        }
+    }
+    if (anfang == kKeinReimvokal)
+        return schluessel;
+    for (std::size_t i = anfang; i < reimvokal; ++i)
+        if (IstVokal(laute[i].code))
+            schluessel.zweisilbig += static_cast<char>(laute[i].code);
+    schluessel.zweisilbig += kTrenner;
+    schluessel.zweisilbig += schluessel.rein;
+    return schluessel;
+}
+
+std::string Unrein(std::string_view schluessel) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kVokale{
+        {{"E:", "e:"}, {"Y:", "e:"}, {"W", "E"}, {"y:", "i:"}, {"y", "I"}, {"OY", "aI"}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kMitlaute{
+        {{"b", "p"}, {"d", "t"}, {"g", "k"}, {"v", "f"}, {"z", "s"}, {"Z", "S"}, {"dZ", "tS"}}};
+    using Tabelle = std::array<char, 256>;
+    const auto tabelle = [](const auto& paare) {
+        Tabelle t{};
+        for (int i = 0; i < 256; ++i)
+            t[static_cast<std::size_t>(i)] = static_cast<char>(i);
+        for (const auto& [von, zu] : paare)
+            t[static_cast<unsigned char>(Codes(LauteAusTabelle(von))[0])] =
+                Codes(LauteAusTabelle(zu))[0];
+        return t;
+    };
+    static const Tabelle kVokaltabelle = tabelle(kVokale);
+    static const Tabelle kMitlauttabelle = tabelle(kMitlaute);
+
+    std::string ergebnis(schluessel);
+    std::size_t auslaut = ergebnis.size(); // the consonants after the last vowel
+    while (auslaut > 0 && !IstVokal(static_cast<std::uint8_t>(ergebnis[auslaut - 1])))
+        --auslaut;
+    for (std::size_t i = 0; i < ergebnis.size(); ++i) {
+        const auto code = static_cast<unsigned char>(ergebnis[i]);
+        ergebnis[i] = i < auslaut ? kVokaltabelle[code] : kMitlauttabelle[code];
+    }
+    return ergebnis;
+}
+
+} // namespace quandel

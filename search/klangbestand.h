@@ -1,0 +1,46 @@
+#pragma once
+
+#include "phonetics/espeak.h"
+#include "phonetics/klangindex.h"
+#include "search/klangreim.h"
+
+#include <optional>
+
+namespace quandel {
+
+// What the sound search keeps for a run: espeak-ng, the corrections (the project's table and
+// the user's) and the keys of the current word stock. The main window or the command line owns
+// it next to the lexicon; one thread uses it.
+class Klangbestand {
+public:
+    explicit Klangbestand(Aussprachetabelle korrekturen) : korrekturen_(std::move(korrekturen)) {}
+    Klangbestand(const Klangbestand&) = delete;
+    Klangbestand& operator=(const Klangbestand&) = delete;
+
+    // Whether keys for exactly the lexicon's words are at hand.
+    bool Bereit(const Lexikon& lexikon) const;
+
+    // Makes the keys of the lexicon's words ready: the stored ones where they belong to these
+    // words (the compiled keys of the built-in stock, a saved index), else computed, reporting
+    // through berechnung. False when the abort flag stopped the computing.
+    bool Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex> gespeichert,
+                     Berechnung berechnung);
+
+    // The sound search over the prepared keys (see KlangreimSuchen).
+    SuchErgebnis Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen, Klangart art);
+
+    // A word's pronunciation and syllable count (see WortklangVon); needs prepared keys.
+    Wortklang Klang(const Lexikon& lexikon, std::string_view wort);
+
+    const KlangIndex* Index() const { return index_ ? &*index_ : nullptr; }
+
+private:
+    Klangquelle Quelle() { return {aussprache_, *index_}; }
+
+    EspeakAussprecher espeak_;
+    Aussprachetabelle korrekturen_;
+    Aussprache aussprache_{espeak_, korrekturen_};
+    std::optional<KlangIndex> index_;
+};
+
+} // namespace quandel

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "phonetics/aussprecher.h"
+#include "phonetics/reimschluessel.h"
+#include "text/kodierung.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+
+namespace quandel::test {
+
+// Recorded pronunciations (espeak-ng 1.51, German voice), so the key logic is tested without
+// the library. A word it does not know fails the test.
+class FesteAussprache : public Aussprecher {
+public:
+    // Words in UTF-8.
+    FesteAussprache(std::initializer_list<std::pair<std::string, std::string>> phoneme) {
+        for (const auto& [wort, laute] : phoneme)
+            phoneme_.emplace(Cp1252AusUtf8(wort), laute);
+    }
+
+    std::string Phoneme(std::string_view wort) override {
+        ++aufrufe;
+        const auto gefunden = phoneme_.find(std::string(wort));
+        if (gefunden == phoneme_.end()) {
+            ADD_FAILURE() << "keine Aussprache für " << Utf8AusCp1252(wort);
+            return {};
+        }
+        return gefunden->second;
+    }
+
+    int aufrufe = 0;
+
+private:
+    std::map<std::string, std::string> phoneme_;
+};
+
+// A word list for the compound rule: words (UTF-8, lower case) with their pure keys given as
+// espeak-ng names ("o: f"), or without a key.
+class FesteGlieder : public Gliedquelle {
+public:
+    FesteGlieder(std::initializer_list<std::pair<std::string, std::string>> worte) {
+        for (const auto& [wort, laute] : worte)
+            schluessel_.emplace(Cp1252AusUtf8(wort), Codes(LauteAusTabelle(laute)));
+    }
+    bool IstWort(std::string_view klein) const override {
+        return schluessel_.contains(std::string(klein));
+    }
+    std::optional<std::string_view> ReinerSchluessel(std::string_view klein) const override {
+        const auto gefunden = schluessel_.find(std::string(klein));
+        if (gefunden == schluessel_.end())
+            return std::nullopt;
+        return std::string_view(gefunden->second);
+    }
+
+private:
+    std::map<std::string, std::string> schluessel_;
+};
+
+// A key as espeak-ng names, for readable failures: "Y: r"; a two-syllable key shows its
+// divide as "|".
+inline std::string Namen(std::string_view codes) {
+    std::string namen;
+    for (const char code : codes) {
+        if (!namen.empty())
+            namen += ' ';
+        namen += code == '\x7F' ? std::string_view("|") : LautName(static_cast<std::uint8_t>(code));
+    }
+    return namen;
+}
+
+} // namespace quandel::test

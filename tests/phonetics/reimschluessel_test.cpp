@@ -1,0 +1,234 @@
+// The rhyme keys from recorded pronunciations: the stressed vowel, weak suffixes, the compound
+// rule, near and two-syllable keys, and the keys of a whole list.
+#include "lexicon/wortzeilen.h"
+#include "phonetics/klangindex.h"
+#include "phonetics/reimschluessel.h"
+#include "tests/phonetics/feste_aussprache.h"
+#include "text/fehler.h"
+#include "text/kleinschreibung.h"
+
+#include <gtest/gtest.h>
+
+namespace quandel::test {
+namespace {
+
+// A word (UTF-8) lowered in Windows-1252.
+std::string KleinCp(const std::string& utf8) {
+    return Klein(Cp1252AusUtf8(utf8));
+}
+
+// The pure key of a word from its recorded phonemes, without a word list.
+std::string Rein(const std::string& wort, std::string_view phoneme) {
+    const Lautfolge laute = LauteAusEspeak(phoneme);
+    return Namen(SchluesselAb(laute, Reimvokal(laute, KleinCp(wort))).rein);
+}
+
+TEST(Reimschluessel, FromTheLastStressedVowel) {
+    EXPECT_EQ(Rein("Gehör", "g @ h 'Y: r"), "Y: r");
+    EXPECT_EQ(Rein("Friseur", "f r i: z 'Y: r"), "Y: r");
+    EXPECT_EQ(Rein("Rost", "r 'O s t"), "O s t");
+    EXPECT_EQ(Rein("Trost", "t r 'o: s t"), "o: s t");
+    EXPECT_EQ(Rein("Café", "k a f 'e:"), "e:");
+    EXPECT_EQ(Rein("Kaffee", "k 'a f e:"), "a f e:");
+    EXPECT_EQ(Rein("Station", "S t a ts j 'o: n"), "o: n");
+    // The last member of a compound, marked by a secondary stress.
+    EXPECT_EQ(Rein("Sonnenschein", "z 'O n @ n S ,aI n"), "aI n");
+    EXPECT_EQ(Rein("Haustür", "h 'aU s t ,y: r"), "y: r");
+    // A secondary stress before the main one does not count.
+    EXPECT_EQ(Rein("Elefant", "_| ,e: l e: f 'a n t"), "a n t");
+}
+
+TEST(Reimschluessel, WeakSuffixesCarryNoRhyme) {
+    EXPECT_EQ(Rein("Zeitung", "ts 'aI t _| ,U N"), "aI t U N");
+    EXPECT_EQ(Rein("Wohnung", "v 'o: n U N"), "o: n U N");
+    EXPECT_EQ(Rein("Einsamkeit", "_! 'aI n z ,A: m k aI t"), "aI n z a: m k aI t");
+    EXPECT_EQ(Rein("Lehrerin", "l 'e: R @ R ,I n"), "e: r @ r I n");
+    EXPECT_EQ(Rein("Eigentum", "_! 'aI g @ n t ,u: m"), "aI g @ n t u: m");
+    // A main stress on the suffix moves to the vowel before it.
+    EXPECT_EQ(Rein("Ballung", "b a l 'U N"), "a l U N");
+    // The long -in of "Medizin" is no suffix, nor is the ei of "Zweig".
+    EXPECT_EQ(Rein("Medizin", "m e: d i: ts 'i: n"), "i: n");
+    EXPECT_EQ(Rein("Zweig", "ts v 'aI k"), "aI k");
+    // A hiatus: espeak-ng's secondary stress on the o of "Radio".
+    EXPECT_EQ(Rein("Radio", "r 'A d I ; ,o:"), "a d I o:");
+}
+
+TEST(Reimschluessel, UnstressedWordsAndWordsWithoutVowels) {
+    EXPECT_EQ(Rein("und", "U n t"), "U n t");
+    EXPECT_EQ(Rein("pst", "p s t"), "");
+    const Lautfolge ohne = LauteAusEspeak("p s t");
+    EXPECT_EQ(Reimvokal(ohne, "pst"), kKeinReimvokal);
+    EXPECT_TRUE(SchluesselAb(ohne, kKeinReimvokal).zweisilbig.empty());
+}
+
+// The compound rule with a list of words and their pure keys.
+std::string MitGliedern(const std::string& wort, std::string_view phoneme,
+                        const FesteGlieder& glieder) {
+    const Lautfolge laute = LauteAusEspeak(phoneme);
+    return Namen(SchluesselAb(laute, ReimvokalMitGliedern(KleinCp(wort), laute, glieder)).rein);
+}
+
+TEST(Reimschluessel, CompoundTakesItsLastMember) {
+    const FesteGlieder glieder({{"hof", "o: f"},
+                                {"bahn", "a: n"},
+                                {"fee", "e:"},
+                                {"der", "e: r"},
+                                {"wie", "i:"},
+                                {"rost", "O s t"},
+                                {"sonne", "O n @"},
+                                {"schein", "aI n"},
+                                {"weg", "e: k"},
+                                {"haupt", "aU p t"}});
+    // espeak-ng stresses only "Bahn"; the member "Hof" decides.
+    EXPECT_EQ(MitGliedern("Bahnhof", "b 'A: n h o: f", glieder), "o: f");
+    // A linking n after "Sonne".
+    EXPECT_EQ(MitGliedern("Sonnenschein", "z 'O n @ n S aI n", glieder), "aI n");
+    // "kaf" is no word: Kaffee keeps its stress and does not rhyme with Fee.
+    EXPECT_EQ(MitGliedern("Kaffee", "k 'a f e:", glieder), "a f e:");
+    // "wieder" ends with "der", but its sounds do not end with those of "der".
+    EXPECT_EQ(MitGliedern("wieder", "v 'i: d 3", glieder), "i: d 3");
+    // Fewer than three letters in front: "Trost" is no compound of "rost".
+    EXPECT_EQ(MitGliedern("Trost", "t r 'o: s t", glieder), "o: s t");
+    // The front may be the stem of a word in -e/-n/-en.
+    EXPECT_EQ(MitGliedern("Sonnweg", "z 'O n v e: k", glieder), "e: k");
+}
+
+TEST(Reimschluessel, CorrectedMemberOfACompound) {
+    FesteAussprache espeak({{"Hand", "h 'a n t"}, {"Handtuch", "h 'a n t t U x"}});
+    Aussprachetabelle tabelle;
+    tabelle.Einlesen("Tuch\tt 'u: x\n", "test");
+    Aussprache aussprache(espeak, tabelle);
+    const FesteGlieder glieder({{"hand", "a n t"}, {"tuch", "u: x"}});
+    const Lautfolge laute = LauteMitGliedern(aussprache, "Handtuch", "handtuch", glieder);
+    EXPECT_EQ(Namen(Codes(laute)), "h a n t t u: x");
+    EXPECT_EQ(Namen(Codes(LauteMitGliedern(aussprache, "Tuch", "tuch", glieder))), "t u: x");
+    // Without a word in front the word is pronounced as it stands.
+    const FesteGlieder ohneHand({{"tuch", "u: x"}});
+    EXPECT_EQ(Namen(Codes(LauteMitGliedern(aussprache, "Handtuch", "handtuch", ohneHand))),
+              "h a n t t U x");
+}
+
+Klangschluessel Schluessel(std::string_view phoneme, const std::string& wort) {
+    const Lautfolge laute = LauteAusEspeak(phoneme);
+    return SchluesselAb(laute, Reimvokal(laute, KleinCp(wort)));
+}
+
+TEST(Reimschluessel, NearRhymes) {
+    const auto glueck = Schluessel("g l 'y k", "Glück").rein;
+    const auto blick = Schluessel("b l 'I k", "Blick").rein;
+    EXPECT_NE(glueck, blick);
+    EXPECT_EQ(Unrein(glueck), Unrein(blick));
+    const auto freude = Schluessel("f r 'OY d @", "Freude").rein;
+    const auto kreide = Schluessel("k r 'aI d @", "Kreide").rein;
+    EXPECT_EQ(Namen(Unrein(freude)), "aI d @");
+    EXPECT_EQ(Unrein(freude), Unrein(kreide));
+    EXPECT_NE(Unrein(freude), Unrein(Schluessel("z 'aI t @", "Seite").rein));
+    EXPECT_EQ(Unrein(Schluessel("b 'E: r", "Bär").rein),
+              Unrein(Schluessel("z 'e: r", "sehr").rein));
+    // Voiced and voiceless fall together at the end only (a word read as English: "Job").
+    EXPECT_EQ(Unrein(Schluessel("(en) dZ '0 b (de)", "Job").rein),
+              Unrein(Schluessel("S 'O p", "Shop").rein));
+    EXPECT_NE(Unrein(Schluessel("r 'o: z @", "Rose").rein),
+              Unrein(Schluessel("z 'o: s @", "Soße").rein));
+    // Different vowels stay apart.
+    EXPECT_NE(Unrein(Schluessel("r 'O s t", "Rost").rein),
+              Unrein(Schluessel("t r 'o: s t", "Trost").rein));
+}
+
+TEST(Reimschluessel, TwoSyllableKey) {
+    const auto sonne = Schluessel("z 'O n @ n S ,aI n", "Sonnenschein").zweisilbig;
+    const auto mond = Schluessel("m 'O n d @ n S ,aI n", "Mondenschein").zweisilbig;
+    EXPECT_EQ(Namen(sonne), "O @ | aI n");
+    EXPECT_EQ(sonne, mond);
+    EXPECT_NE(sonne, Schluessel("S t 'aI n", "Stein").zweisilbig);
+    // Without an earlier stress the vowel before the rhyme vowel starts it.
+    EXPECT_EQ(Namen(Schluessel("g @ d 'I C t @", "Gedichte").zweisilbig), "@ | I C t @");
+    EXPECT_TRUE(Schluessel("S t 'aI n", "Stein").zweisilbig.empty());
+}
+
+std::vector<std::string> Cp(const std::vector<std::string>& utf8) {
+    std::vector<std::string> texte;
+    for (const std::string& t : utf8)
+        texte.push_back(Cp1252AusUtf8(t));
+    return texte;
+}
+
+TEST(KlangIndex, KeysOfAListWithItsCompounds) {
+    const std::vector<std::string> worte =
+        Cp({"Bahn", "Bahnhof", "Hof", "Kaffee", "Fee", "Glück", "Blick", "Sonne", "Sonnenschein",
+            "Mondenschein", "Schein"});
+    std::vector<std::string> klein;
+    for (const std::string& w : worte)
+        klein.push_back(Klein(w));
+    FesteAussprache espeak({{"Bahn", "b 'A: n"},
+                            {"Bahnhof", "b 'A: n h o: f"},
+                            {"Hof", "h 'o: f"},
+                            {"Kaffee", "k 'a f e:"},
+                            {"Fee", "f 'e:"},
+                            {"Glück", "g l 'y k"},
+                            {"Blick", "b l 'I k"},
+                            {"Sonne", "z 'O n @"},
+                            {"Sonnenschein", "z 'O n @ n S ,aI n"},
+                            {"Mondenschein", "m 'O n d @ n S ,aI n"},
+                            {"Schein", "S 'aI n"}});
+    Aussprachetabelle tabelle;
+    Aussprache aussprache(espeak, tabelle);
+    std::uint64_t zuletzt = 0;
+    std::uint64_t gesamt = 0;
+    Berechnung berechnung;
+    berechnung.fortschritt = [&](std::uint64_t erledigt, std::uint64_t alle) {
+        EXPECT_GE(erledigt, zuletzt);
+        zuletzt = erledigt;
+        gesamt = alle;
+    };
+    const Wortzeilen wortzeilen(worte);
+    const Wortzeilen kleinzeilen(klein);
+    const auto index =
+        KlangIndexBerechnen(wortzeilen.Feld(), kleinzeilen.Feld(), aussprache, berechnung);
+    ASSERT_TRUE(index);
+    EXPECT_EQ(zuletzt, gesamt);
+    EXPECT_EQ(espeak.aufrufe, 11);
+    EXPECT_TRUE(index->PasstZu(kleinzeilen.Feld()));
+    const Wortzeilen ohneLetztes(std::vector<std::string>(klein.begin(), klein.end() - 1));
+    EXPECT_FALSE(index->PasstZu(ohneLetztes.Feld()));
+
+    using Nummern = std::vector<std::int32_t>;
+    EXPECT_EQ(index->WorteMitSchluessel(index->Schluessel(2, false), {}), (Nummern{1, 2}));
+    EXPECT_EQ(index->WorteMitSchluessel(index->Schluessel(4, false), {}), (Nummern{4}));
+    EXPECT_EQ(index->WorteMitSchluessel(index->Schluessel(5, false), {}), (Nummern{5}));
+    EXPECT_EQ(index->WorteMitSchluessel(index->Schluessel(5, false), {true, false}),
+              (Nummern{5, 6}));
+    EXPECT_EQ(index->WorteMitSchluessel(index->Schluessel(8, false), {}), (Nummern{8, 9, 10}));
+    EXPECT_EQ(index->WorteMitSchluessel(index->Schluessel(8, true), {false, true}),
+              (Nummern{8, 9}));
+    EXPECT_TRUE(index->WorteMitSchluessel("", {}).empty());
+
+    // The same keys through the stored parts.
+    const KlangIndex kopie(index->ReinTabelle(), index->ReinIds(), index->ZweisilbigTabelle(),
+                           index->ZweisilbigIds(), index->Pruefsumme());
+    for (std::size_t i = 0; i < worte.size(); ++i)
+        EXPECT_EQ(kopie.Schluessel(i, false), index->Schluessel(i, false));
+}
+
+TEST(KlangIndex, AbortStopsTheComputing) {
+    const std::vector<std::string> worte(1000, "Hof");
+    FesteAussprache espeak({{"Hof", "h 'o: f"}});
+    Aussprachetabelle tabelle;
+    Aussprache aussprache(espeak, tabelle);
+    std::atomic<bool> abbruch{true};
+    Berechnung berechnung;
+    berechnung.abbruch = &abbruch;
+    const Wortzeilen zeilen(worte);
+    EXPECT_FALSE(KlangIndexBerechnen(zeilen.Feld(), zeilen.Feld(), aussprache, berechnung));
+    EXPECT_LT(espeak.aufrufe, 1000);
+}
+
+TEST(KlangIndex, DamagedStoredPartsAreRefused) {
+    EXPECT_THROW(Schluesseltabelle("abc", {0, 2}), Fehler);
+    EXPECT_THROW(
+        KlangIndex(Schluesseltabelle("ab", {0, 2}), {0, 2}, Schluesseltabelle(), {0, 0}, 0),
+        Fehler);
+}
+
+} // namespace
+} // namespace quandel::test

@@ -1,0 +1,100 @@
+// The search by sound in the main window: the panel "Klang" in the top row, its menu entry
+// and switches, and the grid's tooltips with a word's pronunciation.
+#include "data/aussprache.h"
+#include "data/klang_eingebaut.h"
+#include "search/klangbestand.h"
+#include "ui/gittermodell.h"
+#include "ui/hauptfenster.h"
+#include "ui/knopfpanel.h"
+#include "ui/qttext.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace quandel {
+
+namespace {
+
+const QColor kKlangFarbe(150, 190, 150);
+
+} // namespace
+
+void THauptFenster::KlangAnlegen() {
+    klang_ = std::make_unique<Klangbestand>(daten::Aussprachekorrekturen());
+    // In the top row, between the history's drop-down button and the animation.
+    PanKlang = new KnopfPanel(QStringLiteral("Klang"), kKlangFarbe, SuchEingabe->parentWidget());
+    PanKlang->setObjectName(QStringLiteral("PanKlang"));
+    PanKlang->setGeometry(300, 8, 46, 18);
+    PanKlang->setFont(PanEnd->font());
+    PanKlang->setToolTip(QStringLiteral("klingt wie xyz"));
+    connect(PanKlang, &KnopfPanel::clicked, this, &THauptFenster::PanKlangClick);
+    // Tab reaches it in its row, after the history's buttons.
+    setTabOrder(SpeedButton1, PanKlang);
+    setTabOrder(PanKlang, PanEnd);
+    StringGrid1->viewport()->installEventFilter(this);
+}
+
+void THauptFenster::KlangMenueAnlegen(QMenu* suchstart) {
+    QAction* klangreim = suchstart->addAction(QStringLiteral("&Klangreim"));
+    klangreim->setObjectName(QStringLiteral("Klangreim1"));
+    klangreim->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(klangreim, &QAction::triggered, PanKlang, &KnopfPanel::Klicken);
+
+    Ausgabe1->addSeparator();
+    UnreinM = Ausgabe1->addAction(QStringLiteral("&unreine Reime"));
+    UnreinM->setObjectName(QStringLiteral("UnreinM"));
+    UnreinM->setCheckable(true);
+    ZweisilbigM = Ausgabe1->addAction(QStringLiteral("&zweisilbig"));
+    ZweisilbigM->setObjectName(QStringLiteral("ZweisilbigM"));
+    ZweisilbigM->setCheckable(true);
+}
+
+void THauptFenster::PanKlangClick() {
+    SuchRahmen(PanKlang, [this](SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
+        if (!klang_->Bereit(lexikon_)) {
+            // Keys not compiled for this stock are computed first; "Abbruch" stops that.
+            kontext.AbbruchFlag = false;
+            Berechnung berechnung{&kontext.haken, kontext.fortschritt, &kontext.AbbruchFlag};
+            const bool bereit =
+                klang_->Vorbereiten(lexikon_, daten::EingebauterKlangIndex(), berechnung);
+            ProgressBar1->setValue(0);
+            ProgressBar1->setTextVisible(false);
+            if (!bereit) {
+                SuchErgebnis abgebrochen;
+                abgebrochen.abgebrochen = true;
+                return abgebrochen;
+            }
+        }
+        return klang_->Suchen(kontext, einstellungen,
+                              Klangart{UnreinM->isChecked(), ZweisilbigM->isChecked()});
+    });
+}
+
+bool THauptFenster::KlangTooltip(QHelpEvent* ereignis) {
+    // Only the hits of a search by sound carry their pronunciation.
+    const QModelIndex zelle = StringGrid1->indexAt(ereignis->pos());
+    const QString wort = zelle.isValid() ? gitter_->Zelle(zelle.column(), zelle.row()) : QString();
+    if (GitterFarbe != kKlangFarbe || wort.isEmpty() || !klang_->Bereit(lexikon_)) {
+        QToolTip::hideText();
+        ereignis->ignore();
+        return true;
+    }
+    Abgesichert([&] {
+        const Wortklang klang = klang_->Klang(lexikon_, AusQString(wort));
+        const QString silben = klang.silben == 1 ? QStringLiteral("1 Silbe")
+                                                 : QStringLiteral("%1 Silben").arg(klang.silben);
+        QToolTip::showText(
+            ereignis->globalPos(),
+            QStringLiteral("[%1] %2").arg(QString::fromStdString(klang.lautschrift), silben),
+            StringGrid1->viewport());
+    });
+    return true;
+}
+
+} // namespace quandel
