@@ -14,8 +14,9 @@ std::unique_ptr<Klangbestand> KlangbestandAnlegen(const Aufruf& aufruf) {
     return std::make_unique<Klangbestand>(std::move(tabelle));
 }
 
-SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, SuchKontext& kontext,
-                         const SuchEinstellungen& einstellungen, bool terminal) {
+SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, const std::string& indexPfad,
+                         SuchKontext& kontext, const SuchEinstellungen& einstellungen,
+                         bool terminal) {
     if (!klang.Bereit(kontext.lexikon())) {
         // The compiled keys belong to the built-in stock with the built-in corrections only.
         std::optional<KlangIndex> eingebaut;
@@ -28,7 +29,8 @@ SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, SuchKontext&
                 balken.Melden(erledigt, gesamt);
             };
         berechnung.abbruch = &kontext.AbbruchFlag;
-        const bool bereit = klang.Vorbereiten(kontext.lexikon(), std::move(eingebaut), berechnung);
+        const bool bereit =
+            klang.Vorbereiten(kontext.lexikon(), std::move(eingebaut), berechnung, indexPfad);
         balken.Beenden();
         if (!bereit) {
             SuchErgebnis abgebrochen;

@@ -5,6 +5,7 @@
 #include "search/suchkontext.h"
 
 #include <memory>
+#include <string>
 
 namespace quandel::cli {
 
@@ -14,9 +15,11 @@ namespace quandel::cli {
 std::unique_ptr<Klangbestand> KlangbestandAnlegen(const Aufruf& aufruf);
 
 // The sound search of the call. The keys are made ready at the first call: those of the
-// built-in stock as compiled in, those of a word list (--wortbestand) computed, with a
-// progress bar on stderr when `terminal` and Ctrl+C (through kontext.AbbruchFlag) stopping it.
-SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, SuchKontext& kontext,
-                         const SuchEinstellungen& einstellungen, bool terminal);
+// built-in stock as compiled in, those of a word list (--wortbestand) taken from its index or
+// computed and saved with the index at indexPfad, with a progress bar on stderr when
+// `terminal` and Ctrl+C (through kontext.AbbruchFlag) stopping it.
+SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, const std::string& indexPfad,
+                         SuchKontext& kontext, const SuchEinstellungen& einstellungen,
+                         bool terminal);
 
 } // namespace quandel::cli

@@ -49,7 +49,7 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
                                : std::string(kVokalfeldVorgabe)),
       lautersetzung_(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
                                         : VorgabeLautgruppen()),
-      lexikon_(LexikonLaden(aufruf, vokalfeld_)) {
+      geladen_(LexikonLaden(aufruf, vokalfeld_)) {
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
     // Plain lines can go out row by row; the other formats frame the whole answer.
@@ -65,7 +65,7 @@ std::string Sitzung::Antworttext(const std::vector<std::string>& treffer) const 
     if (klang_ && aufruf_.format == Format::Json) {
         std::vector<Wortklang> klaenge;
         for (const std::string& wort : treffer)
-            klaenge.push_back(klang_->Klang(lexikon_, wort));
+            klaenge.push_back(klang_->Klang(geladen_.lexikon, wort));
         text = KlangJsonText(treffer, klaenge);
     } else {
         text = AusgabeText(treffer, spalten, aufruf_.format);
@@ -116,7 +116,8 @@ int Sitzung::Beantworten(std::string_view suchtext) {
         abbruch.emplace(kontext_.AbbruchFlag);
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    SuchErgebnis ergebnis = Suchen(aufruf_, klang_.get(), kontext_, einstellungen, terminal);
+    SuchErgebnis ergebnis =
+        Suchen(aufruf_, klang_.get(), geladen_.indexPfad, kontext_, einstellungen, terminal);
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);

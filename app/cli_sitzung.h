@@ -2,7 +2,7 @@
 
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
-#include "lexicon/lexikon.h"
+#include "lexicon/indexcache.h"
 #include "search/klangbestand.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
@@ -46,8 +46,8 @@ private:
     Ausgabe& ausgabe_;
     std::string vokalfeld_;
     Lautersetzung lautersetzung_;
-    Lexikon lexikon_;
-    SuchKontext kontext_{lexikon_, lautersetzung_};
+    LadeErgebnis geladen_;
+    SuchKontext kontext_{geladen_.lexikon, lautersetzung_};
     std::unique_ptr<Klangbestand> klang_; // for the sound search only
 };
 

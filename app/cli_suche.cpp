@@ -25,8 +25,8 @@ SuchErgebnis SchuettelnMitBalken(SuchKontext& kontext, const SuchEinstellungen& 
 
 } // namespace
 
-SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, SuchKontext& kontext,
-                    const SuchEinstellungen& einstellungen, bool terminal) {
+SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const std::string& indexPfad,
+                    SuchKontext& kontext, const SuchEinstellungen& einstellungen, bool terminal) {
     switch (aufruf.modus) {
     case Modus::End:
         return EndreimSuchen(kontext, einstellungen);
@@ -37,7 +37,7 @@ SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, SuchKontext& kont
     case Modus::Schuettel:
         return SchuettelnMitBalken(kontext, einstellungen, terminal);
     case Modus::Klang:
-        return KlangSuchen(aufruf, *klang, kontext, einstellungen, terminal);
+        return KlangSuchen(aufruf, *klang, indexPfad, kontext, einstellungen, terminal);
     }
     return {};
 }

@@ -4,11 +4,14 @@
 #include "search/klangbestand.h"
 #include "search/suchkontext.h"
 
+#include <string>
+
 namespace quandel::cli {
 
-// Runs the search of the call's mode (the sound search with klang, which it needs); the
-// spoonerism and the computing of sound keys draw their progress bar on stderr when `terminal`.
-SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, SuchKontext& kontext,
-                    const SuchEinstellungen& einstellungen, bool terminal);
+// Runs the search of the call's mode (the sound search with klang, which it needs, saving
+// computed keys with the index at indexPfad); the spoonerism and the computing of sound keys
+// draw their progress bar on stderr when `terminal`.
+SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const std::string& indexPfad,
+                    SuchKontext& kontext, const SuchEinstellungen& einstellungen, bool terminal);
 
 } // namespace quandel::cli

@@ -5,18 +5,17 @@
 
 namespace quandel::cli {
 
-Lexikon LexikonLaden(const Aufruf& aufruf, std::string_view vokalfeld) {
+LadeErgebnis LexikonLaden(const Aufruf& aufruf, std::string_view vokalfeld) {
     EreignisHaken haken;
     if (!aufruf.wortbestand) {
-        Lexikon lexikon;
-        lexikon.LexikonAufbauen(daten::Wortbestand(), vokalfeld, haken);
-        return lexikon;
+        LadeErgebnis eingebaut;
+        eingebaut.lexikon.LexikonAufbauen(daten::Wortbestand(), vokalfeld, haken);
+        return eingebaut;
     }
     Baubegleitung begleitung;
     begleitung.haken = &haken;
     return WortlisteLaden(*aufruf.wortbestand, aufruf.kodierung, vokalfeld, begleitung,
-                          !aufruf.keinCache)
-        .lexikon;
+                          !aufruf.keinCache);
 }
 
 } // namespace quandel::cli

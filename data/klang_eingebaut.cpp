@@ -22,18 +22,18 @@ namespace {
 
 Schluesseltabelle Tabelle(const unsigned char* zeichen, std::size_t zeichenAnzahl,
                           const std::uint32_t* enden, std::size_t endenAnzahl) {
-    return {std::string(reinterpret_cast<const char*>(zeichen), zeichenAnzahl),
-            std::vector<std::uint32_t>(enden, enden + endenAnzahl)};
+    return {{reinterpret_cast<const char*>(zeichen), zeichenAnzahl}, {enden, endenAnzahl}};
 }
 
 } // namespace
 
 KlangIndex EingebauterKlangIndex() {
+    // The compiled arrays live as long as the program: nothing to hold.
     return {Tabelle(kReinZeichen, kReinZeichenAnzahl, kReinEnden, kReinEndenAnzahl),
-            std::vector<std::uint32_t>(kReinIds, kReinIds + kKlangWortanzahl),
+            {kReinIds, kKlangWortanzahl},
             Tabelle(kZweisilbigZeichen, kZweisilbigZeichenAnzahl, kZweisilbigEnden,
                     kZweisilbigEndenAnzahl),
-            std::vector<std::uint32_t>(kZweisilbigIds, kZweisilbigIds + kKlangWortanzahl),
+            {kZweisilbigIds, kKlangWortanzahl},
             kKlangPruefsumme};
 }
 

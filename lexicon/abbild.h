@@ -133,6 +133,7 @@ public:
 
     // The bytes of the section of that name and version; throws AbbildFehler when missing.
     std::string_view Abschnitt(std::string_view name, std::uint32_t version) const;
+    std::span<const AbschnittsEintrag> Tabelle() const { return tabelle_; }
 
 private:
     std::string_view bytes_;

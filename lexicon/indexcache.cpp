@@ -66,21 +66,6 @@ void ordnerAnlegen(const std::string& ordner) {
             ::mkdir(ordner.substr(0, i).c_str(), 0700);
 }
 
-// Saves the image under its name; any failure leaves no file behind and is not reported:
-// the index is only a help for the next start.
-void speichern(const std::string& ordner, const std::string& name, std::string_view abbild) {
-    ordnerAnlegen(ordner);
-    std::string vorlage = ordner + "/." + name + ".XXXXXX";
-    const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
-    if (fd < 0)
-        return;
-    const bool geschrieben = ganzSchreiben(fd, abbild);
-    const bool geschlossen = ::close(fd) == 0;
-    if (!geschrieben || !geschlossen ||
-        ::rename(vorlage.c_str(), (ordner + "/" + name).c_str()) != 0)
-        ::unlink(vorlage.c_str());
-}
-
 LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_view vokalfeld,
                    const Baubegleitung& begleitung, bool mitIndex) {
     LadeErgebnis ergebnis;
@@ -89,8 +74,9 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
         ordner.empty() ? std::nullopt : ListenKennungVon(pfad, kodierung);
     const std::string name = kennung ? IndexDateiName(*kennung) : std::string();
     if (kennung) {
+        ergebnis.indexPfad = ordner + "/" + name;
         EreignisHaken ohneHaken;
-        auto speicher = abbilden(ordner + "/" + name);
+        auto speicher = abbilden(ergebnis.indexPfad);
         if (speicher &&
             ergebnis.lexikon.AbbildUebernehmen(std::move(speicher), *kennung, vokalfeld,
                                                begleitung.haken ? *begleitung.haken : ohneHaken)) {
@@ -106,11 +92,26 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
                                      mitKennung);
     // A list changed between the two reads is not saved under the older identity.
     if (kennung && gelesen == *kennung)
-        speichern(ordner, name, ergebnis.lexikon.Abbild());
+        IndexSpeichern(ergebnis.indexPfad, ergebnis.lexikon.Abbild());
     return ergebnis;
 }
 
 } // namespace
+
+void IndexSpeichern(const std::string& pfad, std::string_view abbild) {
+    const std::size_t schnitt = pfad.rfind('/');
+    if (schnitt == std::string::npos)
+        return;
+    ordnerAnlegen(pfad.substr(0, schnitt));
+    std::string vorlage = pfad.substr(0, schnitt + 1) + "." + pfad.substr(schnitt + 1) + ".XXXXXX";
+    const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
+    if (fd < 0)
+        return;
+    const bool geschrieben = ganzSchreiben(fd, abbild);
+    const bool geschlossen = ::close(fd) == 0;
+    if (!geschrieben || !geschlossen || ::rename(vorlage.c_str(), pfad.c_str()) != 0)
+        ::unlink(vorlage.c_str());
+}
 
 std::string IndexOrdner() {
     const char* cache = std::getenv("XDG_CACHE_HOME");

@@ -21,7 +21,15 @@ enum class Herkunft { Index, Aufgebaut };
 struct LadeErgebnis {
     Lexikon lexikon;
     Herkunft herkunft = Herkunft::Aufgebaut;
+    // Where the list's index is kept (whether saved or not); empty without an index (no
+    // folder, a pipe, mitIndex false).
+    std::string indexPfad;
 };
+
+// Saves an image as the index file at pfad: a temporary file beside it, then renamed, so that
+// a reader never sees half a file and two writers never mix theirs. Any failure leaves no file
+// behind and is not reported: the index is only a help for the next start.
+void IndexSpeichern(const std::string& pfad, std::string_view abbild);
 
 // The lexicon of a word list file. With mitIndex, a saved index of the same bytes is mapped
 // instead of building, and a build is saved for the next time (temporary file, then rename, so

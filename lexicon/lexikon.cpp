@@ -112,7 +112,9 @@ std::optional<std::size_t> WortbestandsListe::IndexVon(std::string_view text) co
 }
 
 struct Lexikon::Bestand {
-    std::unique_ptr<AbbildSpeicher> speicher;
+    std::shared_ptr<const AbbildSpeicher> speicher;
+    AbbildKennung kennung;
+    std::vector<AbschnittsEintrag> abschnitte;
     WortbestandsListe wortbestand;
     TextFeld worte;
     TextFeld klein;
@@ -339,6 +341,8 @@ bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
         AbschnittsLeser l(leser.Abschnitt("LIED", 1));
         lied->Lesen(l, n);
         bestand->wortbestand = WortbestandsListe(bestand->worte, schluessel);
+        bestand->kennung = Kennung(liste);
+        bestand->abschnitte.assign(leser.Tabelle().begin(), leser.Tabelle().end());
         bestand->vorwaerts = Trie(vorwaerts, bestand->klein, false);
         bestand->rueckwaerts = Trie(rueckwaerts, bestand->klein, true);
     } catch (const AbbildFehler&) {
@@ -354,6 +358,33 @@ bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
 
 std::string_view Lexikon::Abbild() const {
     return bestand_ ? bestand_->speicher->Bytes() : std::string_view();
+}
+
+std::shared_ptr<const AbbildSpeicher> Lexikon::AbbildHalter() const {
+    return bestand_ ? bestand_->speicher : nullptr;
+}
+
+std::optional<std::string_view> Lexikon::Zusatzabschnitt(std::string_view name,
+                                                         std::uint32_t version) const {
+    if (!bestand_)
+        return std::nullopt;
+    for (const AbschnittsEintrag& e : bestand_->abschnitte)
+        if (std::string_view(e.name, sizeof e.name) == name && e.version == version)
+            return Abbild().substr(e.anfang, e.laenge);
+    return std::nullopt;
+}
+
+std::vector<std::uint64_t> Lexikon::AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const {
+    if (!bestand_)
+        return {};
+    std::vector<AbschnittsEntwurf> abschnitte;
+    for (const AbschnittsEintrag& e : bestand_->abschnitte) {
+        const std::string_view name(e.name, sizeof e.name);
+        if (name != std::string_view(abschnitt.Name(), 4))
+            abschnitte.emplace_back(name, e.version).Bytes(Abbild().substr(e.anfang, e.laenge));
+    }
+    abschnitte.push_back(abschnitt);
+    return AbbildZusammensetzen(bestand_->kennung, abschnitte);
 }
 
 void Lexikon::LexikonFreigeben() {

@@ -85,6 +85,17 @@ public:
 
     // The image to save: empty unless built or taken over.
     std::string_view Abbild() const;
+    // Keeps the image alive for views into it that may outlive the lexicon.
+    std::shared_ptr<const AbbildSpeicher> AbbildHalter() const;
+
+    // A further section of the image, such as the sound keys that other parts of the program
+    // store with it; nullopt when the image has none of that name and version.
+    std::optional<std::string_view> Zusatzabschnitt(std::string_view name,
+                                                    std::uint32_t version) const;
+
+    // The image with a further section, which replaces one of the same name: to be saved in
+    // place of the image. Empty unless built or taken over.
+    std::vector<std::uint64_t> AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const;
 
     void LexikonFreigeben();
     bool Aufgebaut() const { return bestand_ != nullptr; }

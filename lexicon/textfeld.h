@@ -22,6 +22,10 @@ public:
         return pool_.substr(ende_[i], ende_[i + 1] - ende_[i]);
     }
 
+    // The texts one after the other, and the end of each (after a leading 0).
+    std::string_view Pool() const { return pool_; }
+    std::span<const std::uint32_t> Enden() const { return ende_; }
+
     // True when the offsets start at 0, never fall and end at the end of the pool.
     bool Stimmig() const {
         if (ende_.empty())

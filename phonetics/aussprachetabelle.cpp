@@ -1,5 +1,6 @@
 #include "phonetics/aussprachetabelle.h"
 
+#include "lexicon/pruefsumme.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
 #include "text/kodierung.h"
@@ -49,6 +50,19 @@ void Aussprachetabelle::Einlesen(std::string_view utf8, std::string_view quelle)
                          fehler.what());
         }
     }
+}
+
+std::uint64_t Aussprachetabelle::Pruefsumme() const {
+    std::uint64_t summe = eintraege_.size();
+    for (const auto& [wort, laute] : eintraege_) {
+        std::string bytes = wort + '\t';
+        for (const Laut& laut : laute) {
+            bytes += static_cast<char>(laut.code);
+            bytes += static_cast<char>(laut.betonung);
+        }
+        summe += Pruefsumme64(bytes);
+    }
+    return summe;
 }
 
 const Lautfolge* Aussprachetabelle::Finden(std::string_view klein) const {

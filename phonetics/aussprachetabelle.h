@@ -25,6 +25,10 @@ public:
 
     std::size_t size() const { return eintraege_.size(); }
 
+    // A checksum of the entries, whatever their order: keys made with tables of the same
+    // checksum are the same.
+    std::uint64_t Pruefsumme() const;
+
 private:
     struct Hash {
         using is_transparent = void;

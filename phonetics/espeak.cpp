@@ -24,6 +24,10 @@ template <typename Funktion> Funktion Symbol(void* bibliothek, const char* name)
 
 } // namespace
 
+std::string_view EspeakAussprecher::Version() {
+    return QUANDEL_ESPEAK_NG_VERSION;
+}
+
 void EspeakAussprecher::starten() {
     // Loaded for good (see the class): the handle is not closed.
     void* bibliothek = ::dlopen(kBibliothek, RTLD_NOW | RTLD_LOCAL);

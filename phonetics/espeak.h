@@ -20,6 +20,10 @@ public:
 
     std::string Phoneme(std::string_view wort) override;
 
+    // The version of libespeak-ng the program was built against, "1.51.1": it names the
+    // pronunciation that stored keys were made with, without loading the library.
+    static std::string_view Version();
+
 private:
     using TextZuPhonemen = const char* (*)(const void**, int, int);
 

@@ -1,5 +1,6 @@
 #include "phonetics/klangindex.h"
 
+#include "lexicon/pruefsumme.h"
 #include "text/fehler.h"
 
 #include <algorithm>
@@ -8,10 +9,8 @@
 
 namespace quandel {
 
-Schluesseltabelle::Schluesseltabelle() : enden_{0} {}
-
-Schluesseltabelle::Schluesseltabelle(std::string zeichen, std::vector<std::uint32_t> enden)
-    : zeichen_(std::move(zeichen)), enden_(std::move(enden)) {
+Schluesseltabelle::Schluesseltabelle(std::string_view zeichen, std::span<const std::uint32_t> enden)
+    : zeichen_(zeichen), enden_(enden) {
     const bool stimmig = !enden_.empty() && enden_[0] == 0 &&
                          std::is_sorted(enden_.begin(), enden_.end()) &&
                          enden_.back() == zeichen_.size();
@@ -24,12 +23,12 @@ std::string_view Schluesseltabelle::operator[](std::uint32_t id) const {
     return std::string_view(zeichen_).substr(anfang, enden_[id] - anfang);
 }
 
-KlangIndex::KlangIndex(Schluesseltabelle rein, std::vector<std::uint32_t> reinIds,
-                       Schluesseltabelle zweisilbig, std::vector<std::uint32_t> zweisilbigIds,
-                       std::uint64_t pruefsumme)
-    : rein_(std::move(rein)), zweisilbig_(std::move(zweisilbig)), reinIds_(std::move(reinIds)),
-      zweisilbigIds_(std::move(zweisilbigIds)), pruefsumme_(pruefsumme) {
-    const auto passt = [](const std::vector<std::uint32_t>& ids, const Schluesseltabelle& t) {
+KlangIndex::KlangIndex(Schluesseltabelle rein, std::span<const std::uint32_t> reinIds,
+                       Schluesseltabelle zweisilbig, std::span<const std::uint32_t> zweisilbigIds,
+                       std::uint64_t pruefsumme, std::shared_ptr<const void> halter)
+    : rein_(rein), zweisilbig_(zweisilbig), reinIds_(reinIds), zweisilbigIds_(zweisilbigIds),
+      pruefsumme_(pruefsumme), halter_(std::move(halter)) {
+    const auto passt = [](std::span<const std::uint32_t> ids, const Schluesseltabelle& t) {
         return std::all_of(ids.begin(), ids.end(), [&](std::uint32_t id) { return id < t.size(); });
     };
     if (reinIds_.size() != zweisilbigIds_.size() || !passt(reinIds_, rein_) ||
@@ -47,7 +46,7 @@ std::vector<std::int32_t> KlangIndex::WorteMitSchluessel(std::string_view schlue
     if (schluessel.empty())
         return worte;
     const Schluesseltabelle& tabelle = art.zweisilbig ? zweisilbig_ : rein_;
-    const std::vector<std::uint32_t>& ids = art.zweisilbig ? zweisilbigIds_ : reinIds_;
+    const std::span<const std::uint32_t> ids = art.zweisilbig ? zweisilbigIds_ : reinIds_;
     const std::string gesucht = art.unrein ? Unrein(schluessel) : std::string(schluessel);
     std::vector<bool> passend(tabelle.size(), false);
     for (std::uint32_t id = 1; id < tabelle.size(); ++id)
@@ -71,13 +70,11 @@ std::size_t KlangIndex::Speicherbedarf() const {
 }
 
 std::uint64_t WortlistenPruefsumme(const TextFeld& kleinworte) {
-    std::uint64_t summe = 14695981039346656037ull;
-    for (const std::string_view wort : kleinworte) {
-        for (const char zeichen : wort)
-            summe = (summe ^ static_cast<unsigned char>(zeichen)) * 1099511628211ull;
-        summe = (summe ^ '\n') * 1099511628211ull;
-    }
-    return summe;
+    Pruefsumme summe;
+    summe.Hinzufuegen(kleinworte.Pool());
+    summe.Hinzufuegen({reinterpret_cast<const char*>(kleinworte.Enden().data()),
+                       kleinworte.Enden().size_bytes()});
+    return summe.Wert();
 }
 
 namespace {
@@ -96,7 +93,8 @@ public:
         }
         return stelle->second;
     }
-    Schluesseltabelle Tabelle() && { return {std::move(zeichen_), std::move(enden_)}; }
+    const std::string& Zeichen() const { return zeichen_; }
+    const std::vector<std::uint32_t>& Enden() const { return enden_; }
 
 private:
     std::string zeichen_;
@@ -176,21 +174,28 @@ std::optional<KlangIndex> KlangIndexBerechnen(const TextFeld& worte, const TextF
             melden(anzahl + j / 20);
     }
 
-    Sammler rein;
-    Sammler zweisilbig;
-    std::vector<std::uint32_t> reinIds(anzahl);
-    std::vector<std::uint32_t> zweisilbigIds(anzahl);
+    // The arrays the index points into.
+    struct Speicher {
+        Sammler rein;
+        Sammler zweisilbig;
+        std::vector<std::uint32_t> reinIds;
+        std::vector<std::uint32_t> zweisilbigIds;
+    };
+    auto speicher = std::make_shared<Speicher>();
+    speicher->reinIds.resize(anzahl);
+    speicher->zweisilbigIds.resize(anzahl);
     for (std::size_t i = 0; i < anzahl; ++i) {
         const Klangschluessel schluessel = SchluesselAb(laute[i], reimvokale[i]);
-        reinIds[i] = rein.Id(schluessel.rein);
-        zweisilbigIds[i] = zweisilbig.Id(schluessel.zweisilbig);
+        speicher->reinIds[i] = speicher->rein.Id(schluessel.rein);
+        speicher->zweisilbigIds[i] = speicher->zweisilbig.Id(schluessel.zweisilbig);
         if ((i & 4095u) == 0)
             melden(anzahl + anzahl / 20 + i / 20);
     }
     melden(gesamt);
-    return KlangIndex(std::move(rein).Tabelle(), std::move(reinIds),
-                      std::move(zweisilbig).Tabelle(), std::move(zweisilbigIds),
-                      WortlistenPruefsumme(kleinworte));
+    const Speicher& s = *speicher;
+    return KlangIndex({s.rein.Zeichen(), s.rein.Enden()}, s.reinIds,
+                      {s.zweisilbig.Zeichen(), s.zweisilbig.Enden()}, s.zweisilbigIds,
+                      WortlistenPruefsumme(kleinworte), std::move(speicher));
 }
 
 } // namespace quandel

@@ -8,7 +8,9 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,33 +23,39 @@ struct Klangart {
     bool zweisilbig = false; // the two-syllable key instead of the pure one
 };
 
-// Distinct keys, each stored once: key id -> bytes. Id 0 is the empty key.
+// Distinct keys, each stored once: key id -> bytes. Id 0 is the empty key. A view: the bytes
+// belong to the KlangIndex that holds the table.
 class Schluesseltabelle {
 public:
-    Schluesseltabelle();
-    // From stored parts: the keys' bytes one after the other and the end of each key.
-    Schluesseltabelle(std::string zeichen, std::vector<std::uint32_t> enden);
+    Schluesseltabelle() = default;
+    // From stored parts: the keys' bytes one after the other and the end of each key, after a
+    // leading 0. Throws Fehler when they do not fit together.
+    Schluesseltabelle(std::string_view zeichen, std::span<const std::uint32_t> enden);
 
     std::size_t size() const { return enden_.size(); }
     std::string_view operator[](std::uint32_t id) const;
-    const std::string& Zeichen() const { return zeichen_; }
-    const std::vector<std::uint32_t>& Enden() const { return enden_; }
+    std::string_view Zeichen() const { return zeichen_; }
+    std::span<const std::uint32_t> Enden() const { return enden_; }
 
 private:
-    std::string zeichen_;
-    std::vector<std::uint32_t> enden_;
+    static constexpr std::uint32_t kNurLeer[] = {0};
+    std::string_view zeichen_;
+    std::span<const std::uint32_t> enden_{kNurLeer};
 };
 
 // The sound keys of a word list: per word (by its number in the lexicon's Wortbestand) the id
 // of its pure and of its two-syllable key. About 8 bytes per word plus the distinct keys.
+// The arrays are views into memory that the index keeps alive through halter: its own arrays,
+// the image of a saved index (so keys stored there are used where they lie), or none for the
+// compiled data of the built-in stock.
 class KlangIndex {
 public:
     KlangIndex() = default;
-    // From stored parts (the built-in stock's compiled data, a saved index). pruefsumme is
-    // WortlistenPruefsumme of the lower-case words the keys belong to.
-    KlangIndex(Schluesseltabelle rein, std::vector<std::uint32_t> reinIds,
-               Schluesseltabelle zweisilbig, std::vector<std::uint32_t> zweisilbigIds,
-               std::uint64_t pruefsumme);
+    // From stored parts. pruefsumme is WortlistenPruefsumme of the lower-case words the keys
+    // belong to. Throws Fehler when the parts do not fit together.
+    KlangIndex(Schluesseltabelle rein, std::span<const std::uint32_t> reinIds,
+               Schluesseltabelle zweisilbig, std::span<const std::uint32_t> zweisilbigIds,
+               std::uint64_t pruefsumme, std::shared_ptr<const void> halter = nullptr);
 
     std::size_t Wortanzahl() const { return reinIds_.size(); }
     std::string_view Schluessel(std::size_t wortNr, bool zweisilbig) const;
@@ -64,19 +72,20 @@ public:
 
     const Schluesseltabelle& ReinTabelle() const { return rein_; }
     const Schluesseltabelle& ZweisilbigTabelle() const { return zweisilbig_; }
-    const std::vector<std::uint32_t>& ReinIds() const { return reinIds_; }
-    const std::vector<std::uint32_t>& ZweisilbigIds() const { return zweisilbigIds_; }
+    std::span<const std::uint32_t> ReinIds() const { return reinIds_; }
+    std::span<const std::uint32_t> ZweisilbigIds() const { return zweisilbigIds_; }
     std::uint64_t Pruefsumme() const { return pruefsumme_; }
 
 private:
     Schluesseltabelle rein_;
     Schluesseltabelle zweisilbig_;
-    std::vector<std::uint32_t> reinIds_;
-    std::vector<std::uint32_t> zweisilbigIds_;
+    std::span<const std::uint32_t> reinIds_;
+    std::span<const std::uint32_t> zweisilbigIds_;
     std::uint64_t pruefsumme_ = 0;
+    std::shared_ptr<const void> halter_;
 };
 
-// A checksum (FNV-1a) over lower-case words and their order.
+// A checksum over lower-case words and their order.
 std::uint64_t WortlistenPruefsumme(const TextFeld& kleinworte);
 
 // What computing the keys of a list reports and reads while it runs.

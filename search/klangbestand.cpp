@@ -1,5 +1,8 @@
 #include "search/klangbestand.h"
 
+#include "lexicon/indexcache.h"
+#include "lexicon/pruefsumme.h"
+#include "phonetics/klangabschnitt.h"
 #include "text/fehler.h"
 
 namespace quandel {
@@ -9,17 +12,33 @@ bool Klangbestand::Bereit(const Lexikon& lexikon) const {
 }
 
 bool Klangbestand::Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex> gespeichert,
-                               Berechnung berechnung) {
+                               Berechnung berechnung, const std::string& indexPfad) {
     if (Bereit(lexikon))
         return true;
     if (gespeichert && gespeichert->PasstZu(lexikon.Kleinwortliste())) {
         index_ = std::move(gespeichert);
         return true;
     }
-    index_.reset();
+    const std::optional<std::string_view> abschnitt =
+        lexikon.Zusatzabschnitt(kKlangAbschnitt, kKlangAbschnittVersion);
+    if (abschnitt) {
+        index_ = KlangAbschnittLesen(*abschnitt, ausspracheKennung(), lexikon.AbbildHalter());
+        if (Bereit(lexikon))
+            return true;
+    }
     index_ = KlangIndexBerechnen(lexikon.Wortbestand().Worte(), lexikon.Kleinwortliste(),
                                  aussprache_, std::move(berechnung));
+    if (index_ && !indexPfad.empty()) {
+        const std::vector<std::uint64_t> abbild =
+            lexikon.AbbildMitAbschnitt(KlangAbschnittEntwerfen(*index_, ausspracheKennung()));
+        IndexSpeichern(indexPfad,
+                       {reinterpret_cast<const char*>(abbild.data()), abbild.size() * 8});
+    }
     return index_.has_value();
+}
+
+std::uint64_t Klangbestand::ausspracheKennung() {
+    return Pruefsumme64(espeak_.Version()) ^ korrekturen_.Pruefsumme();
 }
 
 SuchErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,

@@ -4,7 +4,9 @@
 #include "phonetics/klangindex.h"
 #include "search/klangreim.h"
 
+#include <cstdint>
 #include <optional>
+#include <string>
 
 namespace quandel {
 
@@ -20,11 +22,13 @@ public:
     // Whether keys for exactly the lexicon's words are at hand.
     bool Bereit(const Lexikon& lexikon) const;
 
-    // Makes the keys of the lexicon's words ready: the stored ones where they belong to these
-    // words (the compiled keys of the built-in stock, a saved index), else computed, reporting
-    // through berechnung. False when the abort flag stopped the computing.
+    // Makes the keys of the lexicon's words ready: the given ones where they belong to these
+    // words (the compiled keys of the built-in stock), else those stored in the lexicon's image
+    // with the same pronunciation, else computed, reporting through berechnung; computed keys
+    // are saved with the image as the index at indexPfad (when not empty) for the next time.
+    // False when the abort flag stopped the computing.
     bool Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex> gespeichert,
-                     Berechnung berechnung);
+                     Berechnung berechnung, const std::string& indexPfad = {});
 
     // The sound search over the prepared keys (see KlangreimSuchen).
     SuchErgebnis Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen, Klangart art);
@@ -36,6 +40,8 @@ public:
 
 private:
     Klangquelle Quelle() { return {aussprache_, *index_}; }
+    // Tells the pronunciation the keys are made with: espeak-ng's version and the corrections.
+    std::uint64_t ausspracheKennung();
 
     EspeakAussprecher espeak_;
     Aussprachetabelle korrekturen_;

@@ -151,6 +151,7 @@ private:
     template <typename Handler> void Abgesichert(Handler handler);
 
     Lexikon lexikon_;
+    std::string indexPfad_; // of the word list in use, where its sound keys are saved too
     // Built from the accent monitor's groups, which start as the default ones.
     Lautersetzung lautersetzung_{VorgabeLautgruppen()};
     SuchKontext kontext_{lexikon_, lautersetzung_};

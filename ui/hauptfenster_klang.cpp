@@ -61,8 +61,8 @@ void THauptFenster::PanKlangClick() {
             // Keys not compiled for this stock are computed first; "Abbruch" stops that.
             kontext.AbbruchFlag = false;
             Berechnung berechnung{&kontext.haken, kontext.fortschritt, &kontext.AbbruchFlag};
-            const bool bereit =
-                klang_->Vorbereiten(lexikon_, daten::EingebauterKlangIndex(), berechnung);
+            const bool bereit = klang_->Vorbereiten(lexikon_, daten::EingebauterKlangIndex(),
+                                                    berechnung, indexPfad_);
             ProgressBar1->setValue(0);
             ProgressBar1->setTextVisible(false);
             if (!bereit) {

@@ -49,6 +49,7 @@ void THauptFenster::WortbestandLaden(const QString& pfad) {
         LadeErgebnis ergebnis = WortlisteLaden(datei, KodierungErkennen(datei),
                                                AusQString(VokalFeld->text()), begleitung, true);
         lexikon_ = std::move(ergebnis.lexikon);
+        indexPfad_ = std::move(ergebnis.indexPfad);
         VokalFeldGeaendert = false;
         WortbestandBenennen(QFileInfo(pfad).completeBaseName());
     } catch (const BauAbgebrochen&) {
@@ -71,6 +72,7 @@ void THauptFenster::EingebautenWortbestandLaden() {
         lexikon.LexikonAufbauen(daten::Wortbestand(), AusQString(VokalFeld->text()),
                                 kontext_.haken);
         lexikon_ = std::move(lexikon);
+        indexPfad_.clear();
         VokalFeldGeaendert = false;
         WortbestandBenennen(QString());
     });

@@ -224,10 +224,12 @@ TEST(KlangIndex, AbortStopsTheComputing) {
 }
 
 TEST(KlangIndex, DamagedStoredPartsAreRefused) {
-    EXPECT_THROW(Schluesseltabelle("abc", {0, 2}), Fehler);
-    EXPECT_THROW(
-        KlangIndex(Schluesseltabelle("ab", {0, 2}), {0, 2}, Schluesseltabelle(), {0, 0}, 0),
-        Fehler);
+    const std::uint32_t enden[] = {0, 2};
+    EXPECT_THROW(Schluesseltabelle("abc", enden), Fehler);
+    const std::uint32_t ids[] = {0, 2};
+    const std::uint32_t leer[] = {0, 0};
+    EXPECT_THROW(KlangIndex(Schluesseltabelle("ab", enden), ids, Schluesseltabelle(), leer, 0),
+                 Fehler);
 }
 
 } // namespace

@@ -1,10 +1,16 @@
 // The keys of a run's word stock: stored keys taken where they belong to the stock, missing
-// or stale ones computed (live espeak-ng), and the computing stopped by the abort flag.
+// or stale ones computed (live espeak-ng) and saved with the word list's index, and the
+// computing stopped by the abort flag.
 #include "data/klang_eingebaut.h"
+#include "lexicon/indexcache.h"
+#include "phonetics/klangabschnitt.h"
 #include "search/klangbestand.h"
+#include "tests/testcache.h"
 #include "tests/testlexikon.h"
 #include "text/fehler.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace quandel::test {
@@ -67,6 +73,71 @@ TEST(Klangbestand, MissingOrStaleKeysAreComputed) {
     Zaehler nochmal;
     ASSERT_TRUE(ohne.Vorbereiten(lexikon, std::nullopt, nochmal.berechnung()));
     EXPECT_EQ(nochmal.meldungen, 0);
+}
+
+std::vector<std::string> Klangtreffer(Klangbestand& klang, const Lexikon& lexikon,
+                                      const std::string& wort) {
+    SuchKontext kontext(lexikon, VorgabeLautersetzung());
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = cp(wort);
+    return klang.Suchen(kontext, einstellungen, {}).treffer;
+}
+
+TEST(Klangbestand, KeysOfAWordListAreSavedWithItsIndex) {
+    const TestCacheOrdner cache;
+    const std::string liste = cache.pfad() + "/liste.txt";
+    std::ofstream(liste) << "Bahn\nBahnhof\nHof\nTrost\nRost\nFrost\nGehör\nFriseur\n";
+    const auto laden = [&] {
+        return WortlisteLaden(liste, Kodierung::Utf8, kVokalfeldVorgabe, {}, true);
+    };
+
+    LadeErgebnis erst = laden();
+    ASSERT_FALSE(erst.indexPfad.empty());
+    EXPECT_FALSE(erst.lexikon.Zusatzabschnitt(kKlangAbschnitt, kKlangAbschnittVersion));
+    Zaehler berechnet;
+    {
+        Klangbestand klang{Aussprachetabelle()};
+        ASSERT_TRUE(klang.Vorbereiten(erst.lexikon, daten::EingebauterKlangIndex(),
+                                      berechnet.berechnung(), erst.indexPfad));
+        EXPECT_EQ(Klangtreffer(klang, erst.lexikon, "Gehör"),
+                  (std::vector<std::string>{"Friseur"}));
+    }
+    EXPECT_GT(berechnet.meldungen, 0);
+
+    // The next load maps the index with the keys in it; they are used where they lie, also
+    // after the lexicon they came with is gone.
+    Klangbestand klang{Aussprachetabelle()};
+    {
+        LadeErgebnis zweit = laden();
+        EXPECT_EQ(zweit.herkunft, Herkunft::Index);
+        EXPECT_TRUE(zweit.lexikon.Zusatzabschnitt(kKlangAbschnitt, kKlangAbschnittVersion));
+        Zaehler nichts;
+        ASSERT_TRUE(
+            klang.Vorbereiten(zweit.lexikon, std::nullopt, nichts.berechnung(), zweit.indexPfad));
+        EXPECT_EQ(nichts.meldungen, 0) << "nothing computed";
+        EXPECT_EQ(Klangtreffer(klang, zweit.lexikon, "Rost"), (std::vector<std::string>{"Frost"}));
+    }
+    LadeErgebnis dritt = laden();
+    EXPECT_TRUE(klang.Bereit(dritt.lexikon));
+    EXPECT_EQ(Klangtreffer(klang, dritt.lexikon, "Hof"), (std::vector<std::string>{"Bahnhof"}));
+
+    // Keys made with other corrections are stale: computed again, and saved in their place.
+    Aussprachetabelle eigene;
+    eigene.Einlesen("Rost r 'o: s t\n", "eigene");
+    Klangbestand anders{std::move(eigene)};
+    Zaehler nochmal;
+    ASSERT_TRUE(
+        anders.Vorbereiten(dritt.lexikon, std::nullopt, nochmal.berechnung(), dritt.indexPfad));
+    EXPECT_GT(nochmal.meldungen, 0);
+    EXPECT_EQ(Klangtreffer(anders, dritt.lexikon, "Rost"), (std::vector<std::string>{"Trost"}));
+    // The index keeps one set of keys and all it held before.
+    const LadeErgebnis viert = laden();
+    EXPECT_EQ(viert.herkunft, Herkunft::Index);
+    EXPECT_EQ(viert.lexikon.Wortbestand().size(), dritt.lexikon.Wortbestand().size());
+    EXPECT_TRUE(anders.Bereit(viert.lexikon));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.IndexOrdner()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(Klangbestand, AbortLeavesNoKeys) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "lexicon/abbild.h"
+#include "phonetics/klangindex.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace quandel {
+
+// The sound keys of a word list stored as a section of its lexicon's image, marked with the
+// pronunciation they were made with (espeak-ng's version and the corrections), so that keys of
+// another pronunciation are never taken:
+//   AbschnittsEntwurf e = KlangAbschnittEntwerfen(index, kennung);
+//   lexikon.AbbildMitAbschnitt(e) ... KlangAbschnittLesen(bytes, kennung) == the same keys
+inline constexpr std::string_view kKlangAbschnitt = "KLNG";
+inline constexpr std::uint32_t kKlangAbschnittVersion = 1;
+
+// The parts point into the index, which must live until the image is put together.
+AbschnittsEntwurf KlangAbschnittEntwerfen(const KlangIndex& index, std::uint64_t ausspracheKennung);
+
+// The keys of the section, pointing into it (halter keeps the image alive); nullopt when they
+// were made with another pronunciation or the section is damaged.
+std::optional<KlangIndex> KlangAbschnittLesen(std::string_view abschnitt,
+                                              std::uint64_t ausspracheKennung,
+                                              std::shared_ptr<const void> halter);
+
+} // namespace quandel
