@@ -195,4 +195,11 @@ Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung, ListenKe
     return bauer.Ende();
 }
 
+Wortzeilen WortlisteAusText(std::string_view bytes, Kodierung kodierung,
+                            const std::string& quelle) {
+    Zeilenbauer bauer(quelle, kodierung);
+    bauer.Bytes(bytes.data(), bytes.size());
+    return bauer.Ende();
+}
+
 } // namespace quandel

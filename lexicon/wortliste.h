@@ -34,4 +34,7 @@ std::optional<ListenKennung> ListenKennungVon(const std::string& pfad, Kodierung
 Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung,
                           ListenKennung* gelesen = nullptr);
 
+// The same for the bytes of a list at hand; quelle names it in messages.
+Wortzeilen WortlisteAusText(std::string_view bytes, Kodierung kodierung, const std::string& quelle);
+
 } // namespace quandel

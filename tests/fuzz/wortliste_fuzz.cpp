@@ -1,20 +1,25 @@
-// A word list as the command line reads it (UTF-8 lines), the lexicon built from it and all
-// four searches on it. The first line is the search text, the others the stock. The hits of
+// A word list as the programs read it (UTF-8 lines), the lexicon built from it and all four
+// searches on it, also after its image went through an index file's take-over. The first line
+// is the search text, the others the stock. The hits of
 // the end rhyme and the alliteration, and the rows of the spoonerism, are checked against a
 // plain scan of the stock.
 #include "lexicon/lexikon.h"
+#include "lexicon/wortliste.h"
 #include "pruefen.h"
 #include "search/suchen.h"
 #include "soundgroups/ersetzbaum.h"
 #include "soundgroups/lautgruppen.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
+#include "text/kodierung.h"
 #include "text/kommatext.h"
-#include "text/zeilen.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -100,21 +105,19 @@ SuchErgebnis Suchen(SuchFunktion funktion, const Lexikon& lexikon, const std::st
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    std::vector<std::string> zeilen;
+    const std::string_view text(reinterpret_cast<const char*>(daten), groesse);
+    const std::size_t zeilenende = std::min(text.find_first_of("\r\n"), text.size());
+    std::string suchtext;
+    Wortzeilen zeilen;
     try {
-        zeilen =
-            ZeilenAusUtf8(std::string_view(reinterpret_cast<const char*>(daten), groesse), "fuzz");
+        suchtext = Cp1252AusUtf8(text.substr(0, zeilenende));
+        zeilen = WortlisteAusText(text.substr(zeilenende), Kodierung::Utf8, "fuzz");
     } catch (const Fehler&) {
         return 0;
     }
-    if (zeilen.empty())
-        return 0;
-    const std::string suchtext = zeilen.front();
-    zeilen.erase(zeilen.begin());
 
     Lexikon lexikon;
-    EreignisHaken haken;
-    lexikon.LexikonAufbauen(zeilen, kVokalfeldVorgabe, haken);
+    lexikon.LexikonAufbauen(std::move(zeilen), kVokalfeldVorgabe, {});
     const auto& klein = lexikon.Kleinwortliste();
     QUANDEL_PRUEFEN(klein.size() == lexikon.Wortbestand().size());
     for (std::size_t i = 0; i < klein.size(); ++i) {
@@ -127,6 +130,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const SuchErgebnis lied = Suchen(LiedreimSuchen, lexikon, suchtext);
     const SuchErgebnis schuettel = Suchen(SchuettelreimSuchen, lexikon, suchtext);
     QUANDEL_PRUEFEN(schuettel.treffer.size() % 4 == 0);
+
+    // The lexicon's image, taken over as from an index file, gives the same hits.
+    const std::string_view abbild = lexikon.Abbild();
+    std::vector<std::uint64_t> kopie(abbild.size() / 8);
+    std::memcpy(kopie.data(), abbild.data(), abbild.size());
+    Lexikon wiedergeladen;
+    EreignisHaken haken;
+    QUANDEL_PRUEFEN(wiedergeladen.AbbildUebernehmen(
+        std::make_unique<EigenerSpeicher>(std::move(kopie)), {}, kVokalfeldVorgabe, haken));
+    QUANDEL_PRUEFEN(Suchen(EndreimSuchen, wiedergeladen, suchtext).treffer == end.treffer);
+    QUANDEL_PRUEFEN(Suchen(StabreimSuchen, wiedergeladen, suchtext).treffer == stab.treffer);
+    QUANDEL_PRUEFEN(Suchen(LiedreimSuchen, wiedergeladen, suchtext).treffer == lied.treffer);
+    QUANDEL_PRUEFEN(Suchen(SchuettelreimSuchen, wiedergeladen, suchtext).treffer ==
+                    schuettel.treffer);
     for (const SuchErgebnis* ergebnis : {&end, &stab, &lied, &schuettel})
         QUANDEL_PRUEFEN((ergebnis->ausgang == Ausgang::Treffer) != ergebnis->treffer.empty());
 
