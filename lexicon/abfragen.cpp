@@ -18,9 +18,14 @@ void teilbaumSammeln(const Lexikon& lexikon, const Trie& trie, const std::string
     // The stock is sorted, so in the order of their numbers the hits go into place in one pass.
     std::sort(nummern.begin(), nummern.end());
     const auto& wortbestand = lexikon.Wortbestand();
+    const auto& klein = lexikon.Kleinwortliste();
     const auto laenge = static_cast<std::int32_t>(form.size());
     for (std::int32_t nr : nummern) {
         const auto i = static_cast<std::size_t>(nr);
+        // A tree mapped from an index file is only as well ordered as the file; a word that
+        // does not hold the form is no hit, whatever the file says.
+        if (!(trie.Rueckwaerts() ? klein[i].ends_with(form) : klein[i].starts_with(form)))
+            continue;
         Apendix& apendix =
             apendixliste.emplace_back(Apendix{std::string(form), std::string(zusatz), laenge});
         treffer.Sammeln(std::string(wortbestand[i]), &apendix,

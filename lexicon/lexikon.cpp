@@ -329,6 +329,11 @@ bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
         bestand->klein = k.Texte();
         const TextFeld schluessel = s.Texte();
         const std::size_t n = bestand->worte.size();
+        // Entry i of the lower-case list is entry i lowered, byte for byte: same lengths.
+        const auto wortEnden = bestand->worte.Enden();
+        const auto kleinEnden = bestand->klein.Enden();
+        if (!std::equal(wortEnden.begin(), wortEnden.end(), kleinEnden.begin(), kleinEnden.end()))
+            throw AbbildFehler("Kleinwortliste unstimmig");
         if (bestand->klein.size() != n || schluessel.size() != n ||
             n > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
             throw AbbildFehler("Anzahlen unstimmig");

@@ -51,6 +51,7 @@ public:
     }
 
     std::size_t size() const { return ordnung_.size(); }
+    bool Rueckwaerts() const { return rueckwaerts_; }
 
 private:
     std::span<const std::int32_t> ordnung_;
