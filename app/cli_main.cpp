@@ -17,6 +17,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <new>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -117,6 +119,12 @@ int main(int argc, char** argv) {
         return kFalscherAufruf;
     } catch (const Fehler& fehler) {
         Melden(fehler.what());
+        return kFalscherAufruf;
+    } catch (const std::bad_alloc&) {
+        Melden("Nicht genug Arbeitsspeicher.");
+        return kFalscherAufruf;
+    } catch (const std::exception& fehler) {
+        Melden(std::string("Interner Fehler: ") + fehler.what());
         return kFalscherAufruf;
     }
 }
