@@ -12,9 +12,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUANDEL_PAKETBETREUER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS wngerman)
-# Qt loads its platform plugin at run time, so no library dependency names it.
+# Libraries loaded at run time, which no library dependency names: espeak-ng for the sound
+# search (loaded at its first pronunciation, with its German voice data) and Qt's platform
+# plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libespeak-ng1, espeak-ng-data")
 if(QUANDEL_GUI)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
 endif()
 set(CPACK_PACKAGE_DESCRIPTION
     "Quandel Tornar searches a built-in stock of 6806 German words and phrases

@@ -25,9 +25,11 @@ grep -q '<.*@.*>' <<<"$(feld Maintainer)" || fehlt "Maintainer: $(feld Maintaine
     fehlt "Description: $(feld Description)"
 grep -q '^ Quandel Tornar searches' <<<"$(feld Description)" || fehlt "Description: $(feld Description)"
 abh=$(feld Depends | sed 's/, /\n/g')
-# Computed by dpkg-shlibdeps, with versions, plus the platform plugins Qt loads at run time.
+# Computed by dpkg-shlibdeps, with versions, plus what is loaded at run time: the platform
+# plugins of Qt and espeak-ng with its voice data.
 for muster in '^libc6 \(>= ' '^libstdc\+\+6 \(>= ' '^libqt6widgets6 \(>= ' '^libqt6gui6 \(>= ' \
-    '^libqt6core6 \(>= ' '^libicu[0-9]+ \(>= ' '^qt6-qpa-plugins$'; do
+    '^libqt6core6 \(>= ' '^libicu[0-9]+ \(>= ' '^qt6-qpa-plugins$' '^libespeak-ng1$' \
+    '^espeak-ng-data$'; do
     grep -qE "$muster" <<<"$abh" || fehlt "Depends ohne $muster: $(feld Depends)"
 done
 
@@ -47,6 +49,8 @@ grep -q '^Inst quandel-tornar' "$ort/apt.txt" || fehlt "apt würde nicht install
 
 dpkg-deb -x "$paket" "$ort/wurzel"
 [ "$("$ort/wurzel/usr/bin/quandel-cli" -V)" = "quandel-cli $version" ] || fehlt "quandel-cli -V"
+# A word outside the stock is pronounced through the library loaded at run time.
+grep -qx Ingenieur <<<"$("$ort/wurzel/usr/bin/quandel-cli" klang Gehör)" || fehlt "quandel-cli klang"
 # The window program starts and keeps running until it is stopped.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 5 "$ort/wurzel/usr/bin/quandel-tornar" >/dev/null 2>&1 || status=$?
