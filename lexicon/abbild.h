@@ -124,12 +124,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Checks header, table and every checksum of an image and hands out its sections.
+// How much of an image is checked when it is taken over. Alles: the checksums of every section
+// and every offset and word number in them, so that any damage is found and the image refused.
+// Kopf: header, table and the counts only, for an image known unchanged since it was checked
+// in full (built here, or a file whose state was recorded after such a check); reading a
+// section checks each offset and number as it is used (TextFeld), so even then a damaged
+// image can never lead a read outside its memory.
+enum class Pruefumfang { Alles, Kopf };
+
+// Checks header and table of an image (and with Pruefumfang::Alles every section's checksum)
+// and hands out its sections.
 class AbbildLeser {
 public:
     // Throws AbbildFehler unless the image is whole, of this format and program version, and
     // built with this collation version from the list of that identity.
-    AbbildLeser(std::string_view bytes, const AbbildKennung& erwartet);
+    AbbildLeser(std::string_view bytes, const AbbildKennung& erwartet,
+                Pruefumfang umfang = Pruefumfang::Alles);
 
     // The bytes of the section of that name and version; throws AbbildFehler when missing.
     std::string_view Abschnitt(std::string_view name, std::uint32_t version) const;
@@ -141,10 +151,13 @@ private:
 };
 
 // Reads the parts of one section in the order AbschnittsEntwurf wrote them, checking every
-// length against the section's end.
+// length against the section's end; with Pruefumfang::Alles also every offset of its texts.
 class AbschnittsLeser {
 public:
-    explicit AbschnittsLeser(std::string_view bytes) : bytes_(bytes) {}
+    explicit AbschnittsLeser(std::string_view bytes, Pruefumfang umfang = Pruefumfang::Alles)
+        : bytes_(bytes), umfang_(umfang) {}
+
+    Pruefumfang Umfang() const { return umfang_; }
 
     std::uint64_t Zahl();
     std::string_view Bytes(std::uint64_t laenge);
@@ -158,6 +171,7 @@ public:
 
 private:
     std::string_view bytes_;
+    Pruefumfang umfang_;
     std::size_t stelle_ = 0;
 };
 

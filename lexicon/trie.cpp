@@ -91,7 +91,8 @@ std::optional<std::int32_t> Trie::Genau(std::string_view text) const {
             return vergleich((*klein_)[static_cast<std::size_t>(nr)], text, rueckwaerts_, false) <
                    0;
         });
-    if (stelle == ordnung_.end() ||
+    if (stelle == ordnung_.end() || *stelle < 0 ||
+        static_cast<std::size_t>(*stelle) >= klein_->size() ||
         vergleich((*klein_)[static_cast<std::size_t>(*stelle)], text, rueckwaerts_, false) != 0)
         return std::nullopt;
     return *stelle;

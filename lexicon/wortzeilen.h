@@ -21,6 +21,8 @@ public:
 
     // Throws Fehler when the pool would pass 4 GB, which the offsets cannot address.
     void Anhaengen(std::string_view zeile);
+    // Room for that many bytes of text, so that a large list is not copied as it grows.
+    void Reservieren(std::size_t bytes) { pool_.reserve(bytes); }
 
     std::size_t size() const { return ende_.size() - 1; }
     std::size_t Bytes() const { return pool_.size(); }

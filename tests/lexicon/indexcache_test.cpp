@@ -6,12 +6,14 @@
 #include "tests/testlexikon.h"
 #include "text/kodierung.h"
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace quandel {
@@ -189,6 +191,44 @@ TEST_F(IndexTest, FlippedByteInHeaderTableOrAnySectionIsRebuilt) {
         kaputt[stelle] = static_cast<char>(kaputt[stelle] ^ 0x10);
         schadenWirdGeheilt(kaputt, "Byte " + std::to_string(stelle));
     }
+}
+
+// Bytes this process has read through read(2) so far.
+std::uint64_t gelesenBisher() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t wert = 0;
+    while (io >> name >> wert)
+        if (name == "rchar:")
+            return wert;
+    return 0;
+}
+
+TEST_F(IndexTest, ListAndIndexRecordedUnchangedAreNeitherReadNorHashedAgain) {
+    laden();
+    // Only files last changed some seconds before a load are recorded by their state.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3200));
+    EXPECT_EQ(laden().herkunft, Herkunft::Index); // checked in full, then recorded
+    const std::uint64_t vorher = gelesenBisher();
+    const LadeErgebnis vermerkt = laden();
+    EXPECT_EQ(vermerkt.herkunft, Herkunft::Index);
+    EXPECT_EQ(ergebnisse(vermerkt.lexikon), erwartet_);
+    EXPECT_LT(gelesenBisher() - vorher, fs::file_size(liste_) / 4); // the list was not read
+
+    // A damaged index is a changed file: checked in full again, refused and rebuilt.
+    std::string kaputt = dateiLesen(indexDatei());
+    kaputt[kaputt.size() / 2] ^= 0x10;
+    schadenWirdGeheilt(kaputt, "nach dem Vermerk");
+
+    // A list changed in place, with its length and modification time as before, is read again.
+    std::string liste = dateiLesen(liste_);
+    const auto zeit = fs::last_write_time(liste_);
+    liste.replace(liste.find("Schlange"), 8, "Schlamm\n");
+    { std::ofstream(liste_, std::ios::binary | std::ios::trunc) << liste; }
+    fs::last_write_time(liste_, zeit);
+    const LadeErgebnis neu = laden();
+    EXPECT_EQ(neu.herkunft, Herkunft::Aufgebaut);
+    EXPECT_NE(ergebnisse(neu.lexikon).find(" Schlamm"), std::string::npos);
 }
 
 TEST_F(IndexTest, OtherFormatOrProgramVersionIsRebuilt) {
