@@ -78,8 +78,9 @@ void AbschnittsEntwurf::Schreiben(char* ziel) const {
     }
 }
 
-std::vector<std::uint64_t> AbbildZusammensetzen(const AbbildKennung& kennung,
-                                                const std::vector<AbschnittsEntwurf>& abschnitte) {
+std::unique_ptr<EigenerSpeicher>
+AbbildZusammensetzen(const AbbildKennung& kennung,
+                     const std::vector<AbschnittsEntwurf>& abschnitte) {
     const std::uint64_t tabellenLaenge = abschnitte.size() * sizeof(AbschnittsEintrag);
     std::uint64_t laenge = sizeof(Kopf) + tabellenLaenge;
     std::vector<AbschnittsEintrag> tabelle;
@@ -92,8 +93,8 @@ std::vector<std::uint64_t> AbbildZusammensetzen(const AbbildKennung& kennung,
         laenge += e.laenge;
         tabelle.push_back(e);
     }
-    std::vector<std::uint64_t> worte(laenge / 8);
-    char* bytes = reinterpret_cast<char*>(worte.data());
+    auto speicher = std::make_unique<EigenerSpeicher>(laenge / 8);
+    char* bytes = speicher->Daten();
     for (std::size_t i = 0; i < abschnitte.size(); ++i) {
         char* ziel = bytes + tabelle[i].anfang;
         abschnitte[i].Schreiben(ziel);
@@ -115,7 +116,7 @@ std::vector<std::uint64_t> AbbildZusammensetzen(const AbbildKennung& kennung,
     kopf.kopfPruefsumme = KopfPruefsumme(kopf, tabellenBytes);
     std::memcpy(bytes, &kopf, sizeof kopf);
     std::memcpy(bytes + sizeof kopf, tabelle.data(), tabellenLaenge);
-    return worte;
+    return speicher;
 }
 
 AbbildLeser::AbbildLeser(std::string_view bytes, const AbbildKennung& erwartet, Pruefumfang umfang)

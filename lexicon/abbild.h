@@ -2,6 +2,7 @@
 
 #include "lexicon/textfeld.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -68,13 +69,21 @@ public:
 
 class EigenerSpeicher : public AbbildSpeicher {
 public:
-    explicit EigenerSpeicher(std::vector<std::uint64_t> worte) : worte_(std::move(worte)) {}
+    // Room for that many 64-bit words, left as it is: the image is written over it whole.
+    explicit EigenerSpeicher(std::size_t worte)
+        : worte_(std::make_unique_for_overwrite<std::uint64_t[]>(worte)), anzahl_(worte) {}
+    explicit EigenerSpeicher(const std::vector<std::uint64_t>& worte)
+        : EigenerSpeicher(worte.size()) {
+        std::copy(worte.begin(), worte.end(), worte_.get());
+    }
+    char* Daten() { return reinterpret_cast<char*>(worte_.get()); }
     std::string_view Bytes() const override {
-        return {reinterpret_cast<const char*>(worte_.data()), worte_.size() * 8};
+        return {reinterpret_cast<const char*>(worte_.get()), anzahl_ * 8};
     }
 
 private:
-    std::vector<std::uint64_t> worte_;
+    std::unique_ptr<std::uint64_t[]> worte_;
+    std::size_t anzahl_;
 };
 
 // A section being written: its parts are laid out one after the other, each padded to eight
@@ -115,8 +124,9 @@ struct AbbildKennung {
 };
 
 // Puts header, table and sections into one block of memory.
-std::vector<std::uint64_t> AbbildZusammensetzen(const AbbildKennung& kennung,
-                                                const std::vector<AbschnittsEntwurf>& abschnitte);
+std::unique_ptr<EigenerSpeicher>
+AbbildZusammensetzen(const AbbildKennung& kennung,
+                     const std::vector<AbschnittsEntwurf>& abschnitte);
 
 // A damaged or foreign image. Caught where an image is taken over; never reaches the user.
 class AbbildFehler : public std::runtime_error {

@@ -1,5 +1,6 @@
 #include "lexicon/lexikon.h"
 
+#include "lexicon/byteordnung.h"
 #include "lexicon/vokalfolge.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
@@ -12,14 +13,6 @@
 namespace quandel {
 
 namespace {
-
-// The first eight bytes of a text as a number that sorts like them.
-std::uint64_t kopf(std::string_view text) {
-    std::uint64_t k = 0;
-    for (std::size_t j = 0; j < 8; ++j)
-        k = (k << 8) | (j < text.size() ? static_cast<unsigned char>(text[j]) : 0u);
-    return k;
-}
 
 // Keeps a long build responsive and stoppable: every 1024th step hands control to the window,
 // reports the progress within [von, bis) percent and stops when asked to.
@@ -60,28 +53,6 @@ struct TextSammlung {
     }
     TextFeld Feld() const { return {ende, pool}; }
 };
-
-// The numbers of the texts, ordered by their bytes; equal texts in the order of their numbers.
-// Most comparisons are settled by the first eight bytes, held next to the number.
-std::vector<std::uint32_t> NachBytesOrdnen(const TextFeld& texte) {
-    struct Satz {
-        std::uint64_t kopf;
-        std::uint32_t nr;
-    };
-    std::vector<Satz> saetze(texte.size());
-    for (std::size_t i = 0; i < texte.size(); ++i)
-        saetze[i] = {kopf(texte[i]), static_cast<std::uint32_t>(i)};
-    std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
-        if (a.kopf != b.kopf)
-            return a.kopf < b.kopf;
-        const int v = texte[a.nr].compare(texte[b.nr]);
-        return v != 0 ? v < 0 : a.nr < b.nr;
-    });
-    std::vector<std::uint32_t> ordnung(saetze.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        ordnung[i] = saetze[i].nr;
-    return ordnung;
-}
 
 std::span<const std::int32_t> NummernLesen(AbschnittsLeser& leser, std::size_t wortzahl) {
     const auto nummern = leser.Feld<std::int32_t>(leser.Zahl());
@@ -179,7 +150,7 @@ struct Lexikon::LiedIndex {
             vokale.VokalfolgeAnhaengen(klein[i], folgen.pool);
             folgen.ende.push_back(static_cast<std::uint32_t>(folgen.pool.size()));
         }
-        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld());
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld(), false);
 
         // Runs of byte-equal sequences, each with the key of its sequence.
         struct Lauf {
@@ -263,7 +234,7 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
     {
         TextSammlung alle;
         alle.ende.reserve(n + 1);
-        alle.pool.reserve(zeilen.Bytes() + 2 * n);
+        alle.pool.reserve(3 * zeilen.Bytes() + 4 * n); // about the length of German keys
         Schritte schritte(begleitung, n, 0, 60);
         for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
@@ -273,8 +244,11 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
             alle.ende.push_back(static_cast<std::uint32_t>(alle.pool.size()));
         }
         const TextFeld alleFeld = alle.Feld();
-        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld);
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld, false);
         Schritte ordnen(begleitung, 1, 60, 70);
+        auswahl.reserve(n);
+        schluessel.ende.reserve(n + 1);
+        schluessel.pool.reserve(alle.pool.size());
         for (std::size_t i = 0; i < n; ++i)
             if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]]) {
                 auswahl.push_back(ordnung[i]);
@@ -310,8 +284,7 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
         e.Feld(std::span<const std::int32_t>(*ordnung));
     }
     lied->Entwerfen(abschnitte.emplace_back("LIED", 1));
-    auto speicher = std::make_unique<EigenerSpeicher>(
-        AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitte));
+    auto speicher = AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitte);
     EreignisHaken ohneHaken;
     if (!AbbildUebernehmen(std::move(speicher), begleitung.kennung, vokalfeld, ohneHaken,
                            Pruefumfang::Kopf))
@@ -384,9 +357,10 @@ std::optional<std::string_view> Lexikon::Zusatzabschnitt(std::string_view name,
     return std::nullopt;
 }
 
-std::vector<std::uint64_t> Lexikon::AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const {
+std::unique_ptr<EigenerSpeicher>
+Lexikon::AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const {
     if (!bestand_)
-        return {};
+        return std::make_unique<EigenerSpeicher>(0);
     std::vector<AbschnittsEntwurf> abschnitte;
     for (const AbschnittsEintrag& e : bestand_->abschnitte) {
         const std::string_view name(e.name, sizeof e.name);

@@ -97,7 +97,7 @@ public:
 
     // The image with a further section, which replaces one of the same name: to be saved in
     // place of the image. Empty unless built or taken over.
-    std::vector<std::uint64_t> AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const;
+    std::unique_ptr<EigenerSpeicher> AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const;
 
     void LexikonFreigeben();
     bool Aufgebaut() const { return bestand_ != nullptr; }

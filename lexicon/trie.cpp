@@ -1,5 +1,7 @@
 #include "lexicon/trie.h"
 
+#include "lexicon/byteordnung.h"
+
 #include <algorithm>
 
 namespace quandel {
@@ -36,36 +38,11 @@ int vergleich(std::string_view a, std::string_view b, bool rueckwaerts, bool bRu
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-// The first eight bytes of the (reversed) text as a number that sorts like them.
-std::uint64_t kopf(std::string_view text, bool rueckwaerts) {
-    std::uint64_t k = 0;
-    for (std::size_t j = 0; j < 8; ++j)
-        k = (k << 8) | (j < text.size() ? zeichen(text, j, rueckwaerts) : 0u);
-    return k;
-}
-
 } // namespace
 
 std::vector<std::int32_t> Trie::Ordnen(const TextFeld& klein, bool rueckwaerts) {
-    // Most comparisons are settled by the first eight bytes, held next to the number.
-    struct Satz {
-        std::uint64_t kopf;
-        std::int32_t nr;
-    };
-    std::vector<Satz> saetze(klein.size());
-    for (std::size_t i = 0; i < klein.size(); ++i)
-        saetze[i] = {kopf(klein[i], rueckwaerts), static_cast<std::int32_t>(i)};
-    std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
-        if (a.kopf != b.kopf)
-            return a.kopf < b.kopf;
-        const int v = vergleich(klein[static_cast<std::size_t>(a.nr)],
-                                klein[static_cast<std::size_t>(b.nr)], rueckwaerts, rueckwaerts);
-        return v != 0 ? v < 0 : a.nr < b.nr;
-    });
-    std::vector<std::int32_t> ordnung(saetze.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        ordnung[i] = saetze[i].nr;
-    return ordnung;
+    const std::vector<std::uint32_t> nummern = NachBytesOrdnen(klein, rueckwaerts);
+    return {nummern.begin(), nummern.end()};
 }
 
 TrieBereich Trie::Suchen(std::string_view text) const {
