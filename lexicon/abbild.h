@@ -86,6 +86,16 @@ private:
     std::size_t anzahl_;
 };
 
+// An image that lives as long as the program, such as one compiled into it.
+class FesterSpeicher : public AbbildSpeicher {
+public:
+    explicit FesterSpeicher(std::string_view bytes) : bytes_(bytes) {}
+    std::string_view Bytes() const override { return bytes_; }
+
+private:
+    std::string_view bytes_;
+};
+
 // A section being written: its parts are laid out one after the other, each padded to eight
 // bytes. The parts point into the caller's arrays, which must live until the image is put
 // together.

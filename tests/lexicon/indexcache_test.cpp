@@ -1,5 +1,6 @@
 // The saved lexicon index: round trips, damaged files, folders that cannot be written.
 #include "data/eingebaut.h"
+#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
 #include "search/suchen.h"
 #include "tests/testcache.h"
@@ -17,6 +18,9 @@
 #include <vector>
 
 namespace quandel {
+namespace daten {
+extern const std::uint64_t kWortbestandsAbbild[];
+}
 namespace {
 
 namespace fs = std::filesystem;
@@ -46,12 +50,6 @@ std::string testliste() {
             }
     liste << "STRASSE\nstraße\nÜBER\n";
     return liste.str();
-}
-
-std::string dateiSchreiben(const std::string& name, const std::string& inhalt) {
-    const std::string pfad = ::testing::TempDir() + name;
-    std::ofstream(pfad, std::ios::binary) << inhalt;
-    return pfad;
 }
 
 std::string dateiLesen(const std::string& pfad) {
@@ -88,7 +86,9 @@ std::string ergebnisse(const Lexikon& lexikon) {
 
 class IndexTest : public ::testing::Test {
 protected:
-    IndexTest() : liste_(dateiSchreiben("index_liste.txt", testliste())) {
+    // The list lies in the test's own folder: a run beside another never shares it.
+    IndexTest() : liste_(cache_.pfad() + "/index_liste.txt") {
+        std::ofstream(liste_, std::ios::binary) << testliste();
         Lexikon frisch =
             WortlisteLaden(liste_, Kodierung::Utf8, kVokalfeldVorgabe, {}, false).lexikon;
         erwartet_ = ergebnisse(frisch);
@@ -296,6 +296,22 @@ TEST(Index, BuiltInStockTakenOverFromItsImageSearchesAlike) {
     EXPECT_FALSE(geladen.AbbildUebernehmen(
         std::make_unique<EigenerSpeicher>(std::vector<std::uint64_t>(20)), {}, "", haken));
     EXPECT_EQ(geladen.Wortbestand().size(), 6354u);
+}
+
+TEST(Index, BuiltInStockComesFromTheImageCompiledInAndSearchesAsBuilt) {
+    Lexikon gebaut;
+    EreignisHaken haken;
+    gebaut.LexikonAufbauen(daten::Wortbestand(), kVokalfeldVorgabe, haken);
+    const Lexikon eingebaut = daten::EingebautesLexikon(kVokalfeldVorgabe, haken);
+    EXPECT_EQ(eingebaut.Abbild().data(), reinterpret_cast<const char*>(daten::kWortbestandsAbbild));
+    EXPECT_EQ(eingebaut.Abbild(), gebaut.Abbild()); // made from today's stock
+    EXPECT_EQ(ergebnisse(eingebaut), ergebnisse(gebaut));
+    // Another vowel field: its song-rhyme index is built over the image.
+    Lexikon gebautY;
+    gebautY.LexikonAufbauen(daten::Wortbestand(), "a,e,i,o,u,y", haken);
+    const Lexikon eingebautY = daten::EingebautesLexikon("a,e,i,o,u,y", haken);
+    EXPECT_EQ(eingebautY.LiedSchluesselAnzahl(), gebautY.LiedSchluesselAnzahl());
+    EXPECT_EQ(ergebnisse(eingebautY), ergebnisse(gebautY));
 }
 
 } // namespace
