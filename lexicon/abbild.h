@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lexicon/grossspeicher.h"
 #include "lexicon/textfeld.h"
 
 #include <algorithm>
@@ -71,7 +72,9 @@ class EigenerSpeicher : public AbbildSpeicher {
 public:
     // Room for that many 64-bit words, left as it is: the image is written over it whole.
     explicit EigenerSpeicher(std::size_t worte)
-        : worte_(std::make_unique_for_overwrite<std::uint64_t[]>(worte)), anzahl_(worte) {}
+        : worte_(std::make_unique_for_overwrite<std::uint64_t[]>(worte)), anzahl_(worte) {
+        GrosseSeitenAnraten(worte_.get(), worte * 8);
+    }
     explicit EigenerSpeicher(const std::vector<std::uint64_t>& worte)
         : EigenerSpeicher(worte.size()) {
         std::copy(worte.begin(), worte.end(), worte_.get());

@@ -1,5 +1,7 @@
 #include "lexicon/byteordnung.h"
 
+#include "lexicon/grossspeicher.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -68,13 +70,15 @@ void ordnen(std::span<Satz> saetze, const TextFeld& texte, std::size_t tiefe, bo
 } // namespace
 
 std::vector<std::uint32_t> NachBytesOrdnen(const TextFeld& texte, bool rueckwaerts) {
-    std::vector<Satz> saetze(texte.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        saetze[i].nr = static_cast<std::uint32_t>(i);
+    std::vector<Satz> saetze;
+    GrossReservieren(saetze, texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i)
+        saetze.push_back({0, static_cast<std::uint32_t>(i), 0});
     ordnen(saetze, texte, 0, rueckwaerts);
-    std::vector<std::uint32_t> ordnung(saetze.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        ordnung[i] = saetze[i].nr;
+    std::vector<std::uint32_t> ordnung;
+    GrossReservieren(ordnung, saetze.size());
+    for (const Satz& satz : saetze)
+        ordnung.push_back(satz.nr);
     return ordnung;
 }
 

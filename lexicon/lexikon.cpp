@@ -1,6 +1,7 @@
 #include "lexicon/lexikon.h"
 
 #include "lexicon/byteordnung.h"
+#include "lexicon/grossspeicher.h"
 #include "lexicon/vokalfolge.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
@@ -143,7 +144,7 @@ struct Lexikon::LiedIndex {
         // The sequence of every word, then the words ordered by their sequence byte by byte:
         // each run of equal sequences needs one collation key, and no map over strings grows.
         TextSammlung folgen;
-        folgen.ende.reserve(n + 1);
+        GrossReservieren(folgen.ende, n + 1);
         Schritte schritte(begleitung, n, 90, 100);
         for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
@@ -175,7 +176,7 @@ struct Lexikon::LiedIndex {
             return schluesselFeld[a.schluessel] < schluesselFeld[b.schluessel];
         });
         index->eigeneEnden.push_back(0);
-        index->eigeneWorte.reserve(n);
+        GrossReservieren(index->eigeneWorte, n);
         for (std::size_t k = 0; k < laeufe.size();) {
             std::size_t m = k + 1;
             while (m < laeufe.size() &&
@@ -233,8 +234,8 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
     TextSammlung schluessel;
     {
         TextSammlung alle;
-        alle.ende.reserve(n + 1);
-        alle.pool.reserve(3 * zeilen.Bytes() + 4 * n); // about the length of German keys
+        GrossReservieren(alle.ende, n + 1);
+        GrossReservieren(alle.pool, 3 * zeilen.Bytes() + 4 * n); // about the length of German keys
         Schritte schritte(begleitung, n, 0, 60);
         for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
@@ -246,9 +247,9 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
         const TextFeld alleFeld = alle.Feld();
         const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld, false);
         Schritte ordnen(begleitung, 1, 60, 70);
-        auswahl.reserve(n);
-        schluessel.ende.reserve(n + 1);
-        schluessel.pool.reserve(alle.pool.size());
+        GrossReservieren(auswahl, n);
+        GrossReservieren(schluessel.ende, n + 1);
+        GrossReservieren(schluessel.pool, alle.pool.size());
         for (std::size_t i = 0; i < n; ++i)
             if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]]) {
                 auswahl.push_back(ordnung[i]);
@@ -258,9 +259,9 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
 
     TextSammlung worte;
     std::string kleinPool;
-    worte.ende.reserve(auswahl.size() + 1);
-    worte.pool.reserve(zeilen.Bytes());
-    kleinPool.reserve(zeilen.Bytes());
+    GrossReservieren(worte.ende, auswahl.size() + 1);
+    GrossReservieren(worte.pool, zeilen.Bytes());
+    GrossReservieren(kleinPool, zeilen.Bytes());
     for (const std::uint32_t nr : auswahl) {
         worte.Anhaengen(zeilen[nr]);
         for (const char c : zeilen[nr])

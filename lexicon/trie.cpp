@@ -1,6 +1,7 @@
 #include "lexicon/trie.h"
 
 #include "lexicon/byteordnung.h"
+#include "lexicon/grossspeicher.h"
 
 #include <algorithm>
 
@@ -42,7 +43,10 @@ int vergleich(std::string_view a, std::string_view b, bool rueckwaerts, bool bRu
 
 std::vector<std::int32_t> Trie::Ordnen(const TextFeld& klein, bool rueckwaerts) {
     const std::vector<std::uint32_t> nummern = NachBytesOrdnen(klein, rueckwaerts);
-    return {nummern.begin(), nummern.end()};
+    std::vector<std::int32_t> ordnung;
+    GrossReservieren(ordnung, nummern.size());
+    ordnung.assign(nummern.begin(), nummern.end());
+    return ordnung;
 }
 
 TrieBereich Trie::Suchen(std::string_view text) const {
