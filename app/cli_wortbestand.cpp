@@ -1,6 +1,6 @@
 #include "app/cli_wortbestand.h"
 
-#include "data/eingebaut.h"
+#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
 
 namespace quandel::cli {
@@ -9,7 +9,7 @@ LadeErgebnis LexikonLaden(const Aufruf& aufruf, std::string_view vokalfeld) {
     EreignisHaken haken;
     if (!aufruf.wortbestand) {
         LadeErgebnis eingebaut;
-        eingebaut.lexikon.LexikonAufbauen(daten::Wortbestand(), vokalfeld, haken);
+        eingebaut.lexikon = daten::EingebautesLexikon(vokalfeld, haken);
         return eingebaut;
     }
     Baubegleitung begleitung;

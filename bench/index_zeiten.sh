@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Whole-process times and peak memory of quandel-cli with and without the saved lexicon index,
 # on Debian's dictionary (next to grep) and on a 2,000,000-line compound list
-# (bench/komposita.sh). The indexes go to a temporary XDG_CACHE_HOME.
+# (bench/komposita.sh), and the window's start-up (quandel-fensterstart, next to the program
+# when built with the window). The indexes go to a temporary XDG_CACHE_HOME.
+# A list and its index are trusted by their file state only once both are some seconds old
+# (lexicon/indexstempel.h), so the script waits before it measures later loads.
 #   bench/index_zeiten.sh [PROGRAMM] [WORTLISTE]
 #   bench/index_zeiten.sh build/app/quandel-cli /usr/share/dict/ngerman
 set -euo pipefail
@@ -25,6 +28,7 @@ speicher() { # peak resident memory of one run
 
 echo "== $liste: saved index against grep"
 "$cli" end eide --wortbestand "$liste" >/dev/null
+sleep 4
 hyperfine -N --warmup 3 --runs 30 \
     "$cli end eide --wortbestand $liste" "grep -i eide\$ $liste"
 echo "== $liste: first run (index removed before each run)"
@@ -37,6 +41,16 @@ speicher "eingebauter Wortbestand" "$cli" end eide
 
 echo "== 2,000,000 compounds"
 "$hier/komposita.sh" > "$komposita"
+sleep 4
 speicher "erster Aufbau" "$cli" end geige --wortbestand "$komposita"
+sleep 4
 hyperfine -N -i --warmup 2 --runs 10 "$cli end geige --wortbestand $komposita"
 speicher "mit gespeichertem Index" "$cli" end geige --wortbestand "$komposita"
+
+fenster=$(dirname "$cli")/../bench/quandel-fensterstart
+if [[ -x $fenster ]]; then
+    echo "== window: start-up on the built-in stock, and opening $liste (saved index)"
+    hyperfine -N --warmup 2 --runs 20 "$fenster"
+    "$fenster" "$liste" >/dev/null
+    for _ in 1 2 3; do "$fenster" "$liste"; done
+fi

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "lexicon/grossspeicher.h"
 #include "lexicon/textfeld.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -68,13 +70,33 @@ public:
 
 class EigenerSpeicher : public AbbildSpeicher {
 public:
-    explicit EigenerSpeicher(std::vector<std::uint64_t> worte) : worte_(std::move(worte)) {}
+    // Room for that many 64-bit words, left as it is: the image is written over it whole.
+    explicit EigenerSpeicher(std::size_t worte)
+        : worte_(std::make_unique_for_overwrite<std::uint64_t[]>(worte)), anzahl_(worte) {
+        GrosseSeitenAnraten(worte_.get(), worte * 8);
+    }
+    explicit EigenerSpeicher(const std::vector<std::uint64_t>& worte)
+        : EigenerSpeicher(worte.size()) {
+        std::copy(worte.begin(), worte.end(), worte_.get());
+    }
+    char* Daten() { return reinterpret_cast<char*>(worte_.get()); }
     std::string_view Bytes() const override {
-        return {reinterpret_cast<const char*>(worte_.data()), worte_.size() * 8};
+        return {reinterpret_cast<const char*>(worte_.get()), anzahl_ * 8};
     }
 
 private:
-    std::vector<std::uint64_t> worte_;
+    std::unique_ptr<std::uint64_t[]> worte_;
+    std::size_t anzahl_;
+};
+
+// An image that lives as long as the program, such as one compiled into it.
+class FesterSpeicher : public AbbildSpeicher {
+public:
+    explicit FesterSpeicher(std::string_view bytes) : bytes_(bytes) {}
+    std::string_view Bytes() const override { return bytes_; }
+
+private:
+    std::string_view bytes_;
 };
 
 // A section being written: its parts are laid out one after the other, each padded to eight
@@ -115,8 +137,9 @@ struct AbbildKennung {
 };
 
 // Puts header, table and sections into one block of memory.
-std::vector<std::uint64_t> AbbildZusammensetzen(const AbbildKennung& kennung,
-                                                const std::vector<AbschnittsEntwurf>& abschnitte);
+std::unique_ptr<EigenerSpeicher>
+AbbildZusammensetzen(const AbbildKennung& kennung,
+                     const std::vector<AbschnittsEntwurf>& abschnitte);
 
 // A damaged or foreign image. Caught where an image is taken over; never reaches the user.
 class AbbildFehler : public std::runtime_error {
@@ -124,12 +147,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Checks header, table and every checksum of an image and hands out its sections.
+// How much of an image is checked when it is taken over. Alles: the checksums of every section
+// and every offset and word number in them, so that any damage is found and the image refused.
+// Kopf: header, table and the counts only, for an image known unchanged since it was checked
+// in full (built here, or a file whose state was recorded after such a check); reading a
+// section checks each offset and number as it is used (TextFeld), so even then a damaged
+// image can never lead a read outside its memory.
+enum class Pruefumfang { Alles, Kopf };
+
+// Checks header and table of an image (and with Pruefumfang::Alles every section's checksum)
+// and hands out its sections.
 class AbbildLeser {
 public:
     // Throws AbbildFehler unless the image is whole, of this format and program version, and
     // built with this collation version from the list of that identity.
-    AbbildLeser(std::string_view bytes, const AbbildKennung& erwartet);
+    AbbildLeser(std::string_view bytes, const AbbildKennung& erwartet,
+                Pruefumfang umfang = Pruefumfang::Alles);
 
     // The bytes of the section of that name and version; throws AbbildFehler when missing.
     std::string_view Abschnitt(std::string_view name, std::uint32_t version) const;
@@ -141,10 +174,13 @@ private:
 };
 
 // Reads the parts of one section in the order AbschnittsEntwurf wrote them, checking every
-// length against the section's end.
+// length against the section's end; with Pruefumfang::Alles also every offset of its texts.
 class AbschnittsLeser {
 public:
-    explicit AbschnittsLeser(std::string_view bytes) : bytes_(bytes) {}
+    explicit AbschnittsLeser(std::string_view bytes, Pruefumfang umfang = Pruefumfang::Alles)
+        : bytes_(bytes), umfang_(umfang) {}
+
+    Pruefumfang Umfang() const { return umfang_; }
 
     std::uint64_t Zahl();
     std::string_view Bytes(std::uint64_t laenge);
@@ -158,6 +194,7 @@ public:
 
 private:
     std::string_view bytes_;
+    Pruefumfang umfang_;
     std::size_t stelle_ = 0;
 };
 

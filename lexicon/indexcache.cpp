@@ -1,5 +1,6 @@
 #include "lexicon/indexcache.h"
 
+#include "lexicon/indexstempel.h"
 #include "text/fehler.h"
 
 #include <cerrno>
@@ -33,66 +34,98 @@ private:
     std::size_t laenge_;
 };
 
-std::unique_ptr<AbbildSpeicher> abbilden(const std::string& pfad) {
+// The index file mapped, with its state; nullptr when there is none.
+std::unique_ptr<AbbildSpeicher> abbilden(const std::string& pfad, DateiZustand& zustand) {
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
         return nullptr;
-    struct stat info {};
+    const std::optional<DateiZustand> z = ZustandVon(fd);
     void* adresse = MAP_FAILED;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 8)
-        adresse = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ,
-                         MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (z && z->laenge >= 8)
+        adresse =
+            ::mmap(nullptr, static_cast<std::size_t>(z->laenge), PROT_READ, MAP_PRIVATE, fd, 0);
     ::close(fd);
     if (adresse == MAP_FAILED)
         return nullptr;
-    return std::make_unique<Abbildung>(adresse, static_cast<std::size_t>(info.st_size));
+    zustand = *z;
+    return std::make_unique<Abbildung>(adresse, static_cast<std::size_t>(z->laenge));
 }
 
-bool ganzSchreiben(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
+// Takes over the saved index of the list. An index file in the state recorded after its last
+// full check is checked in its header only; any other is checked in full, and then its state
+// goes to geprueft.
+bool indexNehmen(Lexikon& lexikon, const std::string& ordner, const ListenKennung& kennung,
+                 const DateiZustand& bekannt, std::string_view vokalfeld,
+                 const Baubegleitung& begleitung, DateiZustand& geprueft) {
+    DateiZustand zustand;
+    auto speicher = abbilden(ordner + "/" + IndexDateiName(kennung), zustand);
+    if (!speicher)
+        return false;
+    const Pruefumfang umfang = zustand == bekannt ? Pruefumfang::Kopf : Pruefumfang::Alles;
+    EreignisHaken ohneHaken;
+    if (!lexikon.AbbildUebernehmen(std::move(speicher), kennung, vokalfeld,
+                                   begleitung.haken ? *begleitung.haken : ohneHaken, umfang))
+        return false;
+    if (umfang == Pruefumfang::Alles)
+        geprueft = zustand;
     return true;
 }
 
-void ordnerAnlegen(const std::string& ordner) {
-    for (std::size_t i = 1; i <= ordner.size(); ++i)
-        if (i == ordner.size() || ordner[i] == '/')
-            ::mkdir(ordner.substr(0, i).c_str(), 0700);
-}
-
+// The list is read at most once: a list in the state recorded with its identity is not read at
+// all when its index can be taken; any other is read in one pass that yields both its lines
+// and its identity, and its index is taken if there is one, else built from the lines.
 LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_view vokalfeld,
                    const Baubegleitung& begleitung, bool mitIndex) {
     LadeErgebnis ergebnis;
-    const std::string ordner = mitIndex ? IndexOrdner() : std::string();
-    const std::optional<ListenKennung> kennung =
-        ordner.empty() ? std::nullopt : ListenKennungVon(pfad, kodierung);
-    const std::string name = kennung ? IndexDateiName(*kennung) : std::string();
-    if (kennung) {
-        ergebnis.indexPfad = ordner + "/" + name;
-        EreignisHaken ohneHaken;
-        auto speicher = abbilden(ergebnis.indexPfad);
-        if (speicher &&
-            ergebnis.lexikon.AbbildUebernehmen(std::move(speicher), *kennung, vokalfeld,
-                                               begleitung.haken ? *begleitung.haken : ohneHaken)) {
+    const std::int64_t vorher = JetztNs();
+    Wortlistendatei datei(pfad);
+    const std::string ordner = mitIndex && datei.Zustand() ? IndexOrdner() : std::string();
+    const auto kodierungNr = static_cast<std::uint32_t>(kodierung);
+    std::optional<ListenStempel> stempel;
+    if (!ordner.empty())
+        stempel = StempelLesen(ordner, *datei.Zustand(), kodierungNr);
+
+    // Records what this load has learnt, if the list is old enough to be trusted by its state.
+    const auto vermerken = [&](const ListenKennung& kennung, const DateiZustand& index) {
+        if (!LangeUnveraendert(*datei.Zustand(), vorher))
+            return;
+        const DateiZustand indexVermerk = LangeUnveraendert(index, vorher) ? index : DateiZustand{};
+        if (!stempel || stempel->kennung != kennung || stempel->index != indexVermerk)
+            StempelSchreiben(ordner, {*datei.Zustand(), kennung, indexVermerk});
+    };
+
+    if (stempel) {
+        DateiZustand geprueft;
+        if (indexNehmen(ergebnis.lexikon, ordner, stempel->kennung, stempel->index, vokalfeld,
+                        begleitung, geprueft)) {
+            ergebnis.indexPfad = ordner + "/" + IndexDateiName(stempel->kennung);
+            if (geprueft != DateiZustand{})
+                vermerken(stempel->kennung, geprueft);
+            ergebnis.herkunft = Herkunft::Index;
+            return ergebnis;
+        }
+    }
+
+    ListenKennung kennung;
+    Wortzeilen zeilen = datei.Lesen(kodierung, &kennung);
+    // A list changed while it was read is neither indexed nor recorded.
+    const bool unveraendert = !ordner.empty() && datei.ZustandJetzt() == datei.Zustand();
+    if (unveraendert) {
+        ergebnis.indexPfad = ordner + "/" + IndexDateiName(kennung);
+        DateiZustand geprueft;
+        if (indexNehmen(ergebnis.lexikon, ordner, kennung, {}, vokalfeld, begleitung, geprueft)) {
+            vermerken(kennung, geprueft);
             ergebnis.herkunft = Herkunft::Index;
             return ergebnis;
         }
     }
     Baubegleitung mitKennung = begleitung;
-    if (kennung)
-        mitKennung.kennung = *kennung;
-    ListenKennung gelesen;
-    ergebnis.lexikon.LexikonAufbauen(WortlisteLesen(pfad, kodierung, &gelesen), vokalfeld,
-                                     mitKennung);
-    // A list changed between the two reads is not saved under the older identity.
-    if (kennung && gelesen == *kennung)
+    mitKennung.kennung = kennung;
+    ergebnis.lexikon.LexikonAufbauen(std::move(zeilen), vokalfeld, mitKennung);
+    if (unveraendert) {
         IndexSpeichern(ergebnis.indexPfad, ergebnis.lexikon.Abbild());
+        vermerken(kennung, {});
+    }
     return ergebnis;
 }
 
@@ -100,17 +133,8 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
 
 void IndexSpeichern(const std::string& pfad, std::string_view abbild) {
     const std::size_t schnitt = pfad.rfind('/');
-    if (schnitt == std::string::npos)
-        return;
-    ordnerAnlegen(pfad.substr(0, schnitt));
-    std::string vorlage = pfad.substr(0, schnitt + 1) + "." + pfad.substr(schnitt + 1) + ".XXXXXX";
-    const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
-    if (fd < 0)
-        return;
-    const bool geschrieben = ganzSchreiben(fd, abbild);
-    const bool geschlossen = ::close(fd) == 0;
-    if (!geschrieben || !geschlossen || ::rename(vorlage.c_str(), pfad.c_str()) != 0)
-        ::unlink(vorlage.c_str());
+    if (schnitt != std::string::npos)
+        DateiErsetzen(pfad.substr(0, schnitt), pfad.substr(schnitt + 1), abbild);
 }
 
 std::string IndexOrdner() {

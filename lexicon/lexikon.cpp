@@ -1,5 +1,7 @@
 #include "lexicon/lexikon.h"
 
+#include "lexicon/byteordnung.h"
+#include "lexicon/grossspeicher.h"
 #include "lexicon/vokalfolge.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
@@ -12,14 +14,6 @@
 namespace quandel {
 
 namespace {
-
-// The first eight bytes of a text as a number that sorts like them.
-std::uint64_t kopf(std::string_view text) {
-    std::uint64_t k = 0;
-    for (std::size_t j = 0; j < 8; ++j)
-        k = (k << 8) | (j < text.size() ? static_cast<unsigned char>(text[j]) : 0u);
-    return k;
-}
 
 // Keeps a long build responsive and stoppable: every 1024th step hands control to the window,
 // reports the progress within [von, bis) percent and stops when asked to.
@@ -61,30 +55,10 @@ struct TextSammlung {
     TextFeld Feld() const { return {ende, pool}; }
 };
 
-// The numbers of the texts, ordered by their bytes; equal texts in the order of their numbers.
-// Most comparisons are settled by the first eight bytes, held next to the number.
-std::vector<std::uint32_t> NachBytesOrdnen(const TextFeld& texte) {
-    struct Satz {
-        std::uint64_t kopf;
-        std::uint32_t nr;
-    };
-    std::vector<Satz> saetze(texte.size());
-    for (std::size_t i = 0; i < texte.size(); ++i)
-        saetze[i] = {kopf(texte[i]), static_cast<std::uint32_t>(i)};
-    std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
-        if (a.kopf != b.kopf)
-            return a.kopf < b.kopf;
-        const int v = texte[a.nr].compare(texte[b.nr]);
-        return v != 0 ? v < 0 : a.nr < b.nr;
-    });
-    std::vector<std::uint32_t> ordnung(saetze.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        ordnung[i] = saetze[i].nr;
-    return ordnung;
-}
-
 std::span<const std::int32_t> NummernLesen(AbschnittsLeser& leser, std::size_t wortzahl) {
     const auto nummern = leser.Feld<std::int32_t>(leser.Zahl());
+    if (leser.Umfang() != Pruefumfang::Alles)
+        return nummern;
     bool innerhalb = true; // no early exit: the loop vectorizes
     for (const std::int32_t nr : nummern)
         innerhalb &= static_cast<std::uint32_t>(nr) < wortzahl;
@@ -155,7 +129,7 @@ struct Lexikon::LiedIndex {
         worte = NummernLesen(leser, wortzahl);
         if (schluessel.size() != folgen.size() || enden.size() != folgen.size() + 1 ||
             enden.front() != 0 || enden.back() != worte.size() ||
-            !std::is_sorted(enden.begin(), enden.end()))
+            (leser.Umfang() == Pruefumfang::Alles && !std::is_sorted(enden.begin(), enden.end())))
             throw AbbildFehler("Liedindex unstimmig");
     }
 
@@ -170,14 +144,14 @@ struct Lexikon::LiedIndex {
         // The sequence of every word, then the words ordered by their sequence byte by byte:
         // each run of equal sequences needs one collation key, and no map over strings grows.
         TextSammlung folgen;
-        folgen.ende.reserve(n + 1);
+        GrossReservieren(folgen.ende, n + 1);
         Schritte schritte(begleitung, n, 90, 100);
         for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
             vokale.VokalfolgeAnhaengen(klein[i], folgen.pool);
             folgen.ende.push_back(static_cast<std::uint32_t>(folgen.pool.size()));
         }
-        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld());
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld(), false);
 
         // Runs of byte-equal sequences, each with the key of its sequence.
         struct Lauf {
@@ -202,7 +176,7 @@ struct Lexikon::LiedIndex {
             return schluesselFeld[a.schluessel] < schluesselFeld[b.schluessel];
         });
         index->eigeneEnden.push_back(0);
-        index->eigeneWorte.reserve(n);
+        GrossReservieren(index->eigeneWorte, n);
         for (std::size_t k = 0; k < laeufe.size();) {
             std::size_t m = k + 1;
             while (m < laeufe.size() &&
@@ -260,8 +234,8 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
     TextSammlung schluessel;
     {
         TextSammlung alle;
-        alle.ende.reserve(n + 1);
-        alle.pool.reserve(zeilen.Bytes() + 2 * n);
+        GrossReservieren(alle.ende, n + 1);
+        GrossReservieren(alle.pool, 3 * zeilen.Bytes() + 4 * n); // about the length of German keys
         Schritte schritte(begleitung, n, 0, 60);
         for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
@@ -271,8 +245,11 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
             alle.ende.push_back(static_cast<std::uint32_t>(alle.pool.size()));
         }
         const TextFeld alleFeld = alle.Feld();
-        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld);
+        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld, false);
         Schritte ordnen(begleitung, 1, 60, 70);
+        GrossReservieren(auswahl, n);
+        GrossReservieren(schluessel.ende, n + 1);
+        GrossReservieren(schluessel.pool, alle.pool.size());
         for (std::size_t i = 0; i < n; ++i)
             if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]]) {
                 auswahl.push_back(ordnung[i]);
@@ -282,9 +259,9 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
 
     TextSammlung worte;
     std::string kleinPool;
-    worte.ende.reserve(auswahl.size() + 1);
-    worte.pool.reserve(zeilen.Bytes());
-    kleinPool.reserve(zeilen.Bytes());
+    GrossReservieren(worte.ende, auswahl.size() + 1);
+    GrossReservieren(worte.pool, zeilen.Bytes());
+    GrossReservieren(kleinPool, zeilen.Bytes());
     for (const std::uint32_t nr : auswahl) {
         worte.Anhaengen(zeilen[nr]);
         for (const char c : zeilen[nr])
@@ -308,42 +285,44 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
         e.Feld(std::span<const std::int32_t>(*ordnung));
     }
     lied->Entwerfen(abschnitte.emplace_back("LIED", 1));
-    auto speicher = std::make_unique<EigenerSpeicher>(
-        AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitte));
+    auto speicher = AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitte);
     EreignisHaken ohneHaken;
-    if (!AbbildUebernehmen(std::move(speicher), begleitung.kennung, vokalfeld, ohneHaken))
+    if (!AbbildUebernehmen(std::move(speicher), begleitung.kennung, vokalfeld, ohneHaken,
+                           Pruefumfang::Kopf))
         throw Fehler("Der Wortbestand konnte nicht aufgebaut werden.");
 }
 
 bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
                                 const ListenKennung& liste, std::string_view vokalfeld,
-                                EreignisHaken& haken) {
+                                EreignisHaken& haken, Pruefumfang umfang) {
     auto bestand = std::make_unique<Bestand>();
     auto lied = std::make_unique<LiedIndex>();
     try {
-        const AbbildLeser leser(speicher->Bytes(), Kennung(liste));
-        AbschnittsLeser w(leser.Abschnitt("WORT", 1));
-        AbschnittsLeser k(leser.Abschnitt("KLEI", 1));
-        AbschnittsLeser s(leser.Abschnitt("SCHL", 1));
+        const AbbildLeser leser(speicher->Bytes(), Kennung(liste), umfang);
+        AbschnittsLeser w(leser.Abschnitt("WORT", 1), umfang);
+        AbschnittsLeser k(leser.Abschnitt("KLEI", 1), umfang);
+        AbschnittsLeser s(leser.Abschnitt("SCHL", 1), umfang);
         bestand->worte = w.Texte();
         bestand->klein = k.Texte();
         const TextFeld schluessel = s.Texte();
         const std::size_t n = bestand->worte.size();
-        // Entry i of the lower-case list is entry i lowered, byte for byte: same lengths.
+        // Entry i of the lower-case list is entry i lowered, byte for byte: same lengths
+        // (an image taken on its header alone passed this check when it was checked in full).
         const auto wortEnden = bestand->worte.Enden();
         const auto kleinEnden = bestand->klein.Enden();
-        if (!std::equal(wortEnden.begin(), wortEnden.end(), kleinEnden.begin(), kleinEnden.end()))
+        if (umfang == Pruefumfang::Alles &&
+            !std::equal(wortEnden.begin(), wortEnden.end(), kleinEnden.begin(), kleinEnden.end()))
             throw AbbildFehler("Kleinwortliste unstimmig");
         if (bestand->klein.size() != n || schluessel.size() != n ||
             n > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
             throw AbbildFehler("Anzahlen unstimmig");
-        AbschnittsLeser v(leser.Abschnitt("VORW", 1));
-        AbschnittsLeser r(leser.Abschnitt("RUCK", 1));
+        AbschnittsLeser v(leser.Abschnitt("VORW", 1), umfang);
+        AbschnittsLeser r(leser.Abschnitt("RUCK", 1), umfang);
         const auto vorwaerts = NummernLesen(v, n);
         const auto rueckwaerts = NummernLesen(r, n);
         if (vorwaerts.size() != n || rueckwaerts.size() != n)
             throw AbbildFehler("Bäume unstimmig");
-        AbschnittsLeser l(leser.Abschnitt("LIED", 1));
+        AbschnittsLeser l(leser.Abschnitt("LIED", 1), umfang);
         lied->Lesen(l, n);
         bestand->wortbestand = WortbestandsListe(bestand->worte, schluessel);
         bestand->kennung = Kennung(liste);
@@ -379,9 +358,10 @@ std::optional<std::string_view> Lexikon::Zusatzabschnitt(std::string_view name,
     return std::nullopt;
 }
 
-std::vector<std::uint64_t> Lexikon::AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const {
+std::unique_ptr<EigenerSpeicher>
+Lexikon::AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const {
     if (!bestand_)
-        return {};
+        return std::make_unique<EigenerSpeicher>(0);
     std::vector<AbschnittsEntwurf> abschnitte;
     for (const AbschnittsEintrag& e : bestand_->abschnitte) {
         const std::string_view name(e.name, sizeof e.name);
@@ -439,7 +419,11 @@ std::span<const std::int32_t> Lexikon::LiedWorte(std::string_view vokalfolge) co
     }
     if (von == index.schluessel.size() || index.schluessel[von] != schluessel)
         return {};
-    return index.worte.subspan(index.enden[von], index.enden[von + 1] - index.enden[von]);
+    const std::uint32_t anfang = index.enden[von];
+    const std::uint32_t ende = index.enden[von + 1];
+    if (anfang > ende || ende > index.worte.size())
+        return {};
+    return index.worte.subspan(anfang, ende - anfang);
 }
 
 std::size_t Lexikon::LiedSchluesselAnzahl() const {

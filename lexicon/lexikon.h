@@ -79,9 +79,11 @@ public:
 
     // Takes over an image (of an index file) if it is whole and was built from the list of
     // that identity under this program and collation version; false leaves the lexicon as
-    // it was. A song-rhyme index for another vowel field is built anew.
+    // it was. A song-rhyme index for another vowel field is built anew. Pruefumfang::Kopf only
+    // for an image known unchanged since a full check (abbild.h).
     bool AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher, const ListenKennung& liste,
-                           std::string_view vokalfeld, EreignisHaken& haken);
+                           std::string_view vokalfeld, EreignisHaken& haken,
+                           Pruefumfang umfang = Pruefumfang::Alles);
 
     // The image to save: empty unless built or taken over.
     std::string_view Abbild() const;
@@ -95,7 +97,7 @@ public:
 
     // The image with a further section, which replaces one of the same name: to be saved in
     // place of the image. Empty unless built or taken over.
-    std::vector<std::uint64_t> AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const;
+    std::unique_ptr<EigenerSpeicher> AbbildMitAbschnitt(const AbschnittsEntwurf& abschnitt) const;
 
     void LexikonFreigeben();
     bool Aufgebaut() const { return bestand_ != nullptr; }

@@ -8,8 +8,9 @@
 namespace quandel {
 
 // A read-only list of texts laid out flat: text i is pool[ende[i] .. ende[i + 1]). The arrays
-// belong to whoever built them (a lexicon image in memory or a mapped index file); the
-// lexicon checks them when it takes them over, so reading never leaves the pool.
+// belong to whoever built them (a lexicon image in memory or a mapped index file). Every read
+// checks its number and offsets, so even a damaged image never leads it outside its arrays: a
+// text that is not there reads as empty.
 class TextFeld {
 public:
     TextFeld() = default;
@@ -19,7 +20,13 @@ public:
     std::size_t size() const { return ende_.empty() ? 0 : ende_.size() - 1; }
     bool empty() const { return size() == 0; }
     std::string_view operator[](std::size_t i) const {
-        return pool_.substr(ende_[i], ende_[i + 1] - ende_[i]);
+        if (i >= size())
+            return {};
+        const std::uint32_t von = ende_[i];
+        const std::uint32_t bis = ende_[i + 1];
+        if (von > bis || bis > pool_.size())
+            return {};
+        return {pool_.data() + von, bis - von};
     }
 
     // The texts one after the other, and the end of each (after a leading 0).

@@ -1,5 +1,8 @@
 #include "lexicon/trie.h"
 
+#include "lexicon/byteordnung.h"
+#include "lexicon/grossspeicher.h"
+
 #include <algorithm>
 
 namespace quandel {
@@ -36,35 +39,13 @@ int vergleich(std::string_view a, std::string_view b, bool rueckwaerts, bool bRu
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-// The first eight bytes of the (reversed) text as a number that sorts like them.
-std::uint64_t kopf(std::string_view text, bool rueckwaerts) {
-    std::uint64_t k = 0;
-    for (std::size_t j = 0; j < 8; ++j)
-        k = (k << 8) | (j < text.size() ? zeichen(text, j, rueckwaerts) : 0u);
-    return k;
-}
-
 } // namespace
 
 std::vector<std::int32_t> Trie::Ordnen(const TextFeld& klein, bool rueckwaerts) {
-    // Most comparisons are settled by the first eight bytes, held next to the number.
-    struct Satz {
-        std::uint64_t kopf;
-        std::int32_t nr;
-    };
-    std::vector<Satz> saetze(klein.size());
-    for (std::size_t i = 0; i < klein.size(); ++i)
-        saetze[i] = {kopf(klein[i], rueckwaerts), static_cast<std::int32_t>(i)};
-    std::sort(saetze.begin(), saetze.end(), [&](const Satz& a, const Satz& b) {
-        if (a.kopf != b.kopf)
-            return a.kopf < b.kopf;
-        const int v = vergleich(klein[static_cast<std::size_t>(a.nr)],
-                                klein[static_cast<std::size_t>(b.nr)], rueckwaerts, rueckwaerts);
-        return v != 0 ? v < 0 : a.nr < b.nr;
-    });
-    std::vector<std::int32_t> ordnung(saetze.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        ordnung[i] = saetze[i].nr;
+    const std::vector<std::uint32_t> nummern = NachBytesOrdnen(klein, rueckwaerts);
+    std::vector<std::int32_t> ordnung;
+    GrossReservieren(ordnung, nummern.size());
+    ordnung.assign(nummern.begin(), nummern.end());
     return ordnung;
 }
 
@@ -91,7 +72,8 @@ std::optional<std::int32_t> Trie::Genau(std::string_view text) const {
             return vergleich((*klein_)[static_cast<std::size_t>(nr)], text, rueckwaerts_, false) <
                    0;
         });
-    if (stelle == ordnung_.end() ||
+    if (stelle == ordnung_.end() || *stelle < 0 ||
+        static_cast<std::size_t>(*stelle) >= klein_->size() ||
         vergleich((*klein_)[static_cast<std::size_t>(*stelle)], text, rueckwaerts_, false) != 0)
         return std::nullopt;
     return *stelle;

@@ -4,31 +4,36 @@
 #include "text/fehler.h"
 #include "text/kodierung.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace quandel {
 
 namespace {
 
+// Opens a word list for reading; a folder is refused with its own message.
+int oeffnen(const std::string& pfad) {
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw Fehler("Datei " + pfad + " kann nicht geöffnet werden (" + std::strerror(errno) +
+                     ").");
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        throw Fehler("Datei " + pfad + " kann nicht gelesen werden: es ist ein Verzeichnis.");
+    }
+    return fd;
+}
+
 // A file descriptor that closes itself.
 class Datei {
 public:
-    explicit Datei(const std::string& pfad) : fd_(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC)) {
-        if (fd_ < 0)
-            throw Fehler("Datei " + pfad + " kann nicht geöffnet werden (" + std::strerror(errno) +
-                         ").");
-        struct stat info {};
-        if (::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
-            ::close(fd_);
-            throw Fehler("Datei " + pfad + " kann nicht gelesen werden: es ist ein Verzeichnis.");
-        }
-    }
+    explicit Datei(const std::string& pfad) : fd_(oeffnen(pfad)) {}
     Datei(const Datei&) = delete;
     Datei& operator=(const Datei&) = delete;
     ~Datei() { ::close(fd_); }
@@ -39,9 +44,9 @@ private:
 };
 
 // Reads the next piece; 0 at the end.
-std::size_t lesen(const Datei& datei, const std::string& pfad, std::vector<char>& puffer) {
+std::size_t lesen(int fd, const std::string& pfad, char* puffer, std::size_t groesse) {
     for (;;) {
-        const ssize_t n = ::read(datei.fd(), puffer.data(), puffer.size());
+        const ssize_t n = ::read(fd, puffer, groesse);
         if (n >= 0)
             return static_cast<std::size_t>(n);
         if (errno != EINTR)
@@ -49,6 +54,18 @@ std::size_t lesen(const Datei& datei, const std::string& pfad, std::vector<char>
                          ").");
     }
 }
+
+// True when none of the eight bytes is NUL or above 0x7F.
+bool achtAscii(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    constexpr std::uint64_t kEins = 0x0101010101010101ull;
+    constexpr std::uint64_t kHoch = 0x8080808080808080ull;
+    return ((w | ((w - kEins) & ~w)) & kHoch) == 0;
+}
+
+// The bytes of a read, in pieces on the stack: no memory to clear or to fault in.
+constexpr std::size_t kStueck = 1 << 16;
 
 std::string byteText(unsigned char byte) {
     char text[8];
@@ -59,26 +76,37 @@ std::string byteText(unsigned char byte) {
 // Turns the raw lines of a file into stock lines.
 class Zeilenbauer {
 public:
-    Zeilenbauer(const std::string& pfad, Kodierung kodierung) : pfad_(pfad), kodierung_(kodierung) {
+    Zeilenbauer(const std::string& pfad, Kodierung kodierung, std::size_t erwarteteBytes)
+        : pfad_(pfad), kodierung_(kodierung) {
         zeile_.reserve(kLaengsteZeile + 1);
+        zeilen_.Reservieren(erwarteteBytes);
     }
 
     void Bytes(const char* p, std::size_t n) {
-        for (std::size_t i = 0; i < n; ++i) {
-            const char c = p[i];
-            if (c == '\n' || c == '\r') {
-                if (!(c == '\n' && nachCr_))
-                    zeileBeenden();
-                nachCr_ = c == '\r';
-                continue;
+        const char* const ende = p + n;
+        while (p < ende) {
+            const char* q = p;
+            while (q < ende && *q != '\n' && *q != '\r' && *q != '\0')
+                ++q;
+            if (q > p) {
+                nachCr_ = false;
+                offen_ = true;
+                if (static_cast<std::size_t>(q - p) > kLaengsteZeile - zeile_.size())
+                    fehler("Die Zeile ist länger als " + std::to_string(kLaengsteZeile) +
+                           " Bytes.");
+                zeile_.append(p, q);
             }
-            nachCr_ = false;
-            offen_ = true;
-            if (c == '\0')
+            if (q == ende)
+                return;
+            const char c = *q;
+            p = q + 1;
+            if (c == '\0') {
+                offen_ = true;
                 fehler("Die Zeile enthält ein Nullbyte.");
-            if (zeile_.size() == kLaengsteZeile)
-                fehler("Die Zeile ist länger als " + std::to_string(kLaengsteZeile) + " Bytes.");
-            zeile_.push_back(c);
+            }
+            if (!(c == '\n' && nachCr_))
+                zeileBeenden();
+            nachCr_ = c == '\r';
         }
     }
 
@@ -107,6 +135,9 @@ private:
                     fehler("Das Byte " + byteText(static_cast<unsigned char>(zeichen)) +
                            " ist in Windows-1252 nicht belegt.");
             zeilen_.Anhaengen(text);
+        } else if (std::all_of(text.begin(), text.end(),
+                               [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            zeilen_.Anhaengen(text); // ASCII stands for itself
         } else {
             try {
                 zeilen_.Anhaengen(Cp1252AusUtf8(text));
@@ -135,10 +166,15 @@ Kodierung KodierungErkennen(const std::string& pfad) {
     struct stat info {};
     if (::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode))
         return Kodierung::Utf8;
-    std::vector<char> puffer(1 << 16);
+    char puffer[kStueck];
     int folgebytes = 0; // continuation bytes still expected
-    while (const std::size_t n = lesen(datei, pfad, puffer)) {
+    while (const std::size_t n = lesen(datei.fd(), pfad, puffer, sizeof puffer)) {
         for (std::size_t i = 0; i < n; ++i) {
+            // Eight ASCII bytes other than NUL at a time: most of a German list.
+            while (folgebytes == 0 && i + 8 <= n && achtAscii(puffer + i))
+                i += 8;
+            if (i == n)
+                break;
             const auto b = static_cast<unsigned char>(puffer[i]);
             if (b == 0)
                 return Kodierung::Utf8;
@@ -163,31 +199,40 @@ Kodierung KodierungErkennen(const std::string& pfad) {
 
 std::optional<ListenKennung> ListenKennungVon(const std::string& pfad, Kodierung kodierung) {
     const Datei datei(pfad);
-    struct stat info {};
-    if (::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (!ZustandVon(datei.fd()))
         return std::nullopt;
-    std::vector<char> puffer(1 << 20);
+    char puffer[kStueck];
     Pruefsumme pruefsumme;
     ListenKennung kennung;
     kennung.kodierung = static_cast<std::uint32_t>(kodierung);
-    while (const std::size_t n = lesen(datei, pfad, puffer)) {
-        pruefsumme.Hinzufuegen({puffer.data(), n});
+    while (const std::size_t n = lesen(datei.fd(), pfad, puffer, sizeof puffer)) {
+        pruefsumme.Hinzufuegen({puffer, n});
         kennung.laenge += n;
     }
     kennung.pruefsumme = pruefsumme.Wert();
     return kennung;
 }
 
-Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung, ListenKennung* gelesen) {
-    const Datei datei(pfad);
-    std::vector<char> puffer(1 << 16);
-    Zeilenbauer bauer(pfad, kodierung);
+Wortlistendatei::Wortlistendatei(const std::string& pfad)
+    : pfad_(pfad), fd_(oeffnen(pfad)), zustand_(ZustandVon(fd_)) {}
+
+Wortlistendatei::~Wortlistendatei() {
+    ::close(fd_);
+}
+
+std::optional<DateiZustand> Wortlistendatei::ZustandJetzt() const {
+    return ZustandVon(fd_);
+}
+
+Wortzeilen Wortlistendatei::Lesen(Kodierung kodierung, ListenKennung* gelesen) {
+    char puffer[kStueck];
+    Zeilenbauer bauer(pfad_, kodierung, zustand_ ? zustand_->laenge : 0);
     Pruefsumme pruefsumme;
     std::uint64_t laenge = 0;
-    while (const std::size_t n = lesen(datei, pfad, puffer)) {
-        bauer.Bytes(puffer.data(), n);
+    while (const std::size_t n = lesen(fd_, pfad_, puffer, sizeof puffer)) {
+        bauer.Bytes(puffer, n);
         if (gelesen)
-            pruefsumme.Hinzufuegen({puffer.data(), n});
+            pruefsumme.Hinzufuegen({puffer, n});
         laenge += n;
     }
     if (gelesen)
@@ -195,9 +240,13 @@ Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung, ListenKe
     return bauer.Ende();
 }
 
+Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung, ListenKennung* gelesen) {
+    return Wortlistendatei(pfad).Lesen(kodierung, gelesen);
+}
+
 Wortzeilen WortlisteAusText(std::string_view bytes, Kodierung kodierung,
                             const std::string& quelle) {
-    Zeilenbauer bauer(quelle, kodierung);
+    Zeilenbauer bauer(quelle, kodierung, bytes.size());
     bauer.Bytes(bytes.data(), bytes.size());
     return bauer.Ende();
 }

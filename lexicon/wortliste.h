@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lexicon/abbild.h"
+#include "lexicon/indexstempel.h"
 #include "lexicon/wortzeilen.h"
 
 #include <cstdint>
@@ -23,6 +24,30 @@ Kodierung KodierungErkennen(const std::string& pfad);
 // encoding), read once without keeping the bytes; nullopt for pipes and devices, which can be
 // read only once and so are never indexed. Throws Fehler when the file cannot be read.
 std::optional<ListenKennung> ListenKennungVon(const std::string& pfad, Kodierung kodierung);
+
+// A word list file, opened once: its state (for the saved index), then its lines in one pass.
+class Wortlistendatei {
+public:
+    // Throws Fehler when the file cannot be opened or is a folder.
+    explicit Wortlistendatei(const std::string& pfad);
+    ~Wortlistendatei();
+    Wortlistendatei(const Wortlistendatei&) = delete;
+    Wortlistendatei& operator=(const Wortlistendatei&) = delete;
+
+    // The state when opened; nullopt for pipes and devices, which can be read only once and so
+    // are never indexed.
+    const std::optional<DateiZustand>& Zustand() const { return zustand_; }
+    // The state now, to see whether the file changed while it was read.
+    std::optional<DateiZustand> ZustandJetzt() const;
+
+    // The lines as WortlisteLesen gives them; gelesen receives the identity of the bytes read.
+    Wortzeilen Lesen(Kodierung kodierung, ListenKennung* gelesen);
+
+private:
+    std::string pfad_;
+    int fd_;
+    std::optional<DateiZustand> zustand_;
+};
 
 // The lines of a word list file in Windows-1252, read piece by piece: CR LF, CR and LF end a
 // line, a UTF-8 file may start with a byte order mark, and blanks and tabs at both ends of a

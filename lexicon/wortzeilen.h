@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lexicon/grossspeicher.h"
 #include "lexicon/textfeld.h"
 
 #include <cstdint>
@@ -21,6 +22,11 @@ public:
 
     // Throws Fehler when the pool would pass 4 GB, which the offsets cannot address.
     void Anhaengen(std::string_view zeile);
+    // Room for that many bytes of text, so that a large list is not copied as it grows.
+    void Reservieren(std::size_t bytes) {
+        GrossReservieren(pool_, bytes);
+        GrossReservieren(ende_, bytes / 8 + 1);
+    }
 
     std::size_t size() const { return ende_.size() - 1; }
     std::size_t Bytes() const { return pool_.size(); }

@@ -29,10 +29,9 @@ bool Klangbestand::Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex>
     index_ = KlangIndexBerechnen(lexikon.Wortbestand().Worte(), lexikon.Kleinwortliste(),
                                  aussprache_, std::move(berechnung));
     if (index_ && !indexPfad.empty()) {
-        const std::vector<std::uint64_t> abbild =
+        const auto abbild =
             lexikon.AbbildMitAbschnitt(KlangAbschnittEntwerfen(*index_, ausspracheKennung()));
-        IndexSpeichern(indexPfad,
-                       {reinterpret_cast<const char*>(abbild.data()), abbild.size() * 8});
+        IndexSpeichern(indexPfad, abbild->Bytes());
     }
     return index_.has_value();
 }

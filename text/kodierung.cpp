@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <unicode/ucnv.h>
 #include <unicode/utf8.h>
 #include <utility>
-#include <vector>
 
 namespace quandel {
 
@@ -16,37 +14,35 @@ namespace {
 
 constexpr char16_t kUnbelegt = 0xFFFF;
 
-// The code page as ICU knows it, read once: byte -> code point, and the sorted reverse table.
+// Windows-1252: the bytes 0x80-0x9F as the code page assigns them (0xFFFF for the five it
+// leaves empty); every other byte is the code point of the same number.
+constexpr char16_t kZwischen80Und9F[32] = {
+    0x20AC,    kUnbelegt, 0x201A, 0x0192, 0x201E, 0x2026,    0x2020, 0x2021,
+    0x02C6,    0x2030,    0x0160, 0x2039, 0x0152, kUnbelegt, 0x017D, kUnbelegt,
+    kUnbelegt, 0x2018,    0x2019, 0x201C, 0x201D, 0x2022,    0x2013, 0x2014,
+    0x02DC,    0x2122,    0x0161, 0x203A, 0x0153, kUnbelegt, 0x017E, 0x0178};
+
+// byte -> code point, and the sorted reverse table, made when the program is compiled.
 struct Codepage {
     std::array<char16_t, 256> zuUnicode{};
-    std::vector<std::pair<char16_t, unsigned char>> ausUnicode;
+    std::array<std::pair<char16_t, unsigned char>, 251> ausUnicode{};
 
-    Codepage() {
-        UErrorCode status = U_ZERO_ERROR;
-        UConverter* wandler = ucnv_open("windows-1252", &status);
-        if (U_FAILURE(status))
-            throw Fehler("Der Zeichensatz Windows-1252 ist in ICU nicht verfügbar.");
-        ucnv_setToUCallBack(wandler, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    constexpr Codepage() {
+        std::size_t n = 0;
         for (int b = 0; b < 256; ++b) {
-            const char quelle = static_cast<char>(b);
-            UChar ziel[4];
-            status = U_ZERO_ERROR;
-            const int32_t n = ucnv_toUChars(wandler, ziel, 4, &quelle, 1, &status);
-            // ICU maps the unassigned bytes to C1 controls; Windows-1252 leaves them empty.
-            const bool unbelegt =
-                U_FAILURE(status) || n != 1 || (b >= 0x80 && b < 0xA0 && ziel[0] < 0xA0);
-            zuUnicode[b] = unbelegt ? kUnbelegt : static_cast<char16_t>(ziel[0]);
-            if (!unbelegt)
-                ausUnicode.emplace_back(zuUnicode[b], static_cast<unsigned char>(b));
+            zuUnicode[b] =
+                b >= 0x80 && b < 0xA0 ? kZwischen80Und9F[b - 0x80] : static_cast<char16_t>(b);
+            if (zuUnicode[b] != kUnbelegt)
+                ausUnicode[n++] = {zuUnicode[b], static_cast<unsigned char>(b)};
         }
-        ucnv_close(wandler);
         std::sort(ausUnicode.begin(), ausUnicode.end());
     }
 };
 
+constexpr Codepage kCodepage;
+
 const Codepage& codepage() {
-    static const Codepage seite;
-    return seite;
+    return kCodepage;
 }
 
 std::string codepunktText(UChar32 c) {

@@ -13,12 +13,15 @@ namespace {
 
 // Unassigned bytes cannot reach a sorted list from outside (conversion refuses them); should
 // one be built inside, it sorts as the replacement character.
+char16_t zeichen(char c) {
+    const char16_t u = UnicodeVon(c);
+    return u == 0xFFFF ? u'\xFFFD' : u;
+}
+
 std::u16string utf16(std::string_view text) {
     std::u16string ergebnis(text.size(), u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = UnicodeVon(text[i]);
-        ergebnis[i] = c == 0xFFFF ? u'\xFFFD' : c;
-    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        ergebnis[i] = zeichen(text[i]);
     return ergebnis;
 }
 
@@ -51,22 +54,39 @@ std::string Kollator::Schluessel(std::string_view text) const {
 }
 
 std::size_t Kollator::SchluesselAnhaengen(std::string_view text, std::string& ziel) const {
-    const std::u16string u = utf16(text);
-    const auto* quelle = reinterpret_cast<const UChar*>(u.data());
-    const auto laenge = static_cast<int32_t>(u.size());
+    // Words and their keys fit the buffers on the stack; longer texts go to the heap.
+    constexpr std::size_t kPlatz = 512;
+    char16_t kurz[kPlatz];
+    std::u16string lang;
+    const char16_t* u = kurz;
+    if (text.size() <= kPlatz) {
+        for (std::size_t i = 0; i < text.size(); ++i)
+            kurz[i] = zeichen(text[i]);
+    } else {
+        lang = utf16(text);
+        u = lang.data();
+    }
+    const auto* quelle = reinterpret_cast<const UChar*>(u);
+    const auto laenge = static_cast<int32_t>(text.size());
+    uint8_t schluessel[4 * kPlatz];
+    int32_t noetig = icu_->collator->getSortKey(quelle, laenge, schluessel, sizeof schluessel);
     const std::size_t alt = ziel.size();
-    std::size_t platz = u.size() * 3 + 8;
+    if (noetig <= static_cast<int32_t>(sizeof schluessel)) {
+        const auto n = static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0); // drop the NUL
+        ziel.append(reinterpret_cast<const char*>(schluessel), n);
+        return n;
+    }
     for (;;) {
+        const auto platz = static_cast<std::size_t>(noetig);
         ziel.resize(alt + platz);
-        const int32_t noetig = icu_->collator->getSortKey(
-            quelle, laenge, reinterpret_cast<uint8_t*>(ziel.data() + alt),
-            static_cast<int32_t>(platz));
+        noetig = icu_->collator->getSortKey(quelle, laenge,
+                                            reinterpret_cast<uint8_t*>(ziel.data() + alt),
+                                            static_cast<int32_t>(platz));
         if (noetig <= static_cast<int32_t>(platz)) {
-            const auto n = static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0); // drop the NUL
+            const auto n = static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0);
             ziel.resize(alt + n);
             return n;
         }
-        platz = static_cast<std::size_t>(noetig);
     }
 }
 

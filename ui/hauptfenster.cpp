@@ -1,6 +1,7 @@
 #include "ui/hauptfenster.h"
 
 #include "data/eingebaut.h"
+#include "data/lexikon_eingebaut.h"
 #include "search/klangbestand.h"
 #include "ui/akzentmonitor.h"
 #include "ui/gittermodell.h"
@@ -104,7 +105,7 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     };
 
     setEnabled(false);
-    lexikon_.LexikonAufbauen(daten::Wortbestand(), AusQString(VokalFeld->text()), kontext_.haken);
+    lexikon_ = daten::EingebautesLexikon(AusQString(VokalFeld->text()), kontext_.haken);
     setEnabled(true);
     SuchEingabe->setFocus();
 

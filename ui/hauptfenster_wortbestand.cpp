@@ -1,6 +1,6 @@
 // The word stock of the main window: the menu "Datei" with "Wortbestand öffnen…" and
 // "Eingebauter Wortbestand", loading a list with progress and "Abbruch", and the title.
-#include "data/eingebaut.h"
+#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
 #include "ui/hauptfenster.h"
 #include "ui/qttext.h"
@@ -68,10 +68,7 @@ void THauptFenster::EingebautenWortbestandLaden() {
     if (sucheLaeuft_)
         return;
     Abgesichert([this] {
-        Lexikon lexikon;
-        lexikon.LexikonAufbauen(daten::Wortbestand(), AusQString(VokalFeld->text()),
-                                kontext_.haken);
-        lexikon_ = std::move(lexikon);
+        lexikon_ = daten::EingebautesLexikon(AusQString(VokalFeld->text()), kontext_.haken);
         indexPfad_.clear();
         VokalFeldGeaendert = false;
         WortbestandBenennen(QString());

@@ -1,20 +1,26 @@
 // The saved lexicon index: round trips, damaged files, folders that cannot be written.
 #include "data/eingebaut.h"
+#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
 #include "search/suchen.h"
 #include "tests/testcache.h"
 #include "tests/testlexikon.h"
 #include "text/kodierung.h"
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace quandel {
+namespace daten {
+extern const std::uint64_t kWortbestandsAbbild[];
+}
 namespace {
 
 namespace fs = std::filesystem;
@@ -44,12 +50,6 @@ std::string testliste() {
             }
     liste << "STRASSE\nstraße\nÜBER\n";
     return liste.str();
-}
-
-std::string dateiSchreiben(const std::string& name, const std::string& inhalt) {
-    const std::string pfad = ::testing::TempDir() + name;
-    std::ofstream(pfad, std::ios::binary) << inhalt;
-    return pfad;
 }
 
 std::string dateiLesen(const std::string& pfad) {
@@ -86,7 +86,9 @@ std::string ergebnisse(const Lexikon& lexikon) {
 
 class IndexTest : public ::testing::Test {
 protected:
-    IndexTest() : liste_(dateiSchreiben("index_liste.txt", testliste())) {
+    // The list lies in the test's own folder: a run beside another never shares it.
+    IndexTest() : liste_(cache_.pfad() + "/index_liste.txt") {
+        std::ofstream(liste_, std::ios::binary) << testliste();
         Lexikon frisch =
             WortlisteLaden(liste_, Kodierung::Utf8, kVokalfeldVorgabe, {}, false).lexikon;
         erwartet_ = ergebnisse(frisch);
@@ -191,6 +193,44 @@ TEST_F(IndexTest, FlippedByteInHeaderTableOrAnySectionIsRebuilt) {
     }
 }
 
+// Bytes this process has read through read(2) so far.
+std::uint64_t gelesenBisher() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t wert = 0;
+    while (io >> name >> wert)
+        if (name == "rchar:")
+            return wert;
+    return 0;
+}
+
+TEST_F(IndexTest, ListAndIndexRecordedUnchangedAreNeitherReadNorHashedAgain) {
+    laden();
+    // Only files last changed some seconds before a load are recorded by their state.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3200));
+    EXPECT_EQ(laden().herkunft, Herkunft::Index); // checked in full, then recorded
+    const std::uint64_t vorher = gelesenBisher();
+    const LadeErgebnis vermerkt = laden();
+    EXPECT_EQ(vermerkt.herkunft, Herkunft::Index);
+    EXPECT_EQ(ergebnisse(vermerkt.lexikon), erwartet_);
+    EXPECT_LT(gelesenBisher() - vorher, fs::file_size(liste_) / 4); // the list was not read
+
+    // A damaged index is a changed file: checked in full again, refused and rebuilt.
+    std::string kaputt = dateiLesen(indexDatei());
+    kaputt[kaputt.size() / 2] ^= 0x10;
+    schadenWirdGeheilt(kaputt, "nach dem Vermerk");
+
+    // A list changed in place, with its length and modification time as before, is read again.
+    std::string liste = dateiLesen(liste_);
+    const auto zeit = fs::last_write_time(liste_);
+    liste.replace(liste.find("Schlange"), 8, "Schlamm\n");
+    { std::ofstream(liste_, std::ios::binary | std::ios::trunc) << liste; }
+    fs::last_write_time(liste_, zeit);
+    const LadeErgebnis neu = laden();
+    EXPECT_EQ(neu.herkunft, Herkunft::Aufgebaut);
+    EXPECT_NE(ergebnisse(neu.lexikon).find(" Schlamm"), std::string::npos);
+}
+
 TEST_F(IndexTest, OtherFormatOrProgramVersionIsRebuilt) {
     laden();
     const std::string gut = dateiLesen(indexDatei());
@@ -256,6 +296,22 @@ TEST(Index, BuiltInStockTakenOverFromItsImageSearchesAlike) {
     EXPECT_FALSE(geladen.AbbildUebernehmen(
         std::make_unique<EigenerSpeicher>(std::vector<std::uint64_t>(20)), {}, "", haken));
     EXPECT_EQ(geladen.Wortbestand().size(), 6354u);
+}
+
+TEST(Index, BuiltInStockComesFromTheImageCompiledInAndSearchesAsBuilt) {
+    Lexikon gebaut;
+    EreignisHaken haken;
+    gebaut.LexikonAufbauen(daten::Wortbestand(), kVokalfeldVorgabe, haken);
+    const Lexikon eingebaut = daten::EingebautesLexikon(kVokalfeldVorgabe, haken);
+    EXPECT_EQ(eingebaut.Abbild().data(), reinterpret_cast<const char*>(daten::kWortbestandsAbbild));
+    EXPECT_EQ(eingebaut.Abbild(), gebaut.Abbild()); // made from today's stock
+    EXPECT_EQ(ergebnisse(eingebaut), ergebnisse(gebaut));
+    // Another vowel field: its song-rhyme index is built over the image.
+    Lexikon gebautY;
+    gebautY.LexikonAufbauen(daten::Wortbestand(), "a,e,i,o,u,y", haken);
+    const Lexikon eingebautY = daten::EingebautesLexikon("a,e,i,o,u,y", haken);
+    EXPECT_EQ(eingebautY.LiedSchluesselAnzahl(), gebautY.LiedSchluesselAnzahl());
+    EXPECT_EQ(ergebnisse(eingebautY), ergebnisse(gebautY));
 }
 
 } // namespace

@@ -51,6 +51,27 @@ TEST(WortlisteLesen, BomUtf8AndTheLastLineWithoutBreak) {
               (std::vector<std::string>{"B\xE4r", "", "vor allem"}));
 }
 
+TEST(KodierungErkennen, Utf8OrWindows1252WhereverTheFirstNonAsciiByteStands) {
+    // Long ASCII runs are skipped eight bytes at a time: the decisive byte at every offset.
+    for (std::size_t vor = 0; vor < 20; ++vor) {
+        const std::string ascii(vor + 70000, 'a');
+        EXPECT_EQ(KodierungErkennen(dateiSchreiben("k1.txt", ascii + "B\xC3\xA4r\n" + ascii)),
+                  Kodierung::Utf8)
+            << vor;
+        EXPECT_EQ(KodierungErkennen(dateiSchreiben("k2.txt", ascii + "B\xE4r\n" + ascii)),
+                  Kodierung::Cp1252)
+            << vor;
+        EXPECT_EQ(KodierungErkennen(dateiSchreiben("k3.txt", ascii + "\xC3")), Kodierung::Cp1252)
+            << vor; // cut off at the end
+        // Reading stops at a NUL byte, which the reader refuses anyway.
+        EXPECT_EQ(
+            KodierungErkennen(dateiSchreiben("k4.txt", ascii + std::string(1, '\0') + "\xE4")),
+            Kodierung::Utf8)
+            << vor;
+    }
+    EXPECT_EQ(KodierungErkennen(dateiSchreiben("k5.txt", "")), Kodierung::Utf8);
+}
+
 TEST(WortlisteLaden, RunningOutOfMemoryIsAMessageNotAnAbort) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer reserves its shadow memory beyond any address-space limit";
