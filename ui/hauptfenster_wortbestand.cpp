@@ -5,6 +5,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/qttext.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -62,6 +63,8 @@ void THauptFenster::WortbestandLaden(const QString& pfad) {
     kontext_.AbbruchFlag = false;
     SuchfelderFreigeben(true);
     sucheLaeuft_ = false;
+    // Disabled during the build, the search field lost the focus; the user types on.
+    SuchEingabe->setFocus();
 }
 
 void THauptFenster::EingebautenWortbestandLaden() {

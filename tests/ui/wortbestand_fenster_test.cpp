@@ -54,6 +54,7 @@ private slots:
             dateiSchreiben("reime.txt", "Seide\r\n  Zeide \r\nW\xE4ide\r\nKreide\r\n\r\n");
         oeffnen(pfad);
         QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 – reime (4 Wörter)"));
+        QVERIFY(Eingabe(*fenster)->hasFocus()); // typing goes on in the search field
         QCOMPARE(endreim(QStringLiteral("eide")), (QStringList{"Kreide", "Seide", "Zeide"}));
         QVERIFY(endreim(QStringLiteral("de")).contains(QStringLiteral("Wäide")));
         // The second opening comes from the saved index.
