@@ -3,6 +3,7 @@
 #include "data/aussprache.h"
 #include "data/klang_eingebaut.h"
 #include "search/klangbestand.h"
+#include "text/kommatext.h"
 #include "ui/gittermodell.h"
 #include "ui/hauptfenster.h"
 #include "ui/knopfpanel.h"
@@ -57,6 +58,9 @@ void THauptFenster::KlangMenueAnlegen(QMenu* suchstart) {
 
 void THauptFenster::PanKlangClick() {
     SuchRahmen(PanKlang, [this](SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
+        // Without a search word there is nothing to pronounce, and no reason to compute keys.
+        if (KommatextTeilen(einstellungen.suchtext).empty())
+            return SuchErgebnis{};
         if (!klang_->Bereit(lexikon_)) {
             // Keys not compiled for this stock are computed first; "Abbruch" stops that.
             kontext.AbbruchFlag = false;
