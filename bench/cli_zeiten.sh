@@ -13,41 +13,8 @@ laeufe=${LAEUFE:-10}
 [[ -x $cli ]] || { echo "$0: $cli ist kein ausführbares Programm" >&2; exit 2; }
 [[ -r $liste ]] || { echo "$0: $liste ist nicht lesbar" >&2; exit 2; }
 
-# Mean wall time in ms of a command (output discarded, exit status ignored).
-messen() {
-    local name=$1
-    shift
-    if command -v hyperfine >/dev/null; then
-        local csv
-        csv=$(mktemp)
-        hyperfine -N -i --warmup 2 --runs "$laeufe" --style none --export-csv "$csv" \
-            "$(printf '%q ' "$@")" >/dev/null 2>&1
-        awk -F, -v name="$name" 'NR == 2 {
-            printf "%-44s %9.1f ms  ± %6.1f  (min %.1f, max %.1f)\n",
-                   name, $2 * 1000, $3 * 1000, $7 * 1000, $8 * 1000 }' "$csv"
-        rm -f "$csv"
-    else
-        local summe=0 anfang ende
-        "$@" >/dev/null 2>&1 || true
-        for ((i = 0; i < laeufe; i++)); do
-            anfang=$(date +%s%N)
-            "$@" >/dev/null 2>&1 || true
-            ende=$(date +%s%N)
-            summe=$((summe + ende - anfang))
-        done
-        awk -v name="$name" -v ns="$summe" -v n="$laeufe" \
-            'BEGIN { printf "%-44s %9.1f ms\n", name, ns / n / 1e6 }'
-    fi
-}
-
-# Peak resident memory in MB of one run.
-speicher() {
-    local name=$1
-    shift
-    /usr/bin/time -v "$@" 2>&1 >/dev/null |
-        awk -v name="$name" '/Maximum resident set size/ {
-            printf "%-44s %9.1f MB\n", name, $NF / 1024 }'
-}
+# shellcheck source=bench/zeitmessung.sh
+source "$(dirname "$0")/zeitmessung.sh"
 
 zeilen() {
     "$@" 2>/dev/null | wc -l || true
@@ -58,11 +25,11 @@ echo "Läufe je Messung: $laeufe, $(nproc) Kerne"
 echo
 
 echo "== Ganze Prozesse, Wandzeit =="
-messen "end eide" "$cli" end eide
-messen "end e (Wortliste)" "$cli" end e --wortbestand "$liste"
-messen "lied Liese (Wortliste)" "$cli" lied Liese --wortbestand "$liste"
-messen "schuettel Reim (Wortliste)" "$cli" schuettel Reim --wortbestand "$liste"
-messen "schuettel Peter (Wortliste)" "$cli" schuettel Peter --wortbestand "$liste"
+messen "end eide" "$laeufe" "$cli" end eide
+messen "end e (Wortliste)" "$laeufe" "$cli" end e --wortbestand "$liste"
+messen "lied Liese (Wortliste)" "$laeufe" "$cli" lied Liese --wortbestand "$liste"
+messen "schuettel Reim (Wortliste)" "$laeufe" "$cli" schuettel Reim --wortbestand "$liste"
+messen "schuettel Peter (Wortliste)" "$laeufe" "$cli" schuettel Peter --wortbestand "$liste"
 echo
 
 echo "== Trefferzahlen =="
@@ -86,8 +53,8 @@ echo
 # A query without hits costs the start and the lexicon build alone; the difference to
 # "end eide" is roughly what the search and its output add.
 echo "== Endreim auf eide: grep und quandel-cli im selben Lauf =="
-messen "grep -ic 'eide\$'" grep -ic 'eide$' "$liste"
-messen "quandel-cli end eide (Wortliste)" "$cli" end eide --wortbestand "$liste"
-messen "quandel-cli end qxqxq (nur Aufbau)" "$cli" end qxqxq --wortbestand "$liste"
+messen "grep -ic 'eide\$'" "$laeufe" grep -ic 'eide$' "$liste"
+messen "quandel-cli end eide (Wortliste)" "$laeufe" "$cli" end eide --wortbestand "$liste"
+messen "quandel-cli end qxqxq (nur Aufbau)" "$laeufe" "$cli" end qxqxq --wortbestand "$liste"
 echo "Treffer: grep $(grep -ic 'eide$' "$liste"), quandel-cli" \
     "$(zeilen "$cli" end eide --wortbestand "$liste")"

@@ -15,31 +15,8 @@ laeufe=${LAEUFE:-20}
 [[ -x $cli ]] || { echo "$0: $cli ist kein ausführbares Programm" >&2; exit 2; }
 [[ -r $liste ]] || { echo "$0: $liste ist nicht lesbar" >&2; exit 2; }
 
-# Mean and least wall time in ms of a command (output discarded, exit status ignored).
-messen() {
-    local name=$1 n=$2
-    shift 2
-    local summe=0 kleinste=0 anfang ende dauer
-    "$@" >/dev/null 2>&1 || true
-    for ((i = 0; i < n; i++)); do
-        anfang=$(date +%s%N)
-        "$@" >/dev/null 2>&1 || true
-        ende=$(date +%s%N)
-        dauer=$((ende - anfang))
-        summe=$((summe + dauer))
-        ((kleinste == 0 || dauer < kleinste)) && kleinste=$dauer
-    done
-    awk -v name="$name" -v ns="$summe" -v min="$kleinste" -v n="$n" \
-        'BEGIN { printf "%-44s %9.1f ms  (min %.1f)\n", name, ns / n / 1e6, min / 1e6 }'
-}
-
-speicher() {
-    local name=$1
-    shift
-    /usr/bin/time -v "$@" 2>&1 >/dev/null |
-        awk -v name="$name" '/Maximum resident set size/ {
-            printf "%-44s %9.1f MB\n", name, $NF / 1024 }'
-}
+# shellcheck source=bench/zeitmessung.sh
+source "$(dirname "$0")/zeitmessung.sh"
 
 echo "Programm: $cli ($("$cli" --version)), Wortliste: $liste ($(wc -l <"$liste") Zeilen)"
 echo "$(nproc) Kerne, Last: $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -59,8 +36,8 @@ export XDG_CACHE_HOME
 trap 'rm -rf "$XDG_CACHE_HOME"' EXIT
 
 echo "== Wortliste: erster Lauf (Index aufbauen, Schlüssel berechnen und speichern) =="
-messen "end qxqxq (Index aufbauen, Vergleich)" 1 "$cli" end qxqxq --wortbestand "$liste"
-messen "klang Gehör (Schlüssel berechnen)" 1 "$cli" klang Gehör --wortbestand "$liste"
+einmal "end qxqxq (Index aufbauen, Vergleich)" "$cli" end qxqxq --wortbestand "$liste"
+einmal "klang Gehör (Schlüssel berechnen)" "$cli" klang Gehör --wortbestand "$liste"
 echo
 echo "== Wortliste: Schlüssel im gespeicherten Index =="
 messen "end eide (Vergleich)" "$laeufe" "$cli" end eide --wortbestand "$liste"
