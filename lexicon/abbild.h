@@ -24,7 +24,7 @@ namespace quandel {
 // holds them (the file never leaves the machine's cache folder; the byte-order mark of the
 // header turns a foreign one away).
 
-inline constexpr std::uint32_t kAbbildFormat = 1;
+inline constexpr std::uint32_t kAbbildFormat = 2;
 
 // Identifies the word list an image was built from: a checksum and the length of its bytes,
 // and the encoding they were read in (0 for a list given in memory).

@@ -1,51 +1,44 @@
 #include "text/kollation.h"
 
-#include "text/fehler.h"
-#include "text/kodierung.h"
+#include "text/kollationstabelle.h"
 
-#include <unicode/coll.h>
-#include <unicode/locid.h>
-#include <vector>
+#include <algorithm>
 
 namespace quandel {
 
 namespace {
 
-// Unassigned bytes cannot reach a sorted list from outside (conversion refuses them); should
-// one be built inside, it sorts as the replacement character.
-char16_t zeichen(char c) {
-    const char16_t u = UnicodeVon(c);
-    return u == 0xFFFF ? u'\xFFFD' : u;
-}
-
-std::u16string utf16(std::string_view text) {
-    std::u16string ergebnis(text.size(), u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        ergebnis[i] = zeichen(text[i]);
-    return ergebnis;
+// Calls f with the weights of each collation unit of text: a byte, or a contracted pair.
+template <class F>
+void jeEinheit(std::string_view text, const std::array<bool, 256>& beginntPaar, F f) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (beginntPaar[c] && i + 1 < text.size()) {
+            const auto d = static_cast<unsigned char>(text[i + 1]);
+            const auto paar = std::find_if(
+                kZusammenziehungen.begin(), kZusammenziehungen.end(),
+                [c, d](const Zusammenziehung& z) { return z.erstes == c && z.zweites == d; });
+            if (paar != kZusammenziehungen.end()) {
+                f(paar->gewichte);
+                ++i;
+                continue;
+            }
+        }
+        f(kZeichenGewichte[c]);
+    }
 }
 
 } // namespace
-
-struct Kollator::Icu {
-    std::unique_ptr<icu::Collator> collator;
-};
 
 const Kollator& Kollator::Deutsch() {
     static const Kollator kollator;
     return kollator;
 }
 
-Kollator::Kollator() : icu_(std::make_unique<Icu>()) {
-    UErrorCode status = U_ZERO_ERROR;
-    auto& collator_ = icu_->collator;
-    collator_.reset(icu::Collator::createInstance(icu::Locale("de"), status));
-    if (U_FAILURE(status) || !collator_)
-        throw Fehler("Die deutsche Sortierordnung (ICU) ist nicht verfügbar.");
-    collator_->setStrength(icu::Collator::SECONDARY);
+Kollator::Kollator() {
+    for (const Zusammenziehung& z : kZusammenziehungen)
+        beginntPaar_[z.erstes] = true;
 }
-
-Kollator::~Kollator() = default;
 
 std::string Kollator::Schluessel(std::string_view text) const {
     std::string schluessel;
@@ -54,56 +47,30 @@ std::string Kollator::Schluessel(std::string_view text) const {
 }
 
 std::size_t Kollator::SchluesselAnhaengen(std::string_view text, std::string& ziel) const {
-    // Words and their keys fit the buffers on the stack; longer texts go to the heap.
-    constexpr std::size_t kPlatz = 512;
-    char16_t kurz[kPlatz];
-    std::u16string lang;
-    const char16_t* u = kurz;
-    if (text.size() <= kPlatz) {
-        for (std::size_t i = 0; i < text.size(); ++i)
-            kurz[i] = zeichen(text[i]);
-    } else {
-        lang = utf16(text);
-        u = lang.data();
-    }
-    const auto* quelle = reinterpret_cast<const UChar*>(u);
-    const auto laenge = static_cast<int32_t>(text.size());
-    uint8_t schluessel[4 * kPlatz];
-    int32_t noetig = icu_->collator->getSortKey(quelle, laenge, schluessel, sizeof schluessel);
+    std::size_t laenge = 1;
+    jeEinheit(text, beginntPaar_, [&laenge](const ZeichenGewichte& g) {
+        laenge += g.primaerAnzahl + g.sekundaerAnzahl;
+    });
     const std::size_t alt = ziel.size();
-    if (noetig <= static_cast<int32_t>(sizeof schluessel)) {
-        const auto n = static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0); // drop the NUL
-        ziel.append(reinterpret_cast<const char*>(schluessel), n);
-        return n;
-    }
-    for (;;) {
-        const auto platz = static_cast<std::size_t>(noetig);
-        ziel.resize(alt + platz);
-        noetig = icu_->collator->getSortKey(quelle, laenge,
-                                            reinterpret_cast<uint8_t*>(ziel.data() + alt),
-                                            static_cast<int32_t>(platz));
-        if (noetig <= static_cast<int32_t>(platz)) {
-            const auto n = static_cast<std::size_t>(noetig > 0 ? noetig - 1 : 0);
-            ziel.resize(alt + n);
-            return n;
-        }
-    }
+    ziel.resize(alt + laenge);
+    char* z = ziel.data() + alt;
+    jeEinheit(text, beginntPaar_, [&z](const ZeichenGewichte& g) {
+        z = std::copy_n(reinterpret_cast<const char*>(g.primaer), g.primaerAnzahl, z);
+    });
+    *z++ = '\x01';
+    jeEinheit(text, beginntPaar_, [&z](const ZeichenGewichte& g) {
+        z = std::copy_n(reinterpret_cast<const char*>(g.sekundaer), g.sekundaerAnzahl, z);
+    });
+    return laenge;
 }
 
 std::array<std::uint8_t, 4> Kollator::Version() const {
-    UVersionInfo info{};
-    icu_->collator->getVersion(info);
-    return {info[0], info[1], info[2], info[3]};
+    return kKollationsVersion;
 }
 
 int Kollator::Vergleichen(std::string_view a, std::string_view b) const {
-    const std::u16string ua = utf16(a);
-    const std::u16string ub = utf16(b);
-    UErrorCode status = U_ZERO_ERROR;
-    const UCollationResult r = icu_->collator->compare(
-        reinterpret_cast<const UChar*>(ua.data()), static_cast<int32_t>(ua.size()),
-        reinterpret_cast<const UChar*>(ub.data()), static_cast<int32_t>(ub.size()), status);
-    return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
+    const int r = Schluessel(a).compare(Schluessel(b));
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
 } // namespace quandel

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,12 +10,14 @@ namespace quandel {
 // The German collation of every sorted list: ICU's "de" collator at secondary strength, so
 // case is ignored and accents are not ("Bär" = "BÄR", "Bar" < "Bär" < "Bart").
 // Texts are Windows-1252; comparing two sort keys byte by byte gives the collation order.
+// The keys are made from a table of the code page taken from ICU at build time, so sorting
+// needs neither ICU's libraries nor a collator at run time:
+//   Schluessel("Bär") -> the primary ranks of b, a, r, then 0x01, then the secondary ranks of
+//                        b, a with diaeresis, r
 class Kollator {
 public:
-    // The one shared instance; created on first use and never changed afterwards.
+    // The one shared instance.
     static const Kollator& Deutsch();
-
-    ~Kollator();
 
     std::string Schluessel(std::string_view text) const;
     // Appends the key of text to ziel and returns its length; for keys in bulk.
@@ -28,8 +29,7 @@ public:
 
 private:
     Kollator();
-    struct Icu;
-    std::unique_ptr<Icu> icu_;
+    std::array<bool, 256> beginntPaar_{}; // bytes that start a contracted pair
 };
 
 } // namespace quandel
