@@ -67,7 +67,24 @@ std::span<const std::int32_t> NummernLesen(AbschnittsLeser& leser, std::size_t w
     return nummern;
 }
 
+// The texts of a tree are the stock's words in its order; checked word by word in a full check.
+bool BaumTexteStimmig(const TextFeld& worte, std::span<const std::int32_t> ordnung,
+                      const TextFeld& texte, Pruefumfang umfang) {
+    if (texte.size() != ordnung.size())
+        return false;
+    if (umfang != Pruefumfang::Alles)
+        return true;
+    for (std::size_t k = 0; k < ordnung.size(); ++k)
+        if (texte[k] != worte[static_cast<std::size_t>(ordnung[k])])
+            return false;
+    return true;
+}
+
 } // namespace
+
+std::string WortbestandsListe::Schluessel(std::size_t i) const {
+    return Kollator::Deutsch().Schluessel(worte_[i]);
+}
 
 std::optional<std::size_t> WortbestandsListe::IndexVon(std::string_view text) const {
     const std::string schluessel = Kollator::Deutsch().Schluessel(text);
@@ -75,12 +92,12 @@ std::optional<std::size_t> WortbestandsListe::IndexVon(std::string_view text) co
     std::size_t bis = size();
     while (von < bis) {
         const std::size_t mitte = von + (bis - von) / 2;
-        if (schluessel_[mitte] < schluessel)
+        if (Schluessel(mitte) < schluessel)
             von = mitte + 1;
         else
             bis = mitte;
     }
-    if (von < size() && schluessel_[von] == schluessel)
+    if (von < size() && Schluessel(von) == schluessel)
         return von;
     return std::nullopt;
 }
@@ -231,11 +248,10 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
     // The collation key of every line, then the lines in key order; of equal keys the first
     // line stays.
     std::vector<std::uint32_t> auswahl;
-    TextSammlung schluessel;
     {
         TextSammlung alle;
         GrossReservieren(alle.ende, n + 1);
-        GrossReservieren(alle.pool, 3 * zeilen.Bytes() + 4 * n); // about the length of German keys
+        GrossReservieren(alle.pool, 3 * zeilen.Bytes() + 4 * n); // more than the keys need
         Schritte schritte(begleitung, n, 0, 60);
         for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
@@ -248,13 +264,9 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
         const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld, false);
         Schritte ordnen(begleitung, 1, 60, 70);
         GrossReservieren(auswahl, n);
-        GrossReservieren(schluessel.ende, n + 1);
-        GrossReservieren(schluessel.pool, alle.pool.size());
         for (std::size_t i = 0; i < n; ++i)
-            if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]]) {
+            if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]])
                 auswahl.push_back(ordnung[i]);
-                schluessel.Anhaengen(alleFeld[ordnung[i]]);
-            }
     }
 
     TextSammlung worte;
@@ -273,16 +285,25 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
     Schritte baeume(begleitung, 1, 70, 90);
     const std::vector<std::int32_t> vorwaerts = Trie::Ordnen(klein, false);
     const std::vector<std::int32_t> rueckwaerts = Trie::Ordnen(klein, true);
+    TextSammlung vorwaertsTexte, rueckwaertsTexte;
+    for (TextSammlung* texte : {&vorwaertsTexte, &rueckwaertsTexte}) {
+        GrossReservieren(texte->ende, worte.ende.size());
+        GrossReservieren(texte->pool, worte.pool.size());
+        Trie::TexteOrdnen(worte.Feld(), texte == &vorwaertsTexte ? vorwaerts : rueckwaerts,
+                          texte->ende, texte->pool);
+    }
     const std::unique_ptr<LiedIndex> lied = LiedIndex::Bauen(klein, vokalfeld, begleitung);
 
     std::vector<AbschnittsEntwurf> abschnitte;
     abschnitte.emplace_back("WORT", 1).Texte(worte.ende, worte.pool);
     abschnitte.emplace_back("KLEI", 1).Texte(worte.ende, kleinPool);
-    abschnitte.emplace_back("SCHL", 1).Texte(schluessel.ende, schluessel.pool);
-    for (const auto* ordnung : {&vorwaerts, &rueckwaerts}) {
-        AbschnittsEntwurf& e = abschnitte.emplace_back(ordnung == &vorwaerts ? "VORW" : "RUCK", 1);
-        e.Zahl(ordnung->size());
-        e.Feld(std::span<const std::int32_t>(*ordnung));
+    for (const bool vor : {true, false}) {
+        const std::vector<std::int32_t>& ordnung = vor ? vorwaerts : rueckwaerts;
+        const TextSammlung& texte = vor ? vorwaertsTexte : rueckwaertsTexte;
+        AbschnittsEntwurf& e = abschnitte.emplace_back(vor ? "VORW" : "RUCK", 2);
+        e.Zahl(ordnung.size());
+        e.Feld(std::span<const std::int32_t>(ordnung));
+        e.Texte(texte.ende, texte.pool);
     }
     lied->Entwerfen(abschnitte.emplace_back("LIED", 1));
     auto speicher = AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitte);
@@ -301,10 +322,8 @@ bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
         const AbbildLeser leser(speicher->Bytes(), Kennung(liste), umfang);
         AbschnittsLeser w(leser.Abschnitt("WORT", 1), umfang);
         AbschnittsLeser k(leser.Abschnitt("KLEI", 1), umfang);
-        AbschnittsLeser s(leser.Abschnitt("SCHL", 1), umfang);
         bestand->worte = w.Texte();
         bestand->klein = k.Texte();
-        const TextFeld schluessel = s.Texte();
         const std::size_t n = bestand->worte.size();
         // Entry i of the lower-case list is entry i lowered, byte for byte: same lengths
         // (an image taken on its header alone passed this check when it was checked in full).
@@ -313,22 +332,26 @@ bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
         if (umfang == Pruefumfang::Alles &&
             !std::equal(wortEnden.begin(), wortEnden.end(), kleinEnden.begin(), kleinEnden.end()))
             throw AbbildFehler("Kleinwortliste unstimmig");
-        if (bestand->klein.size() != n || schluessel.size() != n ||
+        if (bestand->klein.size() != n ||
             n > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
             throw AbbildFehler("Anzahlen unstimmig");
-        AbschnittsLeser v(leser.Abschnitt("VORW", 1), umfang);
-        AbschnittsLeser r(leser.Abschnitt("RUCK", 1), umfang);
+        AbschnittsLeser v(leser.Abschnitt("VORW", 2), umfang);
+        AbschnittsLeser r(leser.Abschnitt("RUCK", 2), umfang);
         const auto vorwaerts = NummernLesen(v, n);
         const auto rueckwaerts = NummernLesen(r, n);
-        if (vorwaerts.size() != n || rueckwaerts.size() != n)
+        const TextFeld vorwaertsTexte = v.Texte();
+        const TextFeld rueckwaertsTexte = r.Texte();
+        if (vorwaerts.size() != n || rueckwaerts.size() != n ||
+            !BaumTexteStimmig(bestand->worte, vorwaerts, vorwaertsTexte, umfang) ||
+            !BaumTexteStimmig(bestand->worte, rueckwaerts, rueckwaertsTexte, umfang))
             throw AbbildFehler("Bäume unstimmig");
         AbschnittsLeser l(leser.Abschnitt("LIED", 1), umfang);
         lied->Lesen(l, n);
-        bestand->wortbestand = WortbestandsListe(bestand->worte, schluessel);
+        bestand->wortbestand = WortbestandsListe(bestand->worte);
         bestand->kennung = Kennung(liste);
         bestand->abschnitte.assign(leser.Tabelle().begin(), leser.Tabelle().end());
-        bestand->vorwaerts = Trie(vorwaerts, bestand->klein, false);
-        bestand->rueckwaerts = Trie(rueckwaerts, bestand->klein, true);
+        bestand->vorwaerts = Trie(vorwaerts, vorwaertsTexte, false);
+        bestand->rueckwaerts = Trie(rueckwaerts, rueckwaertsTexte, true);
     } catch (const AbbildFehler&) {
         return false;
     }

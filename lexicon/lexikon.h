@@ -21,24 +21,23 @@
 
 namespace quandel {
 
-// The sorted word stock: the words as stored, each with its collation key, so that hits go
-// into sorted hit lists without computing keys again.
+// The sorted word stock: the words as stored, in the order of their collation keys. The keys
+// are not stored: made from a table, one costs less than reading it from a large mapped index
+// would (a page of the index touched for the first time costs more than a hundred keys).
 class WortbestandsListe {
 public:
     WortbestandsListe() = default;
-    WortbestandsListe(TextFeld worte, TextFeld schluessel)
-        : worte_(worte), schluessel_(schluessel) {}
+    explicit WortbestandsListe(TextFeld worte) : worte_(worte) {}
 
     std::size_t size() const { return worte_.size(); }
     std::string_view operator[](std::size_t i) const { return worte_[i]; }
-    std::string_view Schluessel(std::size_t i) const { return schluessel_[i]; }
+    std::string Schluessel(std::size_t i) const;
     const TextFeld& Worte() const { return worte_; }
     // Index of the entry equal to text in collation (so ignoring case).
     std::optional<std::size_t> IndexVon(std::string_view text) const;
 
 private:
     TextFeld worte_;
-    TextFeld schluessel_;
 };
 
 // Raised when the caller asked a build to stop; the lexicon is left as it was.

@@ -2,6 +2,7 @@
 
 #include "lexicon/byteordnung.h"
 #include "lexicon/grossspeicher.h"
+#include "text/kleinschreibung.h"
 
 #include <algorithm>
 
@@ -9,34 +10,46 @@ namespace quandel {
 
 namespace {
 
-// Byte j of a text read forwards or backwards.
-unsigned char zeichen(std::string_view text, std::size_t j, bool rueckwaerts) {
-    return static_cast<unsigned char>(rueckwaerts ? text[text.size() - 1 - j] : text[j]);
+// Byte j of a stored word, read forwards or backwards, lowered.
+unsigned char kleinZeichen(std::string_view wort, std::size_t j, bool rueckwaerts) {
+    return static_cast<unsigned char>(Klein(rueckwaerts ? wort[wort.size() - 1 - j] : wort[j]));
 }
 
-// Compares the first |praefix| bytes of the (reversed) text with praefix; a shorter text that
-// matches so far is less.
-int praefixVergleich(std::string_view text, std::string_view praefix, bool rueckwaerts) {
-    const std::size_t n = std::min(text.size(), praefix.size());
+// Compares the first |praefix| bytes of the (reversed) lowered word with praefix; a shorter
+// word that matches so far is less.
+int praefixVergleich(std::string_view wort, std::string_view praefix, bool rueckwaerts) {
+    const std::size_t n = std::min(wort.size(), praefix.size());
     for (std::size_t j = 0; j < n; ++j) {
-        const unsigned char a = zeichen(text, j, rueckwaerts);
+        const unsigned char a = kleinZeichen(wort, j, rueckwaerts);
         const auto b = static_cast<unsigned char>(praefix[j]);
         if (a != b)
             return a < b ? -1 : 1;
     }
-    return text.size() < praefix.size() ? -1 : 0;
+    return wort.size() < praefix.size() ? -1 : 0;
 }
 
-// Compares the (reversed) text a with the text b, itself reversed when bRueckwaerts.
-int vergleich(std::string_view a, std::string_view b, bool rueckwaerts, bool bRueckwaerts) {
-    const std::size_t n = std::min(a.size(), b.size());
+// Compares the (reversed) lowered word with the text.
+int vergleich(std::string_view wort, std::string_view text, bool rueckwaerts) {
+    const std::size_t n = std::min(wort.size(), text.size());
     for (std::size_t j = 0; j < n; ++j) {
-        const unsigned char x = zeichen(a, j, rueckwaerts);
-        const unsigned char y = zeichen(b, j, bRueckwaerts);
+        const unsigned char x = kleinZeichen(wort, j, rueckwaerts);
+        const auto y = static_cast<unsigned char>(text[j]);
         if (x != y)
             return x < y ? -1 : 1;
     }
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+    return wort.size() < text.size() ? -1 : wort.size() > text.size() ? 1 : 0;
+}
+
+// The first place in [von, bis) for which vorne is false; vorne holds for the places before it.
+template <typename Vorne> std::size_t erste(std::size_t von, std::size_t bis, Vorne vorne) {
+    while (von < bis) {
+        const std::size_t mitte = von + (bis - von) / 2;
+        if (vorne(mitte))
+            von = mitte + 1;
+        else
+            bis = mitte;
+    }
+    return von;
 }
 
 } // namespace
@@ -49,34 +62,41 @@ std::vector<std::int32_t> Trie::Ordnen(const TextFeld& klein, bool rueckwaerts) 
     return ordnung;
 }
 
+void Trie::TexteOrdnen(const TextFeld& worte, std::span<const std::int32_t> ordnung,
+                       std::vector<std::uint32_t>& ende, std::string& pool) {
+    for (const std::int32_t nr : ordnung) {
+        pool.append(worte[static_cast<std::size_t>(nr)]);
+        ende.push_back(static_cast<std::uint32_t>(pool.size()));
+    }
+}
+
 TrieBereich Trie::Suchen(std::string_view text) const {
-    if (text.empty() || static_cast<unsigned char>(text[0]) == 0xFF || !klein_)
+    if (text.empty() || static_cast<unsigned char>(text[0]) == 0xFF)
         return {};
-    const auto textVon = [&](std::int32_t nr) { return (*klein_)[static_cast<std::size_t>(nr)]; };
-    const auto anfang =
-        std::partition_point(ordnung_.begin(), ordnung_.end(), [&](std::int32_t nr) {
-            return praefixVergleich(textVon(nr), text, rueckwaerts_) < 0;
-        });
-    const auto ende = std::partition_point(anfang, ordnung_.end(), [&](std::int32_t nr) {
-        return praefixVergleich(textVon(nr), text, rueckwaerts_) == 0;
-    });
-    return {static_cast<std::size_t>(anfang - ordnung_.begin()),
-            static_cast<std::size_t>(ende - ordnung_.begin())};
+    const auto davor = [&](std::size_t k) {
+        return praefixVergleich(texte_[k], text, rueckwaerts_) < 0;
+    };
+    const auto darunter = [&](std::size_t k) {
+        return praefixVergleich(texte_[k], text, rueckwaerts_) == 0;
+    };
+    const std::size_t anfang = erste(0, size(), davor);
+    // Runs are mostly short: doubling steps from the start, then halving, keep the probes
+    // within a page or two of the run.
+    std::size_t unten = anfang;
+    std::size_t oben = anfang;
+    for (std::size_t weite = 1; oben < size() && darunter(oben); weite *= 2) {
+        unten = oben + 1;
+        oben = anfang + weite;
+    }
+    return {anfang, erste(unten, std::min(oben, size()), darunter)};
 }
 
 std::optional<std::int32_t> Trie::Genau(std::string_view text) const {
-    if (!klein_)
+    const std::size_t stelle = erste(
+        0, size(), [&](std::size_t k) { return vergleich(texte_[k], text, rueckwaerts_) < 0; });
+    if (stelle == size() || vergleich(texte_[stelle], text, rueckwaerts_) != 0)
         return std::nullopt;
-    const auto stelle =
-        std::partition_point(ordnung_.begin(), ordnung_.end(), [&](std::int32_t nr) {
-            return vergleich((*klein_)[static_cast<std::size_t>(nr)], text, rueckwaerts_, false) <
-                   0;
-        });
-    if (stelle == ordnung_.end() || *stelle < 0 ||
-        static_cast<std::size_t>(*stelle) >= klein_->size() ||
-        vergleich((*klein_)[static_cast<std::size_t>(*stelle)], text, rueckwaerts_, false) != 0)
-        return std::nullopt;
-    return *stelle;
+    return ordnung_[stelle];
 }
 
 } // namespace quandel

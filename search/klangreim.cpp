@@ -69,8 +69,7 @@ SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& eins
             const auto i = static_cast<std::size_t>(nr);
             if (kleinworte[i] == wort)
                 continue;
-            treffer.Sammeln(std::string(wortbestand[i]), nullptr,
-                            std::string(wortbestand.Schluessel(i)));
+            treffer.Sammeln(std::string(wortbestand[i]), nullptr, wortbestand.Schluessel(i));
             kontext.haken();
         }
         treffer.Einordnen();

@@ -18,7 +18,7 @@ SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einst
             for (const std::int32_t nr : lexikon.LiedWorte(form.text)) {
                 const auto i = static_cast<std::size_t>(nr);
                 kontext.LiedTreffer.Sammeln(std::string(wortbestand[i]), nullptr,
-                                            std::string(wortbestand.Schluessel(i)));
+                                            wortbestand.Schluessel(i));
             }
         }
         kontext.LiedTreffer.Einordnen();

@@ -178,7 +178,7 @@ TEST_F(IndexTest, FlippedByteInHeaderTableOrAnySectionIsRebuilt) {
     std::vector<std::size_t> stellen;
     for (std::size_t i = 0; i < sizeof(Kopf); i += 5)
         stellen.push_back(i);
-    ASSERT_GE(kopf.abschnittAnzahl, 6u);
+    ASSERT_GE(kopf.abschnittAnzahl, 5u); // WORT, KLEI, VORW, RUCK, LIED
     for (std::uint32_t a = 0; a < kopf.abschnittAnzahl; ++a) {
         AbschnittsEintrag e;
         std::memcpy(&e, gut.data() + sizeof(Kopf) + a * sizeof e, sizeof e);

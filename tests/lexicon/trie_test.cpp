@@ -1,7 +1,10 @@
 #include "lexicon/trie.h"
 #include "lexicon/wortzeilen.h"
+#include "text/kleinschreibung.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,14 +12,25 @@
 namespace quandel {
 namespace {
 
-// A tree over the given lower-case texts; word i is text i.
+std::vector<std::string> gesenkt(std::vector<std::string> texte) {
+    for (std::string& t : texte)
+        KleinInPlace(t);
+    return texte;
+}
+
+// A tree over the given texts, ordered by their lowered bytes as the lexicon orders its trees;
+// word i is text i.
 struct Baum {
     Baum(const std::vector<std::string>& texte, bool rueckwaerts)
-        : klein(texte), ordnung(Trie::Ordnen(feld, rueckwaerts)), trie(ordnung, feld, rueckwaerts) {
+        : worte(texte), klein(gesenkt(texte)), ordnung(Trie::Ordnen(klein.Feld(), rueckwaerts)) {
+        Trie::TexteOrdnen(worte.Feld(), ordnung, ende, pool);
+        trie = Trie(ordnung, TextFeld(ende, pool), rueckwaerts);
     }
+    Wortzeilen worte;
     Wortzeilen klein;
-    TextFeld feld = klein.Feld();
     std::vector<std::int32_t> ordnung;
+    std::vector<std::uint32_t> ende{0};
+    std::string pool;
     Trie trie;
 
     std::set<int> unter(std::string_view text) const {
@@ -76,6 +90,54 @@ TEST(Trie, RunsOfLongSharedBeginningsAreExact) {
                   texte[static_cast<std::size_t>(baum.ordnung[i])]);
     EXPECT_EQ(baum.unter("donaudampfschiff3").size(), 29u);
     EXPECT_EQ(baum.trie.Genau("donaudampfschiff3199"), 199);
+}
+
+TEST(Trie, StoredCapitalsAreLoweredTheQueryIsNot) {
+    const Baum vor({"Angst", "\xC4pfel", "angeln"}, false); // Äpfel
+    EXPECT_EQ(vor.unter("ang"), (std::set<int>{0, 2}));
+    EXPECT_TRUE(vor.trie.Suchen("Ang").leer());
+    EXPECT_EQ(vor.unter("\xE4"), (std::set<int>{1}));
+    EXPECT_EQ(vor.trie.Genau("angst"), 0);
+    EXPECT_EQ(vor.trie.Text(static_cast<std::size_t>(
+                  std::find(vor.ordnung.begin(), vor.ordnung.end(), 1) - vor.ordnung.begin())),
+              "\xC4pfel");
+    const Baum rueck({"Reim", "LEIM", "Heim"}, true);
+    EXPECT_EQ(rueck.unter("mie"), (std::set<int>{0, 1, 2}));
+    EXPECT_EQ(rueck.unter("miel"), (std::set<int>{1}));
+}
+
+// Every prefix of every word, and some that are none, against a scan: runs of one word up to
+// runs of most of the tree, where the search doubles its steps from the start of the run.
+TEST(Trie, EveryRunEqualsAScan) {
+    std::mt19937 zufall(7);
+    std::vector<std::string> texte;
+    for (int i = 0; i < 3000; ++i) {
+        std::string t;
+        for (int n = 1 + static_cast<int>(zufall() % 9); n > 0; --n)
+            t += "aabbcdeE"[zufall() % 8];
+        texte.push_back(t);
+    }
+    for (const bool rueckwaerts : {false, true}) {
+        const Baum baum(texte, rueckwaerts);
+        std::set<std::string> praefixe{"x", "aaaaaaaaaa", "e"};
+        for (const std::string& t : texte)
+            for (std::size_t n = 1; n <= t.size(); ++n) {
+                const std::string klein = Klein(t);
+                praefixe.insert(rueckwaerts ? std::string(klein.rbegin(), klein.rbegin() + n)
+                                            : klein.substr(0, n));
+            }
+        for (const std::string& p : praefixe) {
+            std::set<int> erwartet;
+            for (std::size_t i = 0; i < texte.size(); ++i) {
+                std::string klein = Klein(texte[i]);
+                if (rueckwaerts)
+                    std::reverse(klein.begin(), klein.end());
+                if (klein.starts_with(p))
+                    erwartet.insert(static_cast<int>(i));
+            }
+            ASSERT_EQ(baum.unter(p), erwartet) << p << (rueckwaerts ? " rückwärts" : "");
+        }
+    }
 }
 
 } // namespace
