@@ -14,7 +14,6 @@
 #include "text/fehler.h"
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -105,9 +104,6 @@ int Ausfuehren(const Aufruf& aufruf, Ausgabe& ausgabe) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The system's messages (strerror) in the user's language.
-    std::setlocale(LC_MESSAGES, "");
-    std::setlocale(LC_CTYPE, "");
     Ausgabe ausgabe(stdout);
     try {
         const Aufruf aufruf = AufrufLesen(std::vector<std::string_view>(argv + 1, argv + argc),

@@ -1,7 +1,8 @@
 #include "app/cli_meldung.h"
 
+#include "text/systemgrund.h"
+
 #include <cstdio>
-#include <cstring>
 #include <unicode/utf8.h>
 
 namespace quandel::cli {
@@ -47,7 +48,7 @@ void Melden(std::string_view meldung) {
 }
 
 std::string Grund(int fehlernummer) {
-    return std::strerror(fehlernummer);
+    return SystemGrund(fehlernummer);
 }
 
 } // namespace quandel::cli

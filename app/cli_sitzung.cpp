@@ -41,15 +41,22 @@ int Status(const SuchErgebnis& ergebnis) {
     return kOhneTreffer;
 }
 
+// The sound groups count only with --akzent (which --lautgruppen implies); without it none are
+// read or built.
+Lautersetzung LautersetzungFuer(const Aufruf& aufruf) {
+    if (!aufruf.akzent)
+        return Lautersetzung::Ohne();
+    return Lautersetzung(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
+                                            : VorgabeLautgruppen());
+}
+
 } // namespace
 
 Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
     : aufruf_(aufruf), ausgabe_(ausgabe),
       vokalfeld_(aufruf.vokale ? ArgumentAusUtf8("Vokalfeld", *aufruf.vokale)
                                : std::string(kVokalfeldVorgabe)),
-      lautersetzung_(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
-                                        : VorgabeLautgruppen()),
-      geladen_(LexikonLaden(aufruf, vokalfeld_)) {
+      lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)) {
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
     // Plain lines can go out row by row; the other formats frame the whole answer.

@@ -3,6 +3,7 @@
 #include "lexicon/pruefsumme.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
+#include "text/systemgrund.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,8 +21,7 @@ namespace {
 int oeffnen(const std::string& pfad) {
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        throw Fehler("Datei " + pfad + " kann nicht geöffnet werden (" + std::strerror(errno) +
-                     ").");
+        throw Fehler("Datei " + pfad + " kann nicht geöffnet werden (" + SystemGrund(errno) + ").");
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
@@ -50,7 +50,7 @@ std::size_t lesen(int fd, const std::string& pfad, char* puffer, std::size_t gro
         if (n >= 0)
             return static_cast<std::size_t>(n);
         if (errno != EINTR)
-            throw Fehler("Datei " + pfad + " kann nicht gelesen werden (" + std::strerror(errno) +
+            throw Fehler("Datei " + pfad + " kann nicht gelesen werden (" + SystemGrund(errno) +
                          ").");
     }
 }

@@ -72,6 +72,12 @@ Lautersetzung::Lautersetzung(const Lautgruppen& gruppen) : elementliste_(daten::
     ErsetzBaumAufbauen(gruppen);
 }
 
+Lautersetzung Lautersetzung::Ohne() {
+    Lautersetzung ohne;
+    ohne.ErsetzBaumAufbauen({});
+    return ohne;
+}
+
 void Lautersetzung::ErsetzBaumErneuern(const Lautgruppen& gruppen) {
     mergeList_.clear();
     baum_.reset();

@@ -55,6 +55,9 @@ class Lautersetzung {
 public:
     // ErsetzBaumAufbauen, from the groups and the built-in element list.
     explicit Lautersetzung(const Lautgruppen& gruppen);
+    // No groups and no elements, for a caller that never searches with sound groups; costs
+    // nothing to make.
+    static Lautersetzung Ohne();
 
     const ErsetzBaum& Baum() const { return *baum_; }
     const std::vector<std::string>& MergeList() const { return mergeList_; }
@@ -63,6 +66,7 @@ public:
     void ErsetzBaumErneuern(const Lautgruppen& gruppen);
 
 private:
+    Lautersetzung() = default;
     void ErsetzBaumAufbauen(const Lautgruppen& gruppen);
 
     std::vector<std::string> elementliste_;

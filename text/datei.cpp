@@ -1,9 +1,9 @@
 #include "text/datei.h"
 
 #include "text/fehler.h"
+#include "text/systemgrund.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,7 +31,7 @@ private:
 };
 
 std::string grund() {
-    return std::strerror(errno);
+    return SystemGrund(errno);
 }
 
 } // namespace
