@@ -44,7 +44,7 @@ einmal() {
 speicher() {
     local name=$1
     shift
-    /usr/bin/time -v "$@" 2>&1 >/dev/null |
+    { /usr/bin/time -v "$@" 2>&1 >/dev/null || true; } |
         awk -v name="$name" '/Maximum resident set size/ {
             printf "%-44s %9.1f MB\n", name, $NF / 1024 }'
 }
