@@ -1,4 +1,5 @@
 #include "ui/hauptfenster.h"
+#include "ui/qtuebersetzung.h"
 #include "ui/ueberdialog.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    quandel::QtTexteDeutsch(anwendung);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
     // Ties the windows to the desktop entry, whose icon the task bar shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.quandeltornar.QuandelTornar"));

@@ -18,6 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS wngerman)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libespeak-ng1, espeak-ng-data")
 if(QUANDEL_GUI)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
+    # Qt's own texts (dialog buttons, context menus) in German; English without it.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 endif()
 set(CPACK_PACKAGE_DESCRIPTION
     "Quandel Tornar searches a built-in stock of 6806 German words and phrases

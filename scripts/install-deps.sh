@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    libicu-dev qt6-base-dev libgtest-dev libbenchmark-dev
+    libicu-dev qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
     libespeak-ng-dev espeak-ng-data
     fonts-liberation fonts-dejavu-core
     wngerman python3 hyperfine

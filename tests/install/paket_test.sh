@@ -33,6 +33,7 @@ for muster in '^libc6 \(>= ' '^libstdc\+\+6 \(>= ' '^libqt6widgets6 \(>= ' '^lib
     grep -qE "$muster" <<<"$abh" || fehlt "Depends ohne $muster: $(feld Depends)"
 done
 if grep -q '^libicu' <<<"$abh"; then fehlt "Depends mit ICU: $(feld Depends)"; fi
+[ "$(feld Recommends)" = qt6-translations-l10n ] || fehlt "Recommends: $(feld Recommends)"
 
 inhalt=$(dpkg-deb -c "$paket" | awk '{print $6}')
 # Neither tests nor benchmarks are installed.
