@@ -221,6 +221,7 @@ TEST_F(IndexTest, ListAndIndexRecordedUnchangedAreNeitherReadNorHashedAgain) {
     schadenWirdGeheilt(kaputt, "nach dem Vermerk");
 
     // A list changed in place, with its length and modification time as before, is read again.
+    const std::string alterIndex = indexDatei();
     std::string liste = dateiLesen(liste_);
     const auto zeit = fs::last_write_time(liste_);
     liste.replace(liste.find("Schlange"), 8, "Schlamm\n");
@@ -229,6 +230,9 @@ TEST_F(IndexTest, ListAndIndexRecordedUnchangedAreNeitherReadNorHashedAgain) {
     const LadeErgebnis neu = laden();
     EXPECT_EQ(neu.herkunft, Herkunft::Aufgebaut);
     EXPECT_NE(ergebnisse(neu.lexikon).find(" Schlamm"), std::string::npos);
+    // The index of the old bytes went with them: one index per list, not one per version.
+    EXPECT_TRUE(fs::exists(indexDatei()));
+    EXPECT_FALSE(fs::exists(alterIndex));
 }
 
 TEST_F(IndexTest, OtherFormatOrProgramVersionIsRebuilt) {
