@@ -48,7 +48,7 @@ std::unique_ptr<AbbildSpeicher> abbilden(const std::string& pfad, DateiZustand& 
     if (adresse == MAP_FAILED)
         return nullptr;
     // A query reads a few scattered pages; where the system keeps the file in huge pages, one
-    // fault maps two megabytes of it instead of a few kilobytes. Without them this is a no-op.
+    // fault maps two megabytes of it instead of a few kilobytes. Without them nothing changes.
     ::madvise(adresse, static_cast<std::size_t>(z->laenge), MADV_HUGEPAGE);
     zustand = *z;
     return std::make_unique<Abbildung>(adresse, static_cast<std::size_t>(z->laenge));
