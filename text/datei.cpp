@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -34,6 +35,30 @@ std::string grund() {
     return SystemGrund(errno);
 }
 
+// The file a path leads to: the path itself, or for a symbolic link the end of its chain, which
+// need not exist yet. nullopt with the error number set when the chain cannot be followed
+// (ELOOP for one that runs in a circle).
+std::optional<std::filesystem::path> verweisZiel(std::filesystem::path pfad, int& fehlernummer) {
+    for (int schritte = 0; schritte < 40; ++schritte) {
+        std::error_code fehler;
+        const std::filesystem::file_status status = std::filesystem::symlink_status(pfad, fehler);
+        if (status.type() == std::filesystem::file_type::not_found)
+            return pfad;
+        if (!fehler && status.type() != std::filesystem::file_type::symlink)
+            return pfad;
+        std::filesystem::path verweis;
+        if (!fehler)
+            verweis = std::filesystem::read_symlink(pfad, fehler);
+        if (fehler) {
+            fehlernummer = fehler.value();
+            return std::nullopt;
+        }
+        pfad = pfad.parent_path() / verweis; // an absolute link replaces the whole path
+    }
+    fehlernummer = ELOOP;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string DateiLesen(const std::filesystem::path& datei) {
@@ -60,31 +85,57 @@ std::string DateiLesen(const std::filesystem::path& datei) {
 
 void DateiSchreiben(const std::filesystem::path& datei, std::string_view inhalt) {
     const std::string pfad = datei.string();
-    std::string vorlage = pfad + ".XXXXXX";
-    Deskriptor d(::mkstemp(vorlage.data()));
-    const auto fehler = [&](bool temporaereDatei) {
-        const std::string text = grund();
-        if (temporaereDatei)
-            ::unlink(vorlage.c_str());
+    const auto fehler = [&](const std::string& text) {
         return Fehler("Datei " + pfad + " kann nicht geschrieben werden (" + text + ").");
     };
+    // Through a symbolic link the file it leads to is replaced, and the link stays.
+    int fehlernummer = 0;
+    const std::optional<std::filesystem::path> ziel = verweisZiel(datei, fehlernummer);
+    if (!ziel)
+        throw fehler(SystemGrund(fehlernummer));
+    const std::string zielPfad = ziel->string();
+    struct stat alt {};
+    const bool vorhanden = ::stat(zielPfad.c_str(), &alt) == 0;
+    if (vorhanden) {
+        // A file without any write bit is read-only by its owner's choice, even for root.
+        if ((alt.st_mode & 0222) == 0)
+            throw fehler("keine Schreibberechtigung");
+        if (::access(zielPfad.c_str(), W_OK) != 0)
+            throw fehler(errno == EACCES ? std::string("keine Schreibberechtigung") : grund());
+    }
+
+    std::string vorlage = zielPfad + ".XXXXXX";
+    Deskriptor d(::mkostemp(vorlage.data(), O_CLOEXEC));
+    const auto abbrechen = [&] {
+        const std::string text = grund();
+        ::unlink(vorlage.c_str());
+        return fehler(text);
+    };
     if (d.fd() < 0)
-        throw fehler(false);
-    // mkstemp creates the file for its owner only; it gets the usual rights of a new file.
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    ::fchmod(d.fd(), 0666 & ~maske);
+        throw fehler(grund());
+    if (vorhanden) {
+        // The new content takes the old file's rights, and its owner where the process may.
+        if (::fchmod(d.fd(), alt.st_mode & 07777) != 0)
+            throw abbrechen();
+        // Only root may give a file away; anyone else's copy stays their own, as before.
+        [[maybe_unused]] const int eigner = ::fchown(d.fd(), alt.st_uid, alt.st_gid);
+    } else {
+        // mkstemp creates the file for its owner only; it gets the usual rights of a new file.
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        ::fchmod(d.fd(), 0666 & ~maske);
+    }
     while (!inhalt.empty()) {
         const ssize_t n = ::write(d.fd(), inhalt.data(), inhalt.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw fehler(true);
+            throw abbrechen();
         inhalt.remove_prefix(static_cast<std::size_t>(n));
     }
     if (::fsync(d.fd()) != 0 || ::close(d.freigeben()) != 0 ||
-        ::rename(vorlage.c_str(), pfad.c_str()) != 0)
-        throw fehler(true);
+        ::rename(vorlage.c_str(), zielPfad.c_str()) != 0)
+        throw abbrechen();
 }
 
 } // namespace quandel

@@ -13,7 +13,11 @@ namespace quandel {
 std::string DateiLesen(const std::filesystem::path& datei);
 
 // Replaces the file's content atomically: the bytes go into a temporary file beside it, which
-// then takes the file's place. When anything fails, the old file stays as it was.
+// then takes the file's place with the old file's rights (a new file gets 0666 less the umask).
+// A symbolic link stays a link: the file at the end of its chain is replaced, or created if
+// the link dangles. A file the user may not write, or that has no write bit at all, is refused:
+// "Datei /tmp/a.grd kann nicht geschrieben werden (keine Schreibberechtigung)." When anything
+// fails, the old file stays as it was.
 void DateiSchreiben(const std::filesystem::path& datei, std::string_view inhalt);
 
 } // namespace quandel

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QRadioButton>
@@ -28,6 +29,12 @@ class GitterdateiFensterTest : public FensterTest {
     QTemporaryDir ordner;
 
     QString Pfad(const char* name) { return ordner.filePath(QString::fromLatin1(name)); }
+
+    // The bits of owner, group and others, without those Qt works out for the running user.
+    static QFile::Permissions Rechte(const QString& pfad) {
+        return QFile(pfad).permissions() &
+               ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    }
 
     void Laden(const QString& pfad) {
         fenster->dialoge().NaechsteDatei(pfad);
@@ -196,6 +203,31 @@ private slots:
         Speichern(Pfad("fehlt/neu.grd"));
         QVERIFY(fenster->dialoge().LetzterText().startsWith(
             QStringLiteral("Datei %1 kann nicht geschrieben werden").arg(Pfad("fehlt/neu.grd"))));
+    }
+
+    // Saving over a file keeps what the user set: its rights, its link, its read-only mark.
+    void speichernAchtetDieDateiDesBenutzers() {
+        TippenUndEnter(*fenster, QStringLiteral("eide"));
+        const QByteArray eide = "4\r\nbeeide,beide,Kreide,meide\r\n";
+        Schreiben(Pfad("fest.grd"), "1\r\nalt\r\n");
+        QFile(Pfad("fest.grd")).setPermissions(QFile::ReadOwner | QFile::ReadGroup);
+        fenster->dialoge().NaechsteAntwort(QMessageBox::Ok);
+        Speichern(Pfad("fest.grd"));
+        QCOMPARE(fenster->dialoge().LetzterText(),
+                 QStringLiteral("Datei %1 kann nicht geschrieben werden (keine "
+                                "Schreibberechtigung).")
+                     .arg(Pfad("fest.grd")));
+        QCOMPARE(Lesen(Pfad("fest.grd")), QByteArray("1\r\nalt\r\n"));
+        QCOMPARE(Rechte(Pfad("fest.grd")), QFile::ReadOwner | QFile::ReadGroup);
+
+        Schreiben(Pfad("eigen.grd"), "1\r\nalt\r\n");
+        QFile(Pfad("eigen.grd")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(QFile::link(QStringLiteral("eigen.grd"), Pfad("verweis.grd")));
+        Speichern(Pfad("verweis.grd"));
+        QVERIFY(Lesen(Pfad("eigen.grd")).startsWith(eide));
+        QCOMPARE(Rechte(Pfad("eigen.grd")), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(QFileInfo(Pfad("verweis.grd")).symLinkTarget(), Pfad("eigen.grd"));
+        QCOMPARE(fenster->dialoge().Anzahl(), 1);
     }
 
     void kopierenInGitterordnung() {
