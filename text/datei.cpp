@@ -61,7 +61,10 @@ std::optional<std::filesystem::path> verweisZiel(std::filesystem::path pfad, int
 
 } // namespace
 
-std::string DateiLesen(const std::filesystem::path& datei) {
+namespace {
+
+// Reads the whole file; pruefung, if given, sees every piece as it comes.
+std::string lesen(const std::filesystem::path& datei, Textpruefung* pruefung) {
     const std::string pfad = datei.string();
     const Deskriptor d(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
     if (d.fd() < 0)
@@ -79,8 +82,21 @@ std::string DateiLesen(const std::filesystem::path& datei) {
             continue;
         if (n < 0)
             throw Fehler("Datei " + pfad + " kann nicht gelesen werden (" + grund() + ").");
+        if (pruefung)
+            pruefung->Stueck({puffer, static_cast<std::size_t>(n)});
         inhalt.append(puffer, static_cast<std::size_t>(n));
     }
+}
+
+} // namespace
+
+std::string DateiLesen(const std::filesystem::path& datei) {
+    return lesen(datei, nullptr);
+}
+
+std::string DateiLesen(const std::filesystem::path& datei, Textgrenzen grenzen) {
+    Textpruefung pruefung(datei.string(), grenzen);
+    return lesen(datei, &pruefung);
 }
 
 void DateiSchreiben(const std::filesystem::path& datei, std::string_view inhalt) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/textgrenzen.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,6 +13,9 @@ namespace quandel {
 
 // The bytes of a file.
 std::string DateiLesen(const std::filesystem::path& datei);
+// The same, checked against the limits as it is read (Textpruefung): a file too large or with a
+// bad line stops at that piece, so that /dev/zero fails at once.
+std::string DateiLesen(const std::filesystem::path& datei, Textgrenzen grenzen);
 
 // Replaces the file's content atomically: the bytes go into a temporary file beside it, which
 // then takes the file's place with the old file's rights (a new file gets 0666 less the umask).

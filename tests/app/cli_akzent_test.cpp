@@ -45,6 +45,25 @@ TEST(CliAkzent, GroupsFromAFile) {
               CliAusfuehren({"end", "eide"}).aus);
 }
 
+TEST(CliAkzent, Windows1252FilesAndFilesThatAreNoGroupFiles) {
+    // "Ä: äu, eu" in Windows-1252: Räude and Freude rhyme on "eu" and "äu".
+    const std::string cp1252 = TestdateiSchreiben("cp1252.akz", "\xC4: \xE4u, eu\n");
+    auto lauf = CliAusfuehren({"end", "eude", "--lautgruppen", cp1252});
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_TRUE(HatZeile(lauf.aus, "Räude"));
+    EXPECT_TRUE(HatZeile(lauf.aus, "Freude"));
+
+    lauf = CliAusfuehren({"end", "eide", "--lautgruppen", "/dev/zero"});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.fehler, "quandel-cli: /dev/zero, Zeile 1: Die Zeile enthält ein Nullbyte.\n");
+
+    const std::string leer = TestdateiSchreiben("leer.akz", "# keine Gruppe\n");
+    lauf = CliAusfuehren({"end", "eide", "--lautgruppen", leer});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.aus, "");
+    EXPECT_EQ(lauf.fehler, "quandel-cli: Datei " + leer + " enthält keine Lautgruppe.\n");
+}
+
 TEST(CliAkzent, BadGroupFilesAndTooManyVariants) {
     const std::string ohneDoppelpunkt = TestdateiSchreiben("kaputt.akz", "A: a\nkaputt\n");
     auto lauf = CliAusfuehren({"end", "eide", "--lautgruppen", ohneDoppelpunkt});
