@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 
 namespace quandel {
 
@@ -88,8 +89,14 @@ TAkzentMonitor::TAkzentMonitor(HilfeFenster* hilfe, QWidget* eltern)
     DateiLaden = knopf(QStringLiteral("Laden…"), "DateiLaden", 115, &TAkzentMonitor::LadenClick);
     DateiSpeichern =
         knopf(QStringLiteral("Speichern…"), "DateiSpeichern", 146, &TAkzentMonitor::SpeichernClick);
+    // Its text needs more room than the panel gives: a button of the window (see resizeEvent).
+    Standardgruppen = new QPushButton(QStringLiteral("Standardgruppen"), this);
+    Standardgruppen->setObjectName(QStringLiteral("Standardgruppen"));
+    connect(Standardgruppen, &QPushButton::clicked, this, &TAkzentMonitor::StandardgruppenClick);
+    Standardgruppen->installEventFilter(this);
     DateiLaden->setToolTip(QStringLiteral("Lautgruppen aus einer .akz-Datei laden"));
     DateiSpeichern->setToolTip(QStringLiteral("Lautgruppen in eine .akz-Datei speichern"));
+    Standardgruppen->setToolTip(QStringLiteral("Die eingebauten Lautgruppen wiederherstellen"));
 
     // The window sees the keys before the tree and the buttons do; an open editor keeps its own.
     TreeView1->installEventFilter(this);
@@ -183,6 +190,10 @@ void TAkzentMonitor::LadenClick() {
     } catch (const std::exception& e) {
         dialoge_.Fehler(QString::fromUtf8(e.what()));
     }
+}
+
+void TAkzentMonitor::StandardgruppenClick() {
+    GruppenSetzen(VorgabeLautgruppen());
 }
 
 void TAkzentMonitor::SpeichernClick() {
@@ -301,6 +312,12 @@ void TAkzentMonitor::resizeEvent(QResizeEvent* ereignis) {
     // The tree grows with the window, the buttons keep to its right edge.
     TreeView1->setGeometry(8, 40, width() - 146, height() - 63);
     Panel1->move(width() - 105, 40);
+    // Below the panel's buttons and flush with their right edge, as wide as its text needs
+    // while it keeps clear of the tree.
+    const int rechts = Panel1->x() + 91;
+    const int breite = std::clamp(Standardgruppen->sizeHint().width(), 85,
+                                  rechts - TreeView1->geometry().right() - 6);
+    Standardgruppen->setGeometry(rechts - breite, Panel1->y() + 177, breite, 25);
 }
 
 } // namespace quandel

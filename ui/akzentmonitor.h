@@ -42,6 +42,7 @@ public:
     void HalloPopUp1Click();
     void LadenClick();
     void SpeichernClick();
+    void StandardgruppenClick();
     bool TreeView1DragOver(QObject* quelle, QTreeWidgetItem* ziel) const;
     void TreeView1DragDrop(QObject* quelle, QTreeWidgetItem* ziel);
 
@@ -68,6 +69,7 @@ private:
     QPushButton* Loeschen = nullptr;
     QPushButton* DateiLaden = nullptr;
     QPushButton* DateiSpeichern = nullptr;
+    QPushButton* Standardgruppen = nullptr;
     QMenu* PopupMenu1 = nullptr;
     HilfeFenster* hilfe_;
     Dialoge dialoge_{this};

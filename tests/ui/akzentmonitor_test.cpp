@@ -251,6 +251,57 @@ private slots:
         QCOMPARE(monitor().dialoge().Anzahl(), 1);
     }
 
+    void windows1252UndLeereDateien() {
+        QTemporaryDir ordner;
+        const QString cp1252 = ordner.filePath("cp1252.akz");
+        DateiSchreiben(cp1252.toStdString(), "\xC4-Laute: \xE4, e\nEi-Laute: ei, \xE4u\n");
+        monitor().dialoge().NaechsteDatei(cp1252);
+        drueckeKnopf("DateiLaden");
+        QCOMPARE(baumText(), "Ä-Laute(ä,e) Ei-Laute(ei,äu)");
+        QCOMPARE(monitor().dialoge().Anzahl(), 0);
+
+        // A file without a group is refused; the groups stay.
+        const QString leer = ordner.filePath("leer.akz");
+        DateiSchreiben(leer.toStdString(), "# nichts\n");
+        monitor().dialoge().NaechsteDatei(leer);
+        monitor().dialoge().NaechsteAntwort(QMessageBox::Ok);
+        drueckeKnopf("DateiLaden");
+        QCOMPARE(monitor().dialoge().LetzterText(),
+                 QStringLiteral("Datei %1 enthält keine Lautgruppe.").arg(leer));
+        QCOMPARE(baumText(), "Ä-Laute(ä,e) Ei-Laute(ei,äu)");
+    }
+
+    void standardgruppenStellenDieEingebautenWiederHer() {
+        monitor().show();
+        QApplication::setActiveWindow(&monitor());
+        QVERIFY(QTest::qWaitForWindowActive(&monitor()));
+        waehlen("Ei-Laute");
+        drueckeKnopf("Loeschen");
+        baum()->clearSelection();
+        drueckeKnopf("AddGruppe");
+        baum()->closePersistentEditor(baum()->topLevelItem(3));
+        QCOMPARE(akzentSuche("eide").size(), 7);
+
+        // Reached with Tab after the file buttons and pressed with the space bar.
+        auto* knopf = Kind<QPushButton>(monitor(), "Standardgruppen");
+        QCOMPARE(knopf->text(), QStringLiteral("Standardgruppen"));
+        Kind<QPushButton>(monitor(), "DateiSpeichern")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), knopf);
+        QTest::keyClick(knopf, Qt::Key_Space);
+        QCOMPARE(baumText(), vorgabe);
+        QCOMPARE(akzentSuche("eide").size(), 10);
+
+        // Below the other buttons, which keep their places, and wide enough for its text.
+        auto* speichern = Kind<QPushButton>(monitor(), "DateiSpeichern");
+        QCOMPARE(speichern->geometry(), QRect(6, 146, 85, 25));
+        const QRect darueber(speichern->mapTo(&monitor(), QPoint()), speichern->size());
+        QCOMPARE(knopf->geometry().top(), darueber.bottom() + 7);
+        QCOMPARE(knopf->geometry().right(), darueber.right());
+        QVERIFY(knopf->sizeHint().width() <= knopf->width());
+        QVERIFY(knopf->geometry().left() > baum()->geometry().right());
+    }
+
     void hilfeUndMaximieren() {
         monitor().show();
         QApplication::setActiveWindow(&monitor());
