@@ -3,14 +3,13 @@
 #include "app/cli_fortschritt.h"
 #include "data/aussprache.h"
 #include "data/klang_eingebaut.h"
-#include "text/datei.h"
 
 namespace quandel::cli {
 
 std::unique_ptr<Klangbestand> KlangbestandAnlegen(const Aufruf& aufruf) {
     Aussprachetabelle tabelle = daten::Aussprachekorrekturen();
     if (aufruf.aussprache)
-        tabelle.Einlesen(DateiLesen(*aufruf.aussprache), *aufruf.aussprache);
+        tabelle.DateiEinlesen(*aufruf.aussprache);
     return std::make_unique<Klangbestand>(std::move(tabelle));
 }
 

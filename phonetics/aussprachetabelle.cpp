@@ -1,9 +1,11 @@
 #include "phonetics/aussprachetabelle.h"
 
 #include "lexicon/pruefsumme.h"
+#include "text/datei.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
 #include "text/kodierung.h"
+#include "text/textgrenzen.h"
 #include "text/zeilen.h"
 
 #include <algorithm>
@@ -12,22 +14,39 @@ namespace quandel {
 
 namespace {
 
+// A correction file has a word and a few sounds per line; a large one corrects a whole list.
+constexpr Textgrenzen kGrenzen{16 << 20, 4096};
+
 bool IstLeer(char zeichen) {
     return zeichen == ' ' || zeichen == '\t';
 }
 
+bool HatHauptton(const Lautfolge& laute) {
+    return std::any_of(laute.begin(), laute.end(),
+                       [](const Laut& laut) { return laut.betonung == Betonung::Haupt; });
+}
+
+// A line that reads as a pronunciation from its first name on lacks its word.
+bool NurLaute(std::string_view zeile) {
+    try {
+        return HatHauptton(LauteAusTabelle(zeile));
+    } catch (const Fehler&) {
+        return false;
+    }
+}
+
 // One line; throws Fehler with the reason alone.
 std::pair<std::string, Lautfolge> EintragLesen(std::string_view zeile) {
+    Cp1252AusUtf8(zeile); // the whole line, so that no message quotes broken bytes
+    if (NurLaute(zeile))
+        throw Fehler("vor den Lauten fehlt das Wort (etwa Garage g a r 'a: Z @)");
     const auto wortEnde = std::find_if(zeile.begin(), zeile.end(), IstLeer);
     const std::string wort = Klein(Cp1252AusUtf8(std::string_view(zeile.begin(), wortEnde)));
     const std::string_view rest(wortEnde, zeile.end());
     Lautfolge laute = LauteAusTabelle(rest);
     if (laute.empty())
         throw Fehler("nach dem Wort \"" + Utf8AusCp1252(wort) + "\" fehlen die Laute");
-    const bool betont = std::any_of(laute.begin(), laute.end(), [](const Laut& laut) {
-        return laut.betonung == Betonung::Haupt;
-    });
-    if (!betont)
+    if (!HatHauptton(laute))
         throw Fehler("kein Hauptton: vor dem betonten Vokal fehlt ' (etwa g a r 'a: Z @)");
     return {wort, std::move(laute)};
 }
@@ -35,6 +54,7 @@ std::pair<std::string, Lautfolge> EintragLesen(std::string_view zeile) {
 } // namespace
 
 void Aussprachetabelle::Einlesen(std::string_view utf8, std::string_view quelle) {
+    TextgrenzenPruefen(utf8, quelle, kGrenzen);
     const std::vector<std::string> zeilen = ZeilenTeilen(utf8);
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         std::string_view zeile = zeilen[i];
@@ -50,6 +70,10 @@ void Aussprachetabelle::Einlesen(std::string_view utf8, std::string_view quelle)
                          fehler.what());
         }
     }
+}
+
+void Aussprachetabelle::DateiEinlesen(const std::filesystem::path& datei) {
+    Einlesen(DateiLesen(datei, kGrenzen), datei.string());
 }
 
 std::uint64_t Aussprachetabelle::Pruefsumme() const {

@@ -3,6 +3,7 @@
 #include "phonetics/aussprecher.h"
 #include "phonetics/laute.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,7 +19,11 @@ class Aussprachetabelle {
 public:
     // Adds the entries of a UTF-8 text; an entry for a word already present replaces it. A bad
     // line raises Fehler naming the source and the line: "<quelle>, Zeile 3: kein Hauptton ...".
+    // Bad are also a line of sounds without its word ("g a r 'a: Z @"), a NUL byte and a line
+    // longer than 4096 bytes; a text over 16 MB is refused as a whole.
     void Einlesen(std::string_view utf8, std::string_view quelle);
+    // The same for a file, read only up to those limits, so that /dev/zero fails at once.
+    void DateiEinlesen(const std::filesystem::path& datei);
 
     // The sounds of a lower-case word (Windows-1252), or nullptr.
     const Lautfolge* Finden(std::string_view klein) const;

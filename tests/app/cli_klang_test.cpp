@@ -92,6 +92,11 @@ TEST(CliKlang, UsersCorrectionFile) {
                                ", Zeile 2: kein Hauptton: vor dem betonten Vokal fehlt ' (etwa "
                                "g a r 'a: Z @)\n");
 
+    // A device without end fails at its first byte.
+    const auto null = CliAusfuehren({"klang", "Rost", "--aussprache", "/dev/zero"});
+    EXPECT_EQ(null.status, 2);
+    EXPECT_EQ(null.fehler, "quandel-cli: /dev/zero, Zeile 1: Die Zeile enthält ein Nullbyte.\n");
+
     const auto fehlt = CliAusfuehren({"klang", "Rost", "--aussprache", "/nicht/da.txt"});
     EXPECT_EQ(fehlt.status, 2);
     EXPECT_EQ(

@@ -2,6 +2,7 @@
 #include "data/aussprache.h"
 #include "phonetics/aussprachetabelle.h"
 #include "phonetics/reimschluessel.h"
+#include "tests/app/testdatei.h"
 #include "tests/phonetics/feste_aussprache.h"
 #include "text/fehler.h"
 
@@ -9,6 +10,9 @@
 
 namespace quandel::test {
 namespace {
+
+using namespace std::string_literals;
+using testhilfe::TestdateiSchreiben;
 
 std::string Fehlermeldung(std::string_view text, std::string_view quelle = "eigene.txt") {
     Aussprachetabelle tabelle;
@@ -52,6 +56,48 @@ TEST(Aussprachetabelle, BadLineIsNamed) {
               "eigene.txt, Zeile 1: nach dem Wort \"büro\" fehlen die Laute");
     EXPECT_EQ(Fehlermeldung("Łódź\tw 'u tS\n", "/tmp/a.txt").rfind("/tmp/a.txt, Zeile 1: ", 0), 0u);
     EXPECT_EQ(Fehlermeldung("Etage\te t 'a: Z @\n"), "");
+}
+
+TEST(Aussprachetabelle, SoundsWithoutAWordAndBrokenLines) {
+    const std::string ohneWort = "vor den Lauten fehlt das Wort (etwa Garage g a r 'a: Z @)";
+    EXPECT_EQ(Fehlermeldung("Garage\tg a r 'a: Z @\n\tg a r 'a: Z @\n"),
+              "eigene.txt, Zeile 2: " + ohneWort);
+    EXPECT_EQ(Fehlermeldung("e t 'a: Z @\n"), "eigene.txt, Zeile 1: " + ohneWort);
+    EXPECT_EQ(Fehlermeldung("  'a:\n"), "eigene.txt, Zeile 1: " + ohneWort);
+    // The message is whole, whatever byte the line holds.
+    EXPECT_EQ(Fehlermeldung("Garage\tg a r 'a: Z @\nEt\0age\n"s),
+              "eigene.txt, Zeile 2: Die Zeile enthält ein Nullbyte.");
+    EXPECT_EQ(Fehlermeldung("Etage\te t 'a: Z @\0 x\n"s),
+              "eigene.txt, Zeile 1: Die Zeile enthält ein Nullbyte.");
+    EXPECT_EQ(Fehlermeldung("Etage\te t 'a: Z \xFF\n").rfind("eigene.txt, Zeile 1: Ungültige", 0),
+              0u);
+    // Words that are no sounds, and a word followed by sounds, stay good lines.
+    EXPECT_EQ(Fehlermeldung("Ski\tS 'i:\nAu\t'aU\n"), "");
+}
+
+TEST(Aussprachetabelle, FilesAreReadWithinLimits) {
+    const auto dateiFehler = [](const std::string& pfad) -> std::string {
+        Aussprachetabelle tabelle;
+        try {
+            tabelle.DateiEinlesen(pfad);
+        } catch (const Fehler& fehler) {
+            return fehler.what();
+        }
+        return "";
+    };
+    EXPECT_EQ(dateiFehler("/dev/zero"), "/dev/zero, Zeile 1: Die Zeile enthält ein Nullbyte.");
+    EXPECT_EQ(
+        Fehlermeldung("Etage\te t 'a: Z @\nEtage\te t 'a: Z @" + std::string(4080, ' ') + "\n"),
+        "eigene.txt, Zeile 2: Die Zeile ist länger als 4096 Bytes.");
+    std::string zeilen;
+    while (zeilen.size() <= (16u << 20))
+        zeilen += "Etage\te t 'a: Z @\n";
+    const std::string gross = TestdateiSchreiben("gross.txt", zeilen);
+    EXPECT_EQ(dateiFehler(gross),
+              "Datei " + gross + " kann nicht gelesen werden: sie ist größer als 16 MB.");
+    Aussprachetabelle tabelle;
+    tabelle.DateiEinlesen(TestdateiSchreiben("klein.txt", "Etage\te t 'a: Z @\n"));
+    EXPECT_EQ(tabelle.size(), 1u);
 }
 
 TEST(Aussprachetabelle, TableBeforeThePronouncer) {
