@@ -46,8 +46,9 @@ int Status(const SuchErgebnis& ergebnis) {
 Lautersetzung LautersetzungFuer(const Aufruf& aufruf) {
     if (!aufruf.akzent)
         return Lautersetzung::Ohne();
-    return Lautersetzung(aufruf.lautgruppen ? LautgruppenLaden(*aufruf.lautgruppen)
-                                            : VorgabeLautgruppen());
+    if (!aufruf.lautgruppen)
+        return Lautersetzung(VorgabeLautgruppen());
+    return Lautersetzung(LautgruppenLaden(*aufruf.lautgruppen), "aus " + *aufruf.lautgruppen);
 }
 
 } // namespace

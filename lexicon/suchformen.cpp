@@ -1,32 +1,37 @@
 #include "lexicon/suchformen.h"
 
 #include "text/kleinschreibung.h"
+#include "text/kodierung.h"
 
+#include <algorithm>
 #include <array>
-#include <optional>
+#include <limits>
 
 namespace quandel {
 
 namespace {
 
-// The product of the digits' ranges, or nullopt when it exceeds the limit.
-std::optional<std::uint64_t> formAnzahl(const Trefferliste& trefferliste) {
+// Whether the product of the counts, each taken as at most `deckel`, stays within the limit.
+// The product is checked at every step, so it cannot overflow.
+bool imRahmen(const std::vector<std::uint64_t>& anzahlen,
+              std::uint64_t deckel = std::numeric_limits<std::uint64_t>::max()) {
     std::uint64_t anzahl = 1;
-    for (const TrefferlistenEintrag& eintrag : trefferliste) {
-        anzahl *= eintrag.alternativen.size();
-        if (anzahl > kSuchformenHoechstzahl)
-            return std::nullopt;
+    for (const std::uint64_t n : anzahlen) {
+        const std::uint64_t stelle = std::min(n, deckel);
+        if (stelle > kSuchformenHoechstzahl || (anzahl *= stelle) > kSuchformenHoechstzahl)
+            return false;
     }
-    return anzahl;
+    return true;
 }
 
 // The same product in decimal digits, for the message: 3^40 does not fit any integer.
-std::string dezimalProdukt(const Trefferliste& trefferliste) {
+std::string dezimalProdukt(const std::vector<std::uint64_t>& anzahlen) {
     std::vector<std::uint64_t> ziffern{1}; // least significant first
-    for (const TrefferlistenEintrag& eintrag : trefferliste) {
+    for (const std::uint64_t n : anzahlen) {
+        // n times a digit plus the carry stays far inside 64 bits for any group in memory.
         std::uint64_t uebertrag = 0;
         for (std::uint64_t& ziffer : ziffern) {
-            const std::uint64_t wert = ziffer * eintrag.alternativen.size() + uebertrag;
+            const std::uint64_t wert = ziffer * n + uebertrag;
             ziffer = wert % 10;
             uebertrag = wert / 10;
         }
@@ -44,6 +49,11 @@ std::string dezimalProdukt(const Trefferliste& trefferliste) {
 ZuVieleLautvarianten::ZuVieleLautvarianten(const std::string& anzahl)
     : Fehler("Zu viele Lautvarianten (" + anzahl + "). Bitte ein kürzeres Suchwort eingeben.") {}
 
+ZuVieleLautvarianten::ZuVieleLautvarianten(const std::string& anzahl, std::string_view herkunft,
+                                           std::string_view wort)
+    : Fehler("Die Lautgruppen " + std::string(herkunft) + (herkunft.empty() ? "" : " ") +
+             "ergeben für »" + std::string(wort) + "« zu viele Schreibweisen (" + anzahl + ").") {}
+
 void SuchformenBilden(std::string_view wort, const Lautersetzung& ersetzung,
                       StringListe<>& suchformen) {
     SuchformenAufzaehlen(TrefferlisteFuellen(wort, ersetzung), suchformen);
@@ -59,15 +69,27 @@ Trefferliste TrefferlisteFuellen(std::string_view wort, const Lautersetzung& ers
         imWort[static_cast<unsigned char>(c)] = true;
     for (const std::string& schluessel : ersetzung.MergeList())
         if (!schluessel.empty() && imWort[static_cast<unsigned char>(schluessel[0])])
-            arbeitswort = SchluesselErsetzen(std::move(arbeitswort), schluessel, ersetzung.Baum(),
-                                             trefferliste);
+            arbeitswort = SchluesselErsetzen(std::move(arbeitswort), schluessel, trefferliste);
     std::erase_if(trefferliste,
                   [](const TrefferlistenEintrag& eintrag) { return eintrag.schluessel.empty(); });
+
+    const ErsetzBaum& baum = ersetzung.Baum();
+    std::vector<std::uint64_t> anzahlen;
+    for (const TrefferlistenEintrag& eintrag : trefferliste)
+        anzahlen.push_back(baum.AnzahlAlternativen(eintrag.schluessel));
+    if (!imRahmen(anzahlen)) {
+        if (imRahmen(anzahlen, kUeblicheGruppengroesse))
+            throw ZuVieleLautvarianten(dezimalProdukt(anzahlen), ersetzung.Herkunft(),
+                                       Utf8AusCp1252(wort));
+        throw ZuVieleLautvarianten(dezimalProdukt(anzahlen));
+    }
+    for (TrefferlistenEintrag& eintrag : trefferliste)
+        baum.Alternativen(eintrag.schluessel, eintrag.alternativen);
     return trefferliste;
 }
 
 std::string SchluesselErsetzen(std::string arbeitswort, const std::string& schluessel,
-                               const ErsetzBaum& baum, Trefferliste& trefferliste) {
+                               Trefferliste& trefferliste) {
     KleinInPlace(arbeitswort);
     if (arbeitswort.empty() || schluessel.empty() || schluessel.size() > arbeitswort.size())
         return arbeitswort;
@@ -77,10 +99,7 @@ std::string SchluesselErsetzen(std::string arbeitswort, const std::string& schlu
             ++p;
             continue;
         }
-        TrefferlistenEintrag& eintrag = trefferliste[p + 1];
-        eintrag.schluessel = schluessel;
-        eintrag.alternativen.clear();
-        baum.Alternativen(schluessel, eintrag.alternativen);
+        trefferliste[p + 1].schluessel = schluessel;
         arbeitswort.replace(p, laenge, laenge, ' ');
         p += laenge;
     }
@@ -90,9 +109,6 @@ std::string SchluesselErsetzen(std::string arbeitswort, const std::string& schlu
 void SuchformenAufzaehlen(const Trefferliste& trefferliste, StringListe<>& suchformen) {
     if (trefferliste.empty())
         return;
-    if (!formAnzahl(trefferliste))
-        throw ZuVieleLautvarianten(dezimalProdukt(trefferliste));
-
     std::vector<Zaehler> ziffern;
     for (const TrefferlistenEintrag& eintrag : trefferliste)
         ziffern.push_back({0, static_cast<std::int32_t>(eintrag.alternativen.size()) - 1, 0});

@@ -17,16 +17,27 @@ namespace quandel {
 //   "eide"  -> äude, eide, eude
 //   "biete" -> bihte, bihtte, biete, biette, bite, bitte and the same six with p
 //   "ücke"  -> ücke        ""  -> nothing
-// More forms than kSuchformenHoechstzahl raise ZuVieleLautvarianten before any is made.
+// More forms than kSuchformenHoechstzahl raise ZuVieleLautvarianten, counted from the sizes
+// of the groups met before any form or alternative is made.
 void SuchformenBilden(std::string_view wort, const Lautersetzung& ersetzung,
                       StringListe<>& suchformen);
 
 inline constexpr std::uint64_t kSuchformenHoechstzahl = 100000;
 
+// The largest of the built-in groups. A word that would give too many forms even if no group
+// were larger is too long; otherwise the groups are too large.
+inline constexpr std::size_t kUeblicheGruppengroesse = 3;
+
 class ZuVieleLautvarianten : public Fehler {
 public:
     // anzahl: the number of forms, in decimal digits (it may exceed every integer type).
+    // The word is the cause: "Zu viele Lautvarianten (...). Bitte ein kürzeres Suchwort
+    // eingeben."
     explicit ZuVieleLautvarianten(const std::string& anzahl);
+    // The groups are: "Die Lautgruppen aus gross.akz ergeben für »eide« zu viele
+    // Schreibweisen (...)." herkunft as Lautersetzung keeps it, the word in UTF-8.
+    ZuVieleLautvarianten(const std::string& anzahl, std::string_view herkunft,
+                         std::string_view wort);
 };
 
 // The steps of SuchformenBilden.
@@ -39,15 +50,18 @@ struct TrefferlistenEintrag {
 };
 using Trefferliste = std::vector<TrefferlistenEintrag>;
 
-// Cuts the word into keys; what remains are the keys found, in the order of their positions.
+// Cuts the word into keys; what remains are the keys found, in the order of their positions,
+// each with its alternatives. Raises ZuVieleLautvarianten, before any alternative is made,
+// when they give more than kSuchformenHoechstzahl forms.
 Trefferliste TrefferlisteFuellen(std::string_view wort, const Lautersetzung& ersetzung);
 
 // One pass of one key over the lowered working word: each match is entered at its position
-// and blanked, so no character belongs to two keys. Returns the working word.
+// (without alternatives yet) and blanked, so no character belongs to two keys. Returns the
+// working word.
 std::string SchluesselErsetzen(std::string arbeitswort, const std::string& schluessel,
-                               const ErsetzBaum& baum, Trefferliste& trefferliste);
+                               Trefferliste& trefferliste);
 
-// Turns the keys into forms in suchformen.
+// Turns the keys of TrefferlisteFuellen into forms in suchformen.
 void SuchformenAufzaehlen(const Trefferliste& trefferliste, StringListe<>& suchformen);
 
 // One digit of the odometer that runs through the combinations.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_set>
 
 namespace quandel {
 
@@ -45,20 +46,39 @@ void ErsetzBaum::Eintragen(const std::string& text, const Mitgliederliste* liste
         schluessel_[stelle->second].liste = liste; // the spelling stays, the group changes
 }
 
-void ErsetzBaum::Alternativen(std::string_view schluessel, std::vector<std::string>& ziel) const {
+const ErsetzBaum::Mitgliederliste* ErsetzBaum::Liste(std::string_view schluessel) const {
     const auto gefunden = nachKlein_.find(Klein(schluessel));
     const Mitgliederliste* liste =
         gefunden == nachKlein_.end() ? nullptr : schluessel_[gefunden->second].liste;
-    if (liste && liste->gruppe)
+    return liste && liste->gruppe ? liste : nullptr;
+}
+
+void ErsetzBaum::Alternativen(std::string_view schluessel, std::vector<std::string>& ziel) const {
+    if (const Mitgliederliste* liste = Liste(schluessel))
         ziel.insert(ziel.end(), liste->mitglieder.begin(), liste->mitglieder.end());
     else
         ziel.emplace_back(schluessel);
 }
 
+std::size_t ErsetzBaum::AnzahlAlternativen(std::string_view schluessel) const {
+    const Mitgliederliste* liste = Liste(schluessel);
+    return liste ? liste->mitglieder.size() : 1;
+}
+
 void ErsetzBaum::EintraegeAuflisten(std::vector<std::string>& ziel) const {
+    // A text listed again would change no cut of a word: its first pass has blanked every
+    // match. A group's members are all listed after its first key.
+    std::unordered_set<std::string_view> gelistet;
+    std::unordered_set<const Mitgliederliste*> gruppen;
+    const auto auflisten = [&](const std::string& text) {
+        if (gelistet.insert(text).second)
+            ziel.push_back(text);
+    };
     for (const Schluessel& s : schluessel_) {
-        ziel.push_back(s.text);
-        ziel.insert(ziel.end(), s.liste->mitglieder.begin(), s.liste->mitglieder.end());
+        auflisten(s.text);
+        if (gruppen.insert(s.liste).second)
+            for (const std::string& mitglied : s.liste->mitglieder)
+                auflisten(mitglied);
     }
 }
 
@@ -68,7 +88,8 @@ int LaengeAbsteigend(std::string_view a, std::string_view b) {
     return a.size() > b.size() ? -1 : 1;
 }
 
-Lautersetzung::Lautersetzung(const Lautgruppen& gruppen) : elementliste_(daten::Elemente()) {
+Lautersetzung::Lautersetzung(const Lautgruppen& gruppen, std::string herkunft)
+    : elementliste_(daten::Elemente()), herkunft_(std::move(herkunft)) {
     ErsetzBaumAufbauen(gruppen);
 }
 

@@ -25,9 +25,12 @@ public:
 
     // Appends the alternatives of a key to the list; callers pass only keys.
     void Alternativen(std::string_view schluessel, std::vector<std::string>& ziel) const;
+    // How many alternatives the key has, without making them.
+    std::size_t AnzahlAlternativen(std::string_view schluessel) const;
 
     // Appends, for every key in key order, its stored spelling and then every member of its
-    // group (for a plain character: the spelling of it met last).
+    // group (for a plain character: the spelling of it met last), each text only where it is
+    // met first: a group of n members gives n entries, not n for each of its n keys.
     void EintraegeAuflisten(std::vector<std::string>& ziel) const;
 
 private:
@@ -42,6 +45,7 @@ private:
     };
 
     void Eintragen(const std::string& text, const Mitgliederliste* liste);
+    const Mitgliederliste* Liste(std::string_view schluessel) const;
 
     std::vector<Schluessel> schluessel_;                     // in collation order
     std::unordered_map<std::string, std::size_t> nachKlein_; // lowered spelling -> key
@@ -53,14 +57,16 @@ private:
 // key order; so in "feier" the key "ei" claims the shared i before "ie" can.
 class Lautersetzung {
 public:
-    // ErsetzBaumAufbauen, from the groups and the built-in element list.
-    explicit Lautersetzung(const Lautgruppen& gruppen);
+    // ErsetzBaumAufbauen, from the groups and the built-in element list. herkunft names the
+    // groups in messages: "aus /tmp/gross.akz", "des Akzentmonitors".
+    explicit Lautersetzung(const Lautgruppen& gruppen, std::string herkunft = {});
     // No groups and no elements, for a caller that never searches with sound groups; costs
     // nothing to make.
     static Lautersetzung Ohne();
 
     const ErsetzBaum& Baum() const { return *baum_; }
     const std::vector<std::string>& MergeList() const { return mergeList_; }
+    const std::string& Herkunft() const { return herkunft_; }
 
     // Discards tree and MergeList and builds both anew from the groups.
     void ErsetzBaumErneuern(const Lautgruppen& gruppen);
@@ -70,6 +76,7 @@ private:
     void ErsetzBaumAufbauen(const Lautgruppen& gruppen);
 
     std::vector<std::string> elementliste_;
+    std::string herkunft_;
     std::unique_ptr<ErsetzBaum> baum_;
     std::vector<std::string> mergeList_;
 };

@@ -153,7 +153,7 @@ private:
     Lexikon lexikon_;
     std::string indexPfad_; // of the word list in use, where its sound keys are saved too
     // Built from the accent monitor's groups, which start as the default ones.
-    Lautersetzung lautersetzung_{VorgabeLautgruppen()};
+    Lautersetzung lautersetzung_{VorgabeLautgruppen(), "des Akzentmonitors"};
     SuchKontext kontext_{lexikon_, lautersetzung_};
     Dialoge dialoge_{this};
     std::unique_ptr<Klangbestand> klang_;

@@ -1,4 +1,5 @@
 // Sound variants on the command line: the default groups, a group file, and its errors.
+#include "../grosse_lautgruppe.h"
 #include "cli_prozess.h"
 #include "testdatei.h"
 
@@ -62,6 +63,22 @@ TEST(CliAkzent, Windows1252FilesAndFilesThatAreNoGroupFiles) {
     EXPECT_EQ(lauf.status, 2);
     EXPECT_EQ(lauf.aus, "");
     EXPECT_EQ(lauf.fehler, "quandel-cli: Datei " + leer + " enthält keine Lautgruppe.\n");
+}
+
+TEST(CliAkzent, LargeGroupsAreCountedBeforeAnyWork) {
+    // "eid" and "e" each have 10,000 alternatives: the groups, not the word, are too many.
+    const std::string gross = TestdateiSchreiben("gross.akz", quandel::test::GrosseLautgruppe(1));
+    auto lauf = CliAusfuehren({"end", "eide", "--lautgruppen", gross});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.aus, "");
+    EXPECT_EQ(lauf.fehler, "quandel-cli: Die Lautgruppen aus " + gross +
+                               " ergeben für »eide« zu viele Schreibweisen (100000000).\n");
+    // Three letters only: "eid" is one position of 10,000 forms, within the limit.
+    const std::string drei = TestdateiSchreiben("drei.akz", quandel::test::GrosseLautgruppe(3));
+    lauf = CliAusfuehren({"end", "eide", "--lautgruppen", drei});
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_TRUE(HatZeile(lauf.aus, "beide"));
+    EXPECT_TRUE(HatZeile(lauf.aus, "Laune")); // "aun" is one of the members
 }
 
 TEST(CliAkzent, BadGroupFilesAndTooManyVariants) {

@@ -1,4 +1,5 @@
 #include "lexicon/suchformen.h"
+#include "tests/grosse_lautgruppe.h"
 #include "tests/testlexikon.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,38 @@ TEST(SuchformenBilden, TooManyFormsAreRefusedBeforeAnyIsMade) {
     // 3^10 = 59049 forms are allowed, 3^11 = 177147 are not.
     EXPECT_EQ(formen(std::string(10, 'i')).size(), 59049u);
     EXPECT_THROW(formen(std::string(11, 'i')), ZuVieleLautvarianten);
+}
+
+TEST(SuchformenBilden, LargeGroupsAreNamedAsTheCause) {
+    const Lautersetzung ersetzung(LautgruppenLesen(test::GrosseLautgruppe(1), "gross.akz"),
+                                  "aus gross.akz");
+    // The tree lists each spelling once, not once for each member of its group.
+    EXPECT_LT(ersetzung.MergeList().size(), 20000u);
+    // "eid" and "e": two positions of 10,000 alternatives each.
+    try {
+        formen("eide", ersetzung);
+        FAIL() << "no error";
+    } catch (const ZuVieleLautvarianten& e) {
+        EXPECT_STREQ(e.what(), "Die Lautgruppen aus gross.akz ergeben für »eide« zu viele "
+                               "Schreibweisen (100000000).");
+    }
+    // One position of them is a search of its own.
+    const Texte formen1 = formen("eid", ersetzung);
+    EXPECT_EQ(formen1.size(), 10000u);
+    EXPECT_EQ(formen1.front(), "a");
+    // A word that would be too long with groups of the built-in size is still the cause.
+    try {
+        formen(std::string(33, 'i'), ersetzung); // eleven times "iii"
+        FAIL() << "no error";
+    } catch (const ZuVieleLautvarianten& e) {
+        EXPECT_EQ(e.what(), "Zu viele Lautvarianten (1" + std::string(44, '0') +
+                                "). Bitte ein kürzeres Suchwort eingeben.");
+    }
+    // The built-in groups never exceed that size, so they never take the blame.
+    std::size_t groesste = 0;
+    for (const Lautgruppe& gruppe : VorgabeLautgruppen())
+        groesste = std::max(groesste, gruppe.mitglieder.size());
+    EXPECT_EQ(groesste, kUeblicheGruppengroesse);
 }
 
 } // namespace

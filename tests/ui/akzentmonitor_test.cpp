@@ -1,4 +1,5 @@
 // The accent monitor driven through its widgets, and its groups reaching the searches.
+#include "../grosse_lautgruppe.h"
 #include "fenstertest.h"
 #include "text/datei.h"
 #include "ui/akzentmonitor.h"
@@ -300,6 +301,21 @@ private slots:
         QCOMPARE(knopf->geometry().right(), darueber.right());
         QVERIFY(knopf->sizeHint().width() <= knopf->width());
         QVERIFY(knopf->geometry().left() > baum()->geometry().right());
+    }
+
+    void grosseGruppenWerdenAlsUrsacheGenannt() {
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("gross.akz");
+        DateiSchreiben(datei.toStdString(), test::GrosseLautgruppe(1));
+        monitor().dialoge().NaechsteDatei(datei);
+        drueckeKnopf("DateiLaden");
+        QCOMPARE(baum()->topLevelItem(0)->childCount(), 10000);
+        fenster->dialoge().NaechsteAntwort(QMessageBox::Ok);
+        QVERIFY(akzentSuche("eide").isEmpty());
+        QCOMPARE(fenster->dialoge().LetzterText(),
+                 QStringLiteral("Die Lautgruppen des Akzentmonitors ergeben für »eide« zu viele "
+                                "Schreibweisen (100000000)."));
+        QVERIFY(Eingabe(*fenster)->isEnabled());
     }
 
     void hilfeUndMaximieren() {
