@@ -2,12 +2,11 @@
 
 #include "data/eingebaut.h"
 #include "text/datei.h"
+#include "text/dateitext.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
 #include "text/textgrenzen.h"
 #include "text/zeilen.h"
-
-#include <unicode/utf8.h>
 
 namespace quandel {
 
@@ -128,23 +127,6 @@ std::vector<std::string> mitgliederLesen(std::string_view text) {
     return mitglieder;
 }
 
-// Whether a line holds a well-formed UTF-8 sequence beyond ASCII.
-bool hatUtf8Zeichen(std::string_view zeile) {
-    const auto* s = reinterpret_cast<const uint8_t*>(zeile.data());
-    const auto laenge = static_cast<int32_t>(zeile.size());
-    for (int32_t i = 0; i < laenge;) {
-        if (s[i] < 0x80) {
-            ++i;
-            continue;
-        }
-        UChar32 c;
-        U8_NEXT(s, i, laenge, c);
-        if (c >= 0)
-            return true;
-    }
-    return false;
-}
-
 bool istKommentar(std::string_view zeile) {
     return zeile.empty() || zeile.front() == '#';
 }
@@ -191,7 +173,7 @@ Lautgruppen LautgruppenLesen(std::string_view bytes, std::string_view quelle) {
     // Windows-1252 in disguise. Comments may hold anything.
     bool utf8 = bom;
     for (std::size_t i = 0; i < zeilen.size() && !utf8; ++i)
-        utf8 = !istKommentar(beschnitten(zeilen[i])) && hatUtf8Zeichen(zeilen[i]);
+        utf8 = !istKommentar(beschnitten(zeilen[i])) && IstUtf8(zeilen[i]);
     Lautgruppen gruppen;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         const std::string_view zeile = beschnitten(zeilen[i]);

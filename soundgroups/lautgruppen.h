@@ -28,7 +28,7 @@ Lautgruppen VorgabeLautgruppen();
 //   "I-Laute: i, ie, ih"       -> {"I-Laute", {"i", "ie", "ih"}}
 //   "Leer: \"\", \"a b\""      -> {"Leer", {"", "a b"}}
 // Files are written in UTF-8 and read in UTF-8 (a leading byte-order mark is skipped) or in
-// Windows-1252: UTF-8 as soon as one line that is no comment holds UTF-8 beyond ASCII. Every bad
+// Windows-1252: UTF-8 as soon as one line that is no comment is UTF-8 beyond ASCII. Every bad
 // line raises Fehler naming the source and the line ("<quelle>, Zeile 3: ..."): no colon, an
 // empty name or member not written in quotes, a quote that does not close or stands inside a
 // member, a character the file's encoding or Windows-1252 cannot hold, a NUL byte, a line

@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-// True if the bytes hold at least one letter beyond ASCII and are well-formed UTF-8.
+} // namespace
+
 bool IstUtf8(std::string_view bytes) {
     const auto* s = reinterpret_cast<const uint8_t*>(bytes.data());
     const auto laenge = static_cast<int32_t>(bytes.size());
@@ -28,8 +29,6 @@ bool IstUtf8(std::string_view bytes) {
     }
     return ausserAscii;
 }
-
-} // namespace
 
 std::string DateiTextLesen(std::string_view bytes) {
     if (bytes.starts_with(kBom))

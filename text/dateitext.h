@@ -13,4 +13,7 @@ namespace quandel {
 //   "B\xC3\xA4r"      -> "B\xE4r"   (UTF-8)
 std::string DateiTextLesen(std::string_view bytes);
 
+// True if the bytes hold at least one letter beyond ASCII and are well-formed UTF-8.
+bool IstUtf8(std::string_view bytes);
+
 } // namespace quandel
