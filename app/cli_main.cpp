@@ -6,7 +6,7 @@
 //   ...
 // Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage, an
 // unusable word stock, sound-group or correction file or output that cannot be written, 130
-// for a spoonerism or the sound keys stopped by Ctrl+C.
+// for a spoonerism, a sound search or the sound keys stopped by Ctrl+C.
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "app/cli_meldung.h"
@@ -42,7 +42,7 @@ struct Zeilenpuffer {
 // Answers every line of stdin in turn, each answer closed by an empty line (with json: on a
 // line of its own) and handed on at once, so that a script can ask line by line. Status: 2 if a
 // line could not be searched, else 0 if some line had hits, else 1; 130 when Ctrl+C stopped a
-// spoonerism.
+// spoonerism or a sound search.
 int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
     int status = kOhneTreffer;
     Zeilenpuffer zeile;
