@@ -15,6 +15,11 @@ constexpr const char* kBibliothek = "libespeak-ng.so.1";
 // ASCII phoneme names, each followed by a blank: bits 8 to 23 of the mode hold the separator.
 constexpr int kPhonemModus = ' ' << 8;
 
+// The most characters EspeakText hands on without a blank. espeak-ng 1.51 overruns a buffer of
+// 160 bytes on its stack with some longer runs (a letter and a full stop before a long word:
+// "x.aaaa..."); 80 characters are at most 160 bytes in UTF-8, and twice the longest German word.
+constexpr std::size_t kLaengsterTeil = 80;
+
 // A byte of EspeakText: the byte itself, a replacement, or kWeg for none.
 constexpr char kWeg = '\0';
 
@@ -54,10 +59,19 @@ std::string_view EspeakAussprecher::Version() {
 
 std::string EspeakText(std::string_view wort) {
     std::string sprechbar;
-    sprechbar.reserve(wort.size());
-    for (const char c : wort)
-        if (const char ersatz = SprechbaresZeichen(static_cast<unsigned char>(c)); ersatz != kWeg)
-            sprechbar += ersatz;
+    sprechbar.reserve(wort.size() + wort.size() / kLaengsterTeil);
+    std::size_t teil = 0; // characters since the last blank
+    for (const char c : wort) {
+        const char ersatz = SprechbaresZeichen(static_cast<unsigned char>(c));
+        if (ersatz == kWeg)
+            continue;
+        if (ersatz != ' ' && teil == kLaengsterTeil) {
+            sprechbar += ' ';
+            teil = 0;
+        }
+        sprechbar += ersatz;
+        teil = ersatz == ' ' ? 0 : teil + 1;
+    }
     return Utf8AusCp1252(sprechbar);
 }
 

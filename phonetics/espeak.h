@@ -46,7 +46,8 @@ private:
 // é, ø, Š, Œ), digits, the blank and the signs of words and phrases (' - . , ; : ! ? /), the
 // typographic apostrophes and dashes as ' and -. A soft hyphen goes; every other character
 // (control characters, which espeak-ng takes for commands, quotation marks, brackets and other
-// signs) becomes a blank.
+// signs) becomes a blank. A run of more than 80 characters without a blank gets one after every
+// 80th, as espeak-ng overruns its own buffer on some longer ones; no German word is that long.
 //   "M\x0B\x01B\x93v" -> "M  B v"
 std::string EspeakText(std::string_view wort);
 

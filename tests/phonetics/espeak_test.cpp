@@ -26,6 +26,11 @@ TEST(EspeakText, LettersAndTheSignsOfWordsStayEverythingElseBecomesABlank) {
                          "3 (a) <b> & \x80\xA7x"),
               "Kaffee  da  's - 2 3  a   b      x");
 
+    // No run without a blank is longer than 80 characters.
+    EXPECT_EQ(EspeakText("x." + std::string(170, 'a')), "x." + std::string(78, 'a') + " " +
+                                                            std::string(80, 'a') + " " +
+                                                            std::string(12, 'a'));
+
     // Whatever the byte, nothing below the blank and nothing but Windows-1252 text goes out.
     for (int b = 0; b < 256; ++b) {
         const std::string text = EspeakText(std::string("a") + static_cast<char>(b) + "b");
@@ -48,6 +53,13 @@ TEST(EspeakAussprecher, ControlBytesOfAListLineNeverReachTheLibrary) {
     EXPECT_EQ(phoneme, espeak.Phoneme("M\x8A\xC5 \x9E  B v"));
     EXPECT_NE(phoneme.find(" b 'e: "), std::string::npos) << phoneme;
     EXPECT_EQ(espeak.Phoneme(zeile), phoneme);
+}
+
+TEST(EspeakAussprecher, ALetterAndAFullStopBeforeALongWord) {
+    // espeak-ng overran a buffer on its stack with this word, which ended the process.
+    EspeakAussprecher espeak;
+    const std::string wort = "\xFF.\xD6" + std::string(86, '\xFF') + "s";
+    EXPECT_NE(espeak.Phoneme(wort).find(" s "), std::string::npos);
 }
 
 TEST(EspeakAussprecher, AnAbortFlagStopsThePronouncing) {
