@@ -56,6 +56,9 @@ int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
             text.remove_suffix(1);
         int antwort = kFalscherAufruf;
         try {
+            // The search would see only the part before it.
+            if (text.find('\0') != std::string_view::npos)
+                throw Fehler("Die Zeile enthält ein Nullbyte.");
             antwort = sitzung.Beantworten(text);
         } catch (const Fehler& fehler) {
             Melden("Zeile " + std::to_string(nummer) + ": " + fehler.what());

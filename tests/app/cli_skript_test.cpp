@@ -117,6 +117,14 @@ TEST(CliSkript, StdinStatusAndBadLines) {
     const auto eide = CliAusfuehren({"end", "eide"}).aus;
     EXPECT_EQ(schlecht.aus, eide + "\n\n" + eide + "\n");
     EXPECT_EQ(schlecht.fehler.rfind("quandel-cli: Zeile 2: ", 0), 0u) << schlecht.fehler;
+
+    // So is a line with a NUL byte, whose part before it used to be answered.
+    const auto nullbyte =
+        CliAusfuehren({"end", "-"}, {.eingabeDatei = TestdateiSchreiben(
+                                         "nullbyte.txt", std::string("eide\nei\0de\neide\n", 16))});
+    EXPECT_EQ(nullbyte.status, 2);
+    EXPECT_EQ(nullbyte.aus, eide + "\n\n" + eide + "\n");
+    EXPECT_EQ(nullbyte.fehler, "quandel-cli: Zeile 2: Die Zeile enthält ein Nullbyte.\n");
 }
 
 TEST(CliSkript, StdinWithJsonGivesOneValuePerLine) {
