@@ -194,9 +194,9 @@ Optionen:
   --                   die weiteren Argumente sind keine Optionen
 
 Ausgabe: ein Treffer je Zeile in UTF-8; beim Schüttelreim ein Fund je Zeile, seine
-vier Wörter durch Tabulatoren getrennt, ausgegeben sobald gefunden. Strg+C beendet
-den Schüttelreim nach den bis dahin gefundenen Zeilen und den Klangreim ohne
-Treffer, ein zweites Strg+C sofort.
+vier Wörter durch Tabulatoren getrennt, ausgegeben sobald gefunden. Strg+C oder
+SIGTERM beendet den Schüttelreim nach der zuletzt ausgegebenen ganzen Zeile und den
+Klangreim ohne Treffer, ein zweites Signal sofort.
 Die Formate:
   zeilen  wie oben
   tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
@@ -217,7 +217,8 @@ mindestens eine Zeile); 1 kein Eintrag, oder TEXT enthält kein Suchwort (nur
 Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
 unlesbare Wortliste, Lautgruppendatei oder Ausspracheberichtigung, zu viele
 Lautvarianten (mehr als 100.000) oder eine nicht schreibbare Ausgabe; 130
-Schüttelreim, Klangreim oder Klangschlüssel abgebrochen.
+Schüttelreim, Klangreim oder Klangschlüssel mit Strg+C abgebrochen, 143 mit
+SIGTERM.
 )";
 }
 

@@ -5,14 +5,18 @@
 #include "grid/raster.h"
 #include "text/kodierung.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <string_view>
+#include <unistd.h>
 
 namespace quandel::cli {
 
 namespace {
+
+// What is gathered before it goes out, as stdio would for a pipe.
+constexpr std::size_t kPuffer = 4096;
 
 constexpr std::array<std::string_view, 4> kSchuettelNamen{"suchwort", "tauschwort", "endwort",
                                                           "stabwort"};
@@ -141,22 +145,45 @@ std::string ZeilenText(const std::array<std::string_view, 4>& zeile) {
     return text;
 }
 
+Ausgabe::Ausgabe(int fd) : fd_(fd), terminal_(::isatty(fd) == 1) {}
+
 bool Ausgabe::Schreiben(std::string_view text) {
-    errno = 0;
-    if (fehler_ == 0 && std::fwrite(text.data(), 1, text.size(), ziel_) != text.size())
-        merken();
-    return fehler_ == 0;
+    if (fehler_ != 0)
+        return false;
+    puffer_ += text;
+    enden_.push_back(puffer_.size());
+    if (terminal_ || puffer_.size() >= kPuffer)
+        return Leeren();
+    return true;
 }
 
 bool Ausgabe::Leeren() {
-    errno = 0;
-    if (fehler_ == 0 && std::fflush(ziel_) != 0)
-        merken();
+    if (fehler_ != 0)
+        return false;
+    std::size_t geschrieben = 0;
+    std::size_t bis = puffer_.size();
+    bool unterbrochen = false;
+    while (geschrieben < bis) {
+        const ssize_t n = ::write(fd_, puffer_.data() + geschrieben, bis - geschrieben);
+        if (n > 0) {
+            geschrieben += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            // Only the piece that has begun still goes out.
+            if (!unterbrochen)
+                bis = geschrieben == 0
+                          ? 0
+                          : *std::lower_bound(enden_.begin(), enden_.end(), geschrieben);
+            unterbrochen = true;
+        } else {
+            fehler_ = n < 0 ? errno : EIO;
+            break;
+        }
+    }
+    puffer_.clear();
+    enden_.clear();
+    if (unterbrochen && fehler_ == 0)
+        fehler_ = EINTR;
     return fehler_ == 0;
-}
-
-void Ausgabe::merken() {
-    fehler_ = errno != 0 ? errno : EIO;
 }
 
 std::string Ausgabe::Fehlermeldung() const {

@@ -116,11 +116,15 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     einstellungen.akzentuirung = aufruf_.akzent;
     einstellungen.begrenzung = aufruf_.minus ? BegrenzungsModus::Minus : BegrenzungsModus::Plus;
 
-    // Ctrl+C stops the spoonerism's pairing, whose rows are out as they are found, and the
-    // computing of sound keys.
-    std::optional<StrgCAbbruch> abbruch;
+    // Ctrl+C and SIGTERM stop the spoonerism's pairing, whose rows are out as they are found,
+    // and the sound search with the computing of its keys. The status is then the shell's for
+    // a process the signal ended: 130 for SIGINT, 143 for SIGTERM.
+    std::optional<SignalAbbruch> abbruch;
     if (aufruf_.modus == Modus::Schuettel || aufruf_.modus == Modus::Klang)
         abbruch.emplace(kontext_.AbbruchFlag);
+    const auto gestoppt = [&abbruch] {
+        return abbruch && abbruch->Signal() == SIGTERM ? kBeendet : kAbgebrochen;
+    };
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     SuchErgebnis ergebnis =
@@ -129,10 +133,11 @@ int Sitzung::Beantworten(std::string_view suchtext) {
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);
     if (!ausgabe_.Schreiben(Antworttext(ergebnis.treffer)))
-        return kAbgebrochen;
+        return gestoppt();
     if (terminal && !ergebnis.suchdauer.empty())
         Melden(ergebnis.suchdauer);
-    return Status(ergebnis);
+    const int status = Status(ergebnis);
+    return status == kAbgebrochen ? gestoppt() : status;
 }
 
 } // namespace quandel::cli

@@ -242,6 +242,28 @@ TEST(CliSkript, CtrlCEndsTheSpoonerismWhileItsOutputIsBlocked) {
         << lauf.status << " " << lauf.signal << " " << lauf.fehler;
 }
 
+TEST(CliSkript, CtrlCAndSigtermEndTheSpoonerismAfterAWholeRow) {
+    const std::string liste = GrosseSchuettelListe(250);
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        // Stdout is read only after the signal: the rows fill the pipe and writing blocks,
+        // broken off by the signal in the middle of a row.
+        CliProzess prozess({"schuettel", "s", "e", "--wortbestand", liste},
+                           {.fehlerAufTerminal = true});
+        ASSERT_TRUE(prozess.FehlerAbwarten(" %"));
+        ::usleep(200000);
+        ::kill(prozess.pid(), signal);
+        const auto lauf = prozess.Abwarten();
+        EXPECT_EQ(lauf.signal, 0) << "the process must end by itself";
+        EXPECT_EQ(lauf.status, status) << lauf.fehler;
+        ASSERT_FALSE(lauf.aus.empty());
+        EXPECT_TRUE(lauf.aus.ends_with('\n'));
+        EXPECT_LT(Zeilenzahl(lauf.aus), 250u * 249u / 2u);
+        std::istringstream zeilen(lauf.aus);
+        for (std::string zeile; std::getline(zeilen, zeile);)
+            ASSERT_EQ(std::count(zeile.begin(), zeile.end(), '\t'), 3) << zeile;
+    }
+}
+
 TEST(CliSkript, SpoonerismRowsAreWrittenAsTheyAreFound) {
     // The full answer is some 11 MB; `head -n 1` takes the first row and quits. Collected
     // before writing, it would cost several times that (80 MB in a release build).
