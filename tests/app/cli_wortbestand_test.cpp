@@ -100,9 +100,10 @@ TEST(CliWortbestand, SongRhymeUsesTheGivenVowels) {
         CliAusfuehren({"lied", "Lyse", "--vokale", "a,e,i,o,u,ä,ö,ü,y", "--wortbestand", datei})
             .aus,
         "Hyde\nLyse\n");
-    // An empty vowel field gives every word the empty sequence.
-    EXPECT_EQ(CliAusfuehren({"lied", "Lyse", "--vokale", "", "--wortbestand", datei}).aus,
-              "Hyde\nLyse\nWelt\nWiese\n");
+    // An empty vowel field, which would give every word the empty sequence, is refused.
+    const auto leer = CliAusfuehren({"lied", "Lyse", "--vokale", "", "--wortbestand", datei});
+    EXPECT_EQ(leer.status, 2);
+    EXPECT_EQ(leer.aus, "");
 }
 
 TEST(CliWortbestand, BlanksAndTabsAroundALineAreDropped) {
