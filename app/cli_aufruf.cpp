@@ -210,12 +210,13 @@ Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
   --rueck              nach Wortenden ordnen statt alphabetisch (nicht bei
                        schuettel, dessen Zeilen wie gefunden bleiben)
   --vokale TEXT        lied: Vokalfeld (Vorgabe: a,e,i,o,u,ä,ö,ü)
-  --akzent             nicht bei klang: auch alle Schreibweisen suchen, die nach
-                       den Lautgruppen gleich klingen (Vorgabe: i/ie/ih, ei/äu/eu,
-                       t/tt, b/p): "eide" findet auch Freude und Gebäude
-  --lautgruppen DATEI  nicht bei klang: die Lautgruppen einer .akz-Datei statt der
-                       vorgegebenen verwenden (schließt --akzent ein); je Zeile
-                       eine Gruppe: "I-Laute: i, ie, ih"
+  --akzent             nicht bei klang: auch alle Schreibweisen suchen, die
+                       nach den Lautgruppen gleich klingen (Vorgabe: i/ie/ih,
+                       ei/äu/eu, t/tt, b/p): "eide" findet auch Freude und
+                       Gebäude
+  --lautgruppen DATEI  nicht bei klang: die Lautgruppen einer .akz-Datei statt
+                       der vorgegebenen verwenden (schließt --akzent ein); je
+                       Zeile eine Gruppe: "I-Laute: i, ie, ih"
   --unrein             klang: auch unreine Reime (langes e und ä, ö und e, ü und
                        i, eu und ei, stimmhafte und stimmlose Endlaute gleich:
                        "Glück" - "Blick", "Freude" - "Kreide")
@@ -226,11 +227,11 @@ Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
                        g a r 'a: Z @")
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
-  --kodierung KOD      mit --wortbestand: Kodierung der Wortliste, utf8 (Vorgabe)
-                       oder cp1252
+  --kodierung KOD      mit --wortbestand: Kodierung der Wortliste, utf8
+                       (Vorgabe) oder cp1252
   --format FORMAT      Ausgabeformat: zeilen (Vorgabe), tsv, csv, json oder raster
-  --kein-cache         mit --wortbestand: den Index der Wortliste weder lesen noch
-                       speichern (sonst liegt er in
+  --kein-cache         mit --wortbestand: den Index der Wortliste weder lesen
+                       noch speichern (sonst liegt er in
                        ${XDG_CACHE_HOME:-~/.cache}/quandel-tornar/)
   -h, --help           diese Hilfe
   -V, --version        Versionsnummer
@@ -238,8 +239,8 @@ Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
 
 Ausgabe: ein Treffer je Zeile in UTF-8; beim Schüttelreim ein Fund je Zeile, seine
 vier Wörter durch Tabulatoren getrennt, ausgegeben sobald gefunden. Strg+C oder
-SIGTERM beendet den Schüttelreim nach der zuletzt ausgegebenen ganzen Zeile und den
-Klangreim ohne Treffer, ein zweites Signal sofort.
+SIGTERM beendet den Schüttelreim nach der zuletzt ausgegebenen ganzen Zeile und
+den Klangreim ohne Treffer, ein zweites Signal sofort.
 Die Formate:
   zeilen  wie oben
   tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
