@@ -3,6 +3,7 @@
 #include "lexicon/pruefsumme.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
+#include "text/pfadangabe.h"
 #include "text/systemgrund.h"
 
 #include <algorithm>
@@ -21,11 +22,13 @@ namespace {
 int oeffnen(const std::string& pfad) {
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        throw Fehler("Datei " + pfad + " kann nicht geöffnet werden (" + SystemGrund(errno) + ").");
+        throw Fehler("Datei " + Pfadangabe(pfad) + " kann nicht geöffnet werden (" +
+                     SystemGrund(errno) + ").");
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
-        throw Fehler("Datei " + pfad + " kann nicht gelesen werden: es ist ein Verzeichnis.");
+        throw Fehler("Datei " + Pfadangabe(pfad) +
+                     " kann nicht gelesen werden: es ist ein Verzeichnis.");
     }
     return fd;
 }
@@ -50,8 +53,8 @@ std::size_t lesen(int fd, const std::string& pfad, char* puffer, std::size_t gro
         if (n >= 0)
             return static_cast<std::size_t>(n);
         if (errno != EINTR)
-            throw Fehler("Datei " + pfad + " kann nicht gelesen werden (" + SystemGrund(errno) +
-                         ").");
+            throw Fehler("Datei " + Pfadangabe(pfad) + " kann nicht gelesen werden (" +
+                         SystemGrund(errno) + ").");
     }
 }
 
@@ -118,7 +121,7 @@ public:
 
 private:
     [[noreturn]] void fehler(const std::string& text) const {
-        throw Fehler(pfad_ + ", Zeile " + std::to_string(nummer_ + 1) + ": " + text);
+        throw Fehler(Pfadangabe(pfad_) + ", Zeile " + std::to_string(nummer_ + 1) + ": " + text);
     }
 
     void zeileBeenden() {

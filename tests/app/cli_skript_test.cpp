@@ -186,6 +186,17 @@ TEST(CliSkript, FileErrorsSayWhy) {
     const auto verzeichnis = CliAusfuehren({"end", "e", "--wortbestand", ::testing::TempDir()});
     EXPECT_EQ(verzeichnis.fehler, "quandel-cli: Datei " + ::testing::TempDir() +
                                       " kann nicht gelesen werden: es ist ein Verzeichnis.\n");
+
+    // A name that would not show is quoted: empty, or with a blank at an end.
+    const std::string fehltGrund = " kann nicht geöffnet werden (" + Grund(ENOENT) + ").\n";
+    EXPECT_EQ(CliAusfuehren({"end", "e", "--wortbestand", ""}).fehler,
+              "quandel-cli: Datei »«" + fehltGrund);
+    EXPECT_EQ(CliAusfuehren({"end", "e", "--wortbestand", " "}).fehler,
+              "quandel-cli: Datei » «" + fehltGrund);
+    EXPECT_EQ(CliAusfuehren({"end", "e", "--lautgruppen="}).fehler,
+              "quandel-cli: Datei »«" + fehltGrund);
+    EXPECT_EQ(CliAusfuehren({"klang", "Rost", "--aussprache", ""}).fehler,
+              "quandel-cli: Datei »«" + fehltGrund);
 }
 
 TEST(CliSkript, ControlBytesInMessagesAreEscaped) {
