@@ -132,6 +132,26 @@ TEST(CliWortbestand, LongLinesAndNulBytesNameTheLine) {
         << nullLauf.fehler;
 }
 
+TEST(CliWortbestand, LineLengthCountsInWindows1252AndAListNeedsAWord) {
+    // 200 × "ä" are 400 bytes in UTF-8, 200 in Windows-1252.
+    std::string ae200;
+    for (int i = 0; i < 200; ++i)
+        ae200 += "ä";
+    const auto ae = CliAusfuehren(
+        {"end", "ää", "--kein-cache", "--wortbestand", TestdateiSchreiben("ae.txt", ae200 + "\n")});
+    EXPECT_EQ(ae.status, 0) << ae.fehler;
+    EXPECT_EQ(ae.aus, ae200 + "\n");
+
+    // An empty list, or one of blank lines only, leaves nothing to search.
+    for (const std::string inhalt : {"", " \n\t\n"}) {
+        const std::string leer = TestdateiSchreiben("leer.txt", inhalt);
+        const auto lauf = CliAusfuehren({"end", "e", "--kein-cache", "--wortbestand", leer});
+        EXPECT_EQ(lauf.status, 2);
+        EXPECT_EQ(lauf.aus, "");
+        EXPECT_EQ(lauf.fehler, "quandel-cli: Die Wortliste " + leer + " enthält kein Wort.\n");
+    }
+}
+
 TEST(CliWortbestand, EndlessDeviceFailsAtOnce) {
     const auto lauf = CliAusfuehren({"end", "e", "--wortbestand", "/dev/zero"});
     EXPECT_EQ(lauf.status, 2);
