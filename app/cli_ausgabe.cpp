@@ -150,6 +150,11 @@ Ausgabe::Ausgabe(int fd) : fd_(fd), terminal_(::isatty(fd) == 1) {}
 bool Ausgabe::Schreiben(std::string_view text) {
     if (fehler_ != 0)
         return false;
+    // A large piece, such as a whole answer, goes out from where it lies.
+    if (text.size() >= kPuffer) {
+        const std::size_t ende = text.size();
+        return Leeren() && ausgeben(text, {&ende, 1});
+    }
     puffer_ += text;
     enden_.push_back(puffer_.size());
     if (terminal_ || puffer_.size() >= kPuffer)
@@ -160,28 +165,32 @@ bool Ausgabe::Schreiben(std::string_view text) {
 bool Ausgabe::Leeren() {
     if (fehler_ != 0)
         return false;
+    ausgeben(puffer_, enden_);
+    puffer_.clear();
+    enden_.clear();
+    return fehler_ == 0;
+}
+
+bool Ausgabe::ausgeben(std::string_view daten, std::span<const std::size_t> enden) {
     std::size_t geschrieben = 0;
-    std::size_t bis = puffer_.size();
+    std::size_t bis = daten.size();
     bool unterbrochen = false;
     while (geschrieben < bis) {
-        const ssize_t n = ::write(fd_, puffer_.data() + geschrieben, bis - geschrieben);
+        const ssize_t n = ::write(fd_, daten.data() + geschrieben, bis - geschrieben);
         if (n > 0) {
             geschrieben += static_cast<std::size_t>(n);
         } else if (n < 0 && errno == EINTR) {
             // Only the piece that has begun still goes out.
             if (!unterbrochen)
-                bis = geschrieben == 0
-                          ? 0
-                          : *std::lower_bound(enden_.begin(), enden_.end(), geschrieben);
+                bis = geschrieben == 0 ? 0
+                                       : *std::lower_bound(enden.begin(), enden.end(), geschrieben);
             unterbrochen = true;
         } else {
             fehler_ = n < 0 ? errno : EIO;
-            break;
+            return false;
         }
     }
-    puffer_.clear();
-    enden_.clear();
-    if (unterbrochen && fehler_ == 0)
+    if (unterbrochen)
         fehler_ = EINTR;
     return fehler_ == 0;
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,9 @@ public:
     std::string Fehlermeldung() const;
 
 private:
+    // Writes the pieces ending at enden.
+    bool ausgeben(std::string_view daten, std::span<const std::size_t> enden);
+
     int fd_;
     bool terminal_;
     std::string puffer_;
