@@ -1,5 +1,6 @@
 #include "app/cli_aufruf.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -95,11 +96,44 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         throw Aufruffehler("unbekannte Option " + std::string(option));
 }
 
+// The name an option is known by, whichever of its spellings was used.
+std::string_view Optionsname(std::string_view option) {
+    if (option == "-h" || option == "--hilfe")
+        return "--help";
+    if (option == "-V")
+        return "--version";
+    return option;
+}
+
+// Why an option given is of no use to the call, or empty.
+std::string_view OhneNutzen(std::string_view option, const Aufruf& aufruf) {
+    const bool klang = aufruf.modus == Modus::Klang;
+    if ((option == "--unrein" || option == "--zweisilbig" || option == "--aussprache") && !klang)
+        return "gilt nur für klang";
+    if (option == "--vokale" && aufruf.modus != Modus::Lied)
+        return "gilt nur für lied";
+    if ((option == "--akzent" || option == "--lautgruppen") && klang)
+        return "gilt nicht für klang (die Lautgruppen gelten dort nicht)";
+    if (option == "--rueck" && aufruf.modus == Modus::Schuettel)
+        return "gilt nicht für schuettel (die Zeilen bleiben in der Reihenfolge, in der sie "
+               "gefunden werden)";
+    if ((option == "--kodierung" || option == "--kein-cache") && !aufruf.wortbestand)
+        return "gilt nur mit --wortbestand";
+    return {};
+}
+
 } // namespace
 
 Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeIstTerminal) {
     Aufruf aufruf;
-    std::vector<std::string_view> frei; // mode and texts
+    std::vector<std::string_view> frei;    // mode and texts
+    std::vector<std::string_view> gegeben; // the options, each once
+    const auto merken = [&gegeben](std::string_view option) {
+        const std::string_view name = Optionsname(option);
+        if (std::find(gegeben.begin(), gegeben.end(), name) != gegeben.end())
+            throw Aufruffehler("Option " + std::string(name) + " ist mehrfach angegeben");
+        gegeben.push_back(name);
+    };
     bool optionenVorbei = false;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string_view argument = argumente[i];
@@ -109,13 +143,16 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeI
             optionenVorbei = true;
         } else if (const auto gleich = argument.find('=');
                    gleich != std::string_view::npos && BrauchtWert(argument.substr(0, gleich))) {
+            merken(argument.substr(0, gleich));
             OptionSetzen(aufruf, argument.substr(0, gleich), argument.substr(gleich + 1));
         } else if (BrauchtWert(argument)) {
             if (i + 1 == argumente.size())
                 throw Aufruffehler("Option " + std::string(argument) + " verlangt einen Wert");
+            merken(argument);
             OptionSetzen(aufruf, argument, argumente[++i]);
         } else {
             SchalterSetzen(aufruf, argument);
+            merken(argument);
         }
     }
     if (aufruf.hilfe || aufruf.version)
@@ -123,6 +160,9 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeI
     if (frei.empty())
         throw Aufruffehler("kein Suchmodus angegeben");
     aufruf.modus = ModusVon(frei[0]);
+    for (const std::string_view option : gegeben)
+        if (const std::string_view grund = OhneNutzen(option, aufruf); !grund.empty())
+            throw Aufruffehler("Option " + std::string(option) + " " + std::string(grund));
     aufruf.ausEingabe = frei.size() == 2 ? frei[1] == "-" : frei.size() == 1 && !eingabeIstTerminal;
     if (aufruf.ausEingabe)
         return aufruf;
@@ -164,17 +204,19 @@ Zeile der Standardeingabe ein Suchtext. Die Antworten folgen in derselben Reihen
 jede endet mit einer Leerzeile, eine ohne Treffer besteht nur aus ihr. Mit --format
 json ist jede Antwort ein JSON-Wert auf einer eigenen Zeile, ohne Leerzeile.
 
-Optionen:
+Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
   --minus              Treffer mit den Begrenzungswörtern entfernen, statt nur
                        diese zu behalten
-  --rueck              nach Wortenden ordnen statt alphabetisch
-  --vokale TEXT        Vokalfeld des Liedreims (Vorgabe: a,e,i,o,u,ä,ö,ü)
-  --akzent             auch alle Schreibweisen suchen, die nach den Lautgruppen
-                       gleich klingen (Vorgabe: i/ie/ih, ei/äu/eu, t/tt, b/p):
-                       "eide" findet auch Freude und Gebäude
-  --lautgruppen DATEI  die Lautgruppen einer .akz-Datei statt der vorgegebenen
-                       verwenden (schließt --akzent ein); je Zeile eine Gruppe:
-                       "I-Laute: i, ie, ih"
+  --rueck              nach Wortenden ordnen statt alphabetisch (nicht bei
+                       schuettel, dessen Zeilen wie gefunden bleiben)
+  --vokale TEXT        lied: Vokalfeld (Vorgabe: a,e,i,o,u,ä,ö,ü)
+  --akzent             nicht bei klang: auch alle Schreibweisen suchen, die
+                       nach den Lautgruppen gleich klingen (Vorgabe: i/ie/ih,
+                       ei/äu/eu, t/tt, b/p): "eide" findet auch Freude und
+                       Gebäude
+  --lautgruppen DATEI  nicht bei klang: die Lautgruppen einer .akz-Datei statt
+                       der vorgegebenen verwenden (schließt --akzent ein); je
+                       Zeile eine Gruppe: "I-Laute: i, ie, ih"
   --unrein             klang: auch unreine Reime (langes e und ä, ö und e, ü und
                        i, eu und ei, stimmhafte und stimmlose Endlaute gleich:
                        "Glück" - "Blick", "Freude" - "Kreide")
@@ -185,17 +227,20 @@ Optionen:
                        g a r 'a: Z @")
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
-  --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
+  --kodierung KOD      mit --wortbestand: Kodierung der Wortliste, utf8
+                       (Vorgabe) oder cp1252
   --format FORMAT      Ausgabeformat: zeilen (Vorgabe), tsv, csv, json oder raster
-  --kein-cache         den Index der Wortliste weder lesen noch speichern (sonst
-                       liegt er in ${XDG_CACHE_HOME:-~/.cache}/quandel-tornar/)
+  --kein-cache         mit --wortbestand: den Index der Wortliste weder lesen
+                       noch speichern (sonst liegt er in
+                       ${XDG_CACHE_HOME:-~/.cache}/quandel-tornar/)
   -h, --help           diese Hilfe
   -V, --version        Versionsnummer
   --                   die weiteren Argumente sind keine Optionen
 
 Ausgabe: ein Treffer je Zeile in UTF-8; beim Schüttelreim ein Fund je Zeile, seine
-vier Wörter durch Tabulatoren getrennt, ausgegeben sobald gefunden. Strg+C beendet
-den Schüttelreim nach den bis dahin gefundenen Zeilen, ein zweites Strg+C sofort.
+vier Wörter durch Tabulatoren getrennt, ausgegeben sobald gefunden. Strg+C oder
+SIGTERM beendet den Schüttelreim nach der zuletzt ausgegebenen ganzen Zeile und
+den Klangreim ohne Treffer, ein zweites Signal sofort.
 Die Formate:
   zeilen  wie oben
   tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
@@ -216,7 +261,8 @@ mindestens eine Zeile); 1 kein Eintrag, oder TEXT enthält kein Suchwort (nur
 Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
 unlesbare Wortliste, Lautgruppendatei oder Ausspracheberichtigung, zu viele
 Lautvarianten (mehr als 100.000) oder eine nicht schreibbare Ausgabe; 130
-Schüttelreim oder Klangschlüssel abgebrochen.
+Schüttelreim, Klangreim oder Klangschlüssel mit Strg+C abgebrochen, 143 mit
+SIGTERM.
 )";
 }
 

@@ -5,14 +5,18 @@
 #include "grid/raster.h"
 #include "text/kodierung.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <string_view>
+#include <unistd.h>
 
 namespace quandel::cli {
 
 namespace {
+
+// What is gathered before it goes out, as stdio would for a pipe.
+constexpr std::size_t kPuffer = 4096;
 
 constexpr std::array<std::string_view, 4> kSchuettelNamen{"suchwort", "tauschwort", "endwort",
                                                           "stabwort"};
@@ -141,22 +145,54 @@ std::string ZeilenText(const std::array<std::string_view, 4>& zeile) {
     return text;
 }
 
+Ausgabe::Ausgabe(int fd) : fd_(fd), terminal_(::isatty(fd) == 1) {}
+
 bool Ausgabe::Schreiben(std::string_view text) {
-    errno = 0;
-    if (fehler_ == 0 && std::fwrite(text.data(), 1, text.size(), ziel_) != text.size())
-        merken();
-    return fehler_ == 0;
+    if (fehler_ != 0)
+        return false;
+    // A large piece, such as a whole answer, goes out from where it lies.
+    if (text.size() >= kPuffer) {
+        const std::size_t ende = text.size();
+        return Leeren() && ausgeben(text, {&ende, 1});
+    }
+    puffer_ += text;
+    enden_.push_back(puffer_.size());
+    if (terminal_ || puffer_.size() >= kPuffer)
+        return Leeren();
+    return true;
 }
 
 bool Ausgabe::Leeren() {
-    errno = 0;
-    if (fehler_ == 0 && std::fflush(ziel_) != 0)
-        merken();
+    if (fehler_ != 0)
+        return false;
+    ausgeben(puffer_, enden_);
+    puffer_.clear();
+    enden_.clear();
     return fehler_ == 0;
 }
 
-void Ausgabe::merken() {
-    fehler_ = errno != 0 ? errno : EIO;
+bool Ausgabe::ausgeben(std::string_view daten, std::span<const std::size_t> enden) {
+    std::size_t geschrieben = 0;
+    std::size_t bis = daten.size();
+    bool unterbrochen = false;
+    while (geschrieben < bis) {
+        const ssize_t n = ::write(fd_, daten.data() + geschrieben, bis - geschrieben);
+        if (n > 0) {
+            geschrieben += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            // Only the piece that has begun still goes out.
+            if (!unterbrochen)
+                bis = geschrieben == 0 ? 0
+                                       : *std::lower_bound(enden.begin(), enden.end(), geschrieben);
+            unterbrochen = true;
+        } else {
+            fehler_ = n < 0 ? errno : EIO;
+            return false;
+        }
+    }
+    if (unterbrochen)
+        fehler_ = EINTR;
+    return fehler_ == 0;
 }
 
 std::string Ausgabe::Fehlermeldung() const {

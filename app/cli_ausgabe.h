@@ -5,7 +5,7 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,14 +34,17 @@ std::string KlangJsonText(const std::vector<std::string>& treffer,
 // One spoonerism row (Windows-1252) as a UTF-8 line, its words joined by tabs.
 std::string ZeilenText(const std::array<std::string_view, 4>& zeile);
 
-// Standard output through stdio's buffer. The first failed write is kept with its reason;
-// nothing is written after it.
+// Standard output, written in whole pieces: a piece is what one Schreiben hands over (a
+// spoonerism row, an answer). Pieces are gathered up to a few kilobytes, on a terminal each goes
+// out at once. The first failed write is kept with its reason; nothing is written after it.
+// A write broken off by a signal (Ctrl+C, SIGTERM) still completes the piece it had begun and
+// drops the rest, kept as EINTR: the output always ends with a whole piece.
 class Ausgabe {
 public:
-    explicit Ausgabe(std::FILE* ziel) : ziel_(ziel) {}
+    explicit Ausgabe(int fd);
 
     bool Schreiben(std::string_view text);
-    // Hands on what is buffered, at the end of an answer and of the program.
+    // Hands on what is gathered, at the end of an answer and of the program.
     bool Leeren();
 
     int Fehlernummer() const { return fehler_; }
@@ -49,9 +52,13 @@ public:
     std::string Fehlermeldung() const;
 
 private:
-    void merken();
+    // Writes the pieces ending at enden.
+    bool ausgeben(std::string_view daten, std::span<const std::size_t> enden);
 
-    std::FILE* ziel_;
+    int fd_;
+    bool terminal_;
+    std::string puffer_;
+    std::vector<std::size_t> enden_; // where the pieces in puffer_ end
     int fehler_ = 0;
 };
 

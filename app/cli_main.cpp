@@ -6,7 +6,8 @@
 //   ...
 // Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage, an
 // unusable word stock, sound-group or correction file or output that cannot be written, 130
-// for a spoonerism or the sound keys stopped by Ctrl+C.
+// for a spoonerism, a sound search or the sound keys stopped by Ctrl+C, 143 for the same
+// stopped by SIGTERM.
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "app/cli_meldung.h"
@@ -41,8 +42,8 @@ struct Zeilenpuffer {
 
 // Answers every line of stdin in turn, each answer closed by an empty line (with json: on a
 // line of its own) and handed on at once, so that a script can ask line by line. Status: 2 if a
-// line could not be searched, else 0 if some line had hits, else 1; 130 when Ctrl+C stopped a
-// spoonerism.
+// line could not be searched, else 0 if some line had hits, else 1; 130 (143) when Ctrl+C
+// (SIGTERM) stopped a spoonerism or a sound search.
 int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
     int status = kOhneTreffer;
     Zeilenpuffer zeile;
@@ -56,13 +57,17 @@ int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
             text.remove_suffix(1);
         int antwort = kFalscherAufruf;
         try {
+            // The search would see only the part before it.
+            if (text.find('\0') != std::string_view::npos)
+                throw Fehler("Die Zeile enthält ein Nullbyte.");
             antwort = sitzung.Beantworten(text);
         } catch (const Fehler& fehler) {
             Melden("Zeile " + std::to_string(nummer) + ": " + fehler.what());
             sitzung.LeerAntworten();
         }
-        if (antwort == kAbgebrochen || !ausgabe.Schreiben(sitzung.Antwortende()) ||
-            !ausgabe.Leeren())
+        if (Gestoppt(antwort))
+            return antwort;
+        if (!ausgabe.Schreiben(sitzung.Antwortende()) || !ausgabe.Leeren())
             return kAbgebrochen;
         if (antwort == kFalscherAufruf || status == kFalscherAufruf)
             status = kFalscherAufruf;
@@ -76,12 +81,12 @@ int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
     return status;
 }
 
-// The status once all output is out: a failed write is reported, unless Ctrl+C broke it off.
+// The status once all output is out: a failed write is reported, unless a signal broke it off.
 int Abschliessen(Ausgabe& ausgabe, int status) {
     if (ausgabe.Leeren())
         return status;
-    if (status == kAbgebrochen && ausgabe.Fehlernummer() == EINTR)
-        return kAbgebrochen;
+    if (Gestoppt(status) && ausgabe.Fehlernummer() == EINTR)
+        return status;
     Melden(ausgabe.Fehlermeldung());
     return kFalscherAufruf;
 }
@@ -104,7 +109,7 @@ int Ausfuehren(const Aufruf& aufruf, Ausgabe& ausgabe) {
 } // namespace
 
 int main(int argc, char** argv) {
-    Ausgabe ausgabe(stdout);
+    Ausgabe ausgabe(STDOUT_FILENO);
     try {
         const Aufruf aufruf = AufrufLesen(std::vector<std::string_view>(argv + 1, argv + argc),
                                           ::isatty(STDIN_FILENO) == 1);

@@ -5,11 +5,13 @@
 #include "app/cli_meldung.h"
 #include "app/cli_suche.h"
 #include "app/cli_wortbestand.h"
+#include "lexicon/vokalfolge.h"
 #include "search/trefferordnung.h"
 #include "soundgroups/lautgruppen.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
 
+#include <algorithm>
 #include <optional>
 #include <unistd.h>
 
@@ -41,6 +43,21 @@ int Status(const SuchErgebnis& ergebnis) {
     return kOhneTreffer;
 }
 
+// The vowel field of the call in Windows-1252. One that names no single letter would give
+// every word the empty vowel sequence, so that all words rhyme.
+std::string VokalfeldVon(const Aufruf& aufruf) {
+    if (!aufruf.vokale)
+        return std::string(kVokalfeldVorgabe);
+    std::string feld = ArgumentAusUtf8("Vokalfeld", *aufruf.vokale);
+    const StringListe<> vokale = VokallisteAus(feld);
+    if (std::none_of(vokale.begin(), vokale.end(),
+                     [](const auto& eintrag) { return eintrag.text.size() == 1; }))
+        throw Fehler("Vokalfeld \"" + *aufruf.vokale +
+                     "\": es nennt keinen Vokal (einzelne Buchstaben durch Kommas getrennt, etwa "
+                     "a,e,i).");
+    return feld;
+}
+
 // The sound groups count only with --akzent (which --lautgruppen implies); without it none are
 // read or built.
 Lautersetzung LautersetzungFuer(const Aufruf& aufruf) {
@@ -54,9 +71,7 @@ Lautersetzung LautersetzungFuer(const Aufruf& aufruf) {
 } // namespace
 
 Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
-    : aufruf_(aufruf), ausgabe_(ausgabe),
-      vokalfeld_(aufruf.vokale ? ArgumentAusUtf8("Vokalfeld", *aufruf.vokale)
-                               : std::string(kVokalfeldVorgabe)),
+    : aufruf_(aufruf), ausgabe_(ausgabe), vokalfeld_(VokalfeldVon(aufruf)),
       lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)) {
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
@@ -117,11 +132,15 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     einstellungen.akzentuirung = aufruf_.akzent;
     einstellungen.begrenzung = aufruf_.minus ? BegrenzungsModus::Minus : BegrenzungsModus::Plus;
 
-    // Ctrl+C stops the spoonerism's pairing, whose rows are out as they are found, and the
-    // computing of sound keys.
-    std::optional<StrgCAbbruch> abbruch;
+    // Ctrl+C and SIGTERM stop the spoonerism's pairing, whose rows are out as they are found,
+    // and the sound search with the computing of its keys. The status is then the shell's for
+    // a process the signal ended: 130 for SIGINT, 143 for SIGTERM.
+    std::optional<SignalAbbruch> abbruch;
     if (aufruf_.modus == Modus::Schuettel || aufruf_.modus == Modus::Klang)
         abbruch.emplace(kontext_.AbbruchFlag);
+    const auto gestoppt = [&abbruch] {
+        return abbruch && abbruch->Signal() == SIGTERM ? kBeendet : kAbgebrochen;
+    };
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     SuchErgebnis ergebnis =
@@ -130,10 +149,11 @@ int Sitzung::Beantworten(std::string_view suchtext) {
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);
     if (!ausgabe_.Schreiben(Antworttext(ergebnis.treffer)))
-        return kAbgebrochen;
+        return gestoppt();
     if (terminal && !ergebnis.suchdauer.empty())
         Melden(ergebnis.suchdauer);
-    return Status(ergebnis);
+    const int status = Status(ergebnis);
+    return status == kAbgebrochen ? gestoppt() : status;
 }
 
 } // namespace quandel::cli

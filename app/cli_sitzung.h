@@ -18,7 +18,12 @@ namespace quandel::cli {
 constexpr int kTreffer = 0;
 constexpr int kOhneTreffer = 1;
 constexpr int kFalscherAufruf = 2;
-constexpr int kAbgebrochen = 130;
+constexpr int kAbgebrochen = 130; // Ctrl+C, or a write that failed
+constexpr int kBeendet = 143;     // SIGTERM
+
+inline bool Gestoppt(int status) {
+    return status == kAbgebrochen || status == kBeendet;
+}
 
 // One run of the command line: the word stock and the sound groups read and the lexicon
 // built once, then one answer for each search text.
@@ -27,9 +32,9 @@ public:
     Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe);
 
     // Searches for a text (UTF-8) and writes the hits; the spoonerism writes each row as it
-    // is found. Returns kTreffer, kOhneTreffer or kAbgebrochen (Ctrl+C, or a failed write,
-    // which the Ausgabe then holds). A text outside Windows-1252 or with too many sound
-    // variants raises Fehler.
+    // is found. Returns kTreffer, kOhneTreffer, kAbgebrochen (Ctrl+C, or a failed write,
+    // which the Ausgabe then holds) or kBeendet (SIGTERM). A text outside Windows-1252 or with
+    // too many sound variants raises Fehler.
     int Beantworten(std::string_view suchtext);
 
     // For search texts from stdin: what closes each answer ("" for json, whose answers are

@@ -30,6 +30,17 @@ messen "klang Glück --unrein" "$laeufe" "$cli" klang Glück --unrein
 messen "klang Station --zweisilbig" "$laeufe" "$cli" klang Station --zweisilbig
 echo
 
+echo "== Eine lange Suchzeile aus der Standardeingabe (klang -): linear in ihrer Länge =="
+zeile=$(mktemp)
+for laenge in 65536 262144 1048576; do
+    { head -c "$laenge" /dev/zero | tr '\0' a; echo; } >"$zeile"
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    einmal "klang - mit einer Zeile von $laenge Zeichen" \
+        bash -c '"$1" klang - <"$2"' _ "$cli" "$zeile"
+done
+rm -f "$zeile"
+echo
+
 # A folder of its own for the saved indexes, so that the first run builds them.
 XDG_CACHE_HOME=$(mktemp -d)
 export XDG_CACHE_HOME

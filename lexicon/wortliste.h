@@ -12,12 +12,17 @@ namespace quandel {
 
 enum class Kodierung : std::uint32_t { Utf8 = 1, Cp1252 = 2 };
 
-// The longest line a word list may have, in bytes as they stand in the file.
+// The longest line a word list may have, in bytes of Windows-1252 (as the program keeps it),
+// whatever the encoding of the file: 255 times "ä" is 510 bytes in UTF-8.
 inline constexpr std::size_t kLaengsteZeile = 255;
 
-// The encoding of a word list: UTF-8 when every byte of a regular file forms valid UTF-8
-// (pure ASCII included), else Windows-1252. Reading stops at the first NUL byte, which the
-// reader refuses anyway; pipes and devices are taken as UTF-8 without being read.
+// The encoding of a word list in a regular file: UTF-8 unless it has more lines that are no
+// UTF-8 than lines with UTF-8's multi-byte characters (pure ASCII is UTF-8), else
+// Windows-1252. So a UTF-8 list with a stray Latin-1 line is read as UTF-8, and the reader
+// then names that line, rather than every umlaut turning into "Ã¤"; a Windows-1252 list with
+// a few byte pairs that happen to form UTF-8 stays Windows-1252. Reading stops at the first
+// NUL byte, which the reader refuses anyway; pipes and devices are taken as UTF-8 without
+// being read.
 Kodierung KodierungErkennen(const std::string& pfad);
 
 // The identity of the list in a regular file (checksum and length of its bytes, and the
@@ -52,9 +57,11 @@ private:
 // The lines of a word list file in Windows-1252, read piece by piece: CR LF, CR and LF end a
 // line, a UTF-8 file may start with a byte order mark, and blanks and tabs at both ends of a
 // line are dropped (inner blanks stay: "vor allem"). Throws Fehler naming the file and line for
-// a line longer than kLaengsteZeile bytes, a NUL byte, invalid UTF-8, a character Windows-1252
+// a line longer than kLaengsteZeile, a NUL byte, invalid UTF-8, a character Windows-1252
 // cannot hold or a byte it leaves unassigned:
 //   "/tmp/x.txt, Zeile 3: Die Zeile enthält ein Nullbyte."
+// and naming the file for a list without a line that is not blank, which leaves nothing to
+// search: "Die Wortliste /tmp/x.txt enthält kein Wort."
 // When gelesen is given it receives the identity of the bytes actually read.
 Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung,
                           ListenKennung* gelesen = nullptr);

@@ -64,6 +64,7 @@ void Aussprachetabelle::Einlesen(std::string_view utf8, std::string_view quelle)
             continue;
         try {
             auto [wort, laute] = EintragLesen(zeile);
+            laengstesWort_ = std::max(laengstesWort_, wort.size());
             eintraege_.insert_or_assign(std::move(wort), std::move(laute));
         } catch (const Fehler& fehler) {
             throw Fehler(std::string(quelle) + ", Zeile " + std::to_string(i + 1) + ": " +

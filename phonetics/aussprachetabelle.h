@@ -29,6 +29,8 @@ public:
     const Lautfolge* Finden(std::string_view klein) const;
 
     std::size_t size() const { return eintraege_.size(); }
+    // The length of the longest corrected word: no longer text can have a correction.
+    std::size_t LaengstesWort() const { return laengstesWort_; }
 
     // A checksum of the entries, whatever their order: keys made with tables of the same
     // checksum are the same.
@@ -42,6 +44,7 @@ private:
         }
     };
     std::unordered_map<std::string, Lautfolge, Hash, std::equal_to<>> eintraege_;
+    std::size_t laengstesWort_ = 0;
 };
 
 // The sounds of a word: from the correction table if it has the word, else from the pronouncer.
@@ -55,6 +58,7 @@ public:
 
     // The corrected sounds of a lower-case word, or nullptr.
     const Lautfolge* Korrektur(std::string_view klein) const { return tabelle_.Finden(klein); }
+    std::size_t LaengsteKorrektur() const { return tabelle_.LaengstesWort(); }
 
 private:
     Aussprecher& aussprecher_;

@@ -2,6 +2,8 @@
 
 #include "phonetics/aussprecher.h"
 
+#include <atomic>
+
 namespace quandel {
 
 // The German voice of libespeak-ng, called as a library. The library keeps its state in the
@@ -18,10 +20,16 @@ public:
     EspeakAussprecher(const EspeakAussprecher&) = delete;
     EspeakAussprecher& operator=(const EspeakAussprecher&) = delete;
 
+    // The word goes to espeak-ng as EspeakText makes it.
     std::string Phoneme(std::string_view wort) override;
 
-    // The version of libespeak-ng the program was built against, "1.51.1": it names the
-    // pronunciation that stored keys were made with, without loading the library.
+    // While a flag is given, a pronunciation stops between two of espeak-ng's pieces of text
+    // once it is set, with the phonemes so far: a very long text ends soon after Ctrl+C.
+    void AbbruchBeachten(const std::atomic<bool>* flag) { abbruch_ = flag; }
+
+    // Names the pronunciation that stored keys were made with, without loading the library:
+    // the version of libespeak-ng the program was built against and the version of EspeakText,
+    // "1.51.1/2".
     static std::string_view Version();
 
 private:
@@ -30,6 +38,17 @@ private:
     void starten();
 
     TextZuPhonemen textZuPhonemen_ = nullptr; // espeak_TextToPhonemes once started
+    const std::atomic<bool>* abbruch_ = nullptr;
 };
+
+// The text espeak-ng is handed for a word (Windows-1252), in UTF-8. Only what can be spoken
+// reaches it: letters (A-Z, the umlauts, ß and the other Latin letters of Windows-1252 such as
+// é, ø, Š, Œ), digits, the blank and the signs of words and phrases (' - . , ; : ! ? /), the
+// typographic apostrophes and dashes as ' and -. A soft hyphen goes; every other character
+// (control characters, which espeak-ng takes for commands, quotation marks, brackets and other
+// signs) becomes a blank. A run of more than 80 characters without a blank gets one after every
+// 80th, as espeak-ng overruns its own buffer on some longer ones; no German word is that long.
+//   "M\x0B\x01B\x93v" -> "M  B v"
+std::string EspeakText(std::string_view wort);
 
 } // namespace quandel

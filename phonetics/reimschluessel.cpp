@@ -1,5 +1,8 @@
 #include "phonetics/reimschluessel.h"
 
+#include "lexicon/wortliste.h"
+
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -113,7 +116,11 @@ std::size_t SchwacherTeil(const Lautfolge& laute, std::string_view klein) {
     }
 }
 
+// A front longer than a word of a list can be is none, not even without a linking "ens": so a
+// long search word costs no more than a short one.
 bool VorderteilIstWort(std::string_view vorne, const Gliedquelle& quelle) {
+    if (vorne.size() > kLaengsteZeile + 3)
+        return false;
     if (quelle.IstWort(vorne))
         return true;
     for (const std::string_view fuge : {"s", "es", "n", "en", "er", "e", "ns", "ens"})
@@ -171,7 +178,8 @@ std::size_t GliedReimvokal(std::string_view klein, const Lautfolge& laute,
     if (klein.size() < 6)
         return kKeinReimvokal;
     const std::string codes = Codes(laute);
-    for (std::size_t laenge = klein.size() - 3; laenge >= 3; --laenge) {
+    // Members are words of the list, and no longer.
+    for (std::size_t laenge = std::min(klein.size() - 3, kLaengsteZeile); laenge >= 3; --laenge) {
         const std::string_view glied = klein.substr(klein.size() - laenge);
         const auto schluessel = quelle.ReinerSchluessel(glied);
         if (!schluessel || schluessel->empty() || !codes.ends_with(*schluessel))
@@ -187,7 +195,10 @@ Lautfolge LauteMitGliedern(Aussprache& aussprache, std::string_view wort, std::s
                            const Gliedquelle& quelle) {
     if (const Lautfolge* eigene = aussprache.Korrektur(klein))
         return *eigene;
-    for (std::size_t laenge = klein.size() >= 6 ? klein.size() - 3 : 0; laenge >= 3; --laenge) {
+    // Only members as long as a corrected word can have a correction: a long word costs no more.
+    const std::size_t laengstes =
+        std::min(klein.size() >= 6 ? klein.size() - 3 : 0, aussprache.LaengsteKorrektur());
+    for (std::size_t laenge = laengstes; laenge >= 3; --laenge) {
         const Lautfolge* glied = aussprache.Korrektur(klein.substr(klein.size() - laenge));
         const std::string_view vorne = klein.substr(0, klein.size() - laenge);
         if (!glied || !VorderteilIstWort(vorne, quelle))

@@ -22,7 +22,8 @@ inline constexpr std::size_t kKeinReimvokal = std::string::npos;
 std::size_t Reimvokal(const Lautfolge& laute, std::string_view klein);
 
 // What the compound rule needs of the word list: whether a lower-case word is in it, and the
-// pure key of a word of the list.
+// pure key of a word of the list. Like every word list it holds no word longer than
+// kLaengsteZeile bytes, so longer texts are never asked for.
 class Gliedquelle {
 public:
     virtual ~Gliedquelle() = default;

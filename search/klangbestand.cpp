@@ -44,6 +44,13 @@ SuchErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen&
                                   Klangart art) {
     if (!Bereit(kontext.lexikon()))
         throw Fehler("Die Klangschlüssel des Wortbestands fehlen.");
+    // The abort flag reaches espeak-ng for this search only: a search word of megabytes ends
+    // soon after Ctrl+C.
+    struct Beachten {
+        EspeakAussprecher& espeak;
+        ~Beachten() { espeak.AbbruchBeachten(nullptr); }
+    } beachten{espeak_};
+    espeak_.AbbruchBeachten(&kontext.AbbruchFlag);
     Klangquelle quelle = Quelle();
     return KlangreimSuchen(kontext, einstellungen, quelle, art);
 }

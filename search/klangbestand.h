@@ -30,7 +30,8 @@ public:
     bool Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex> gespeichert,
                      Berechnung berechnung, const std::string& indexPfad = {});
 
-    // The sound search over the prepared keys (see KlangreimSuchen).
+    // The sound search over the prepared keys (see KlangreimSuchen); kontext.AbbruchFlag also
+    // stops espeak-ng.
     SuchErgebnis Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen, Klangart art);
 
     // A word's pronunciation and syllable count (see WortklangVon); needs prepared keys.

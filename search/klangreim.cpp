@@ -63,6 +63,11 @@ SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& eins
         const std::string wort = kontext.Suchbegriffe[0]; // lower case
         const std::string schluessel = SchluesselVon(
             wort, KommatextTeilen(einstellungen.suchtext)[0], lexikon, quelle, art.zweisilbig);
+        if (kontext.AbbruchFlag) {
+            kontext.SuchlistenLeeren();
+            ergebnis.abgebrochen = true;
+            return ergebnis;
+        }
         const auto& wortbestand = lexikon.Wortbestand();
         const auto& kleinworte = lexikon.Kleinwortliste();
         for (const std::int32_t nr : quelle.index.WorteMitSchluessel(schluessel, art)) {

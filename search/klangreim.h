@@ -22,6 +22,8 @@ struct Klangquelle {
 // with art.unrein the near key, with art.zweisilbig the two-syllable key), the word itself
 // excluded, then the limit words as for the end rhyme. A word of the stock takes its stored
 // key; any other word is pronounced on the spot, the compound rule using the stock's words.
+// A search that finds kontext.AbbruchFlag set once the word is pronounced ends without hits
+// as abgebrochen; the caller clears the flag before.
 //   "Gehör" -> ... Friseur ...;  "Rost" -> ... but not Trost
 SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                              Klangquelle& quelle, Klangart art);

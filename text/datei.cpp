@@ -1,6 +1,7 @@
 #include "text/datei.h"
 
 #include "text/fehler.h"
+#include "text/pfadangabe.h"
 #include "text/systemgrund.h"
 
 #include <cerrno>
@@ -68,10 +69,12 @@ std::string lesen(const std::filesystem::path& datei, Textpruefung* pruefung) {
     const std::string pfad = datei.string();
     const Deskriptor d(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
     if (d.fd() < 0)
-        throw Fehler("Datei " + pfad + " kann nicht geöffnet werden (" + grund() + ").");
+        throw Fehler("Datei " + Pfadangabe(pfad) + " kann nicht geöffnet werden (" + grund() +
+                     ").");
     struct stat info {};
     if (::fstat(d.fd(), &info) == 0 && S_ISDIR(info.st_mode))
-        throw Fehler("Datei " + pfad + " kann nicht gelesen werden: es ist ein Verzeichnis.");
+        throw Fehler("Datei " + Pfadangabe(pfad) +
+                     " kann nicht gelesen werden: es ist ein Verzeichnis.");
     std::string inhalt;
     char puffer[1 << 16];
     for (;;) {
@@ -81,7 +84,8 @@ std::string lesen(const std::filesystem::path& datei, Textpruefung* pruefung) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw Fehler("Datei " + pfad + " kann nicht gelesen werden (" + grund() + ").");
+            throw Fehler("Datei " + Pfadangabe(pfad) + " kann nicht gelesen werden (" + grund() +
+                         ").");
         if (pruefung)
             pruefung->Stueck({puffer, static_cast<std::size_t>(n)});
         inhalt.append(puffer, static_cast<std::size_t>(n));
@@ -102,7 +106,8 @@ std::string DateiLesen(const std::filesystem::path& datei, Textgrenzen grenzen) 
 void DateiSchreiben(const std::filesystem::path& datei, std::string_view inhalt) {
     const std::string pfad = datei.string();
     const auto fehler = [&](const std::string& text) {
-        return Fehler("Datei " + pfad + " kann nicht geschrieben werden (" + text + ").");
+        return Fehler("Datei " + Pfadangabe(pfad) + " kann nicht geschrieben werden (" + text +
+                      ").");
     };
     // Through a symbolic link the file it leads to is replaced, and the link stays.
     int fehlernummer = 0;

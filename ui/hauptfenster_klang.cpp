@@ -61,9 +61,11 @@ void THauptFenster::PanKlangClick() {
         // Without a search word there is nothing to pronounce, and no reason to compute keys.
         if (KommatextTeilen(einstellungen.suchtext).empty())
             return SuchErgebnis{};
+        // "Abbruch" clicked before, or the song rhyme, may have left the flag set; from here on
+        // it stops this search.
+        kontext.AbbruchFlag = false;
         if (!klang_->Bereit(lexikon_)) {
             // Keys not compiled for this stock are computed first; "Abbruch" stops that.
-            kontext.AbbruchFlag = false;
             Berechnung berechnung{&kontext.haken, kontext.fortschritt, &kontext.AbbruchFlag};
             const bool bereit = klang_->Vorbereiten(lexikon_, daten::EingebauterKlangIndex(),
                                                     berechnung, indexPfad_);

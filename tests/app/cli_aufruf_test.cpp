@@ -2,6 +2,9 @@
 #include "cli_prozess.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 using quandel::testhilfe::CliAusfuehren;
 
@@ -49,6 +52,43 @@ TEST(CliAufruf, MissingPiecesAreBadUsage) {
     EXPECT_EQ(CliAusfuehren({}).status, 2);
     EXPECT_EQ(CliAusfuehren({"end", "eide", "--wortbestand"}).status, 2);
     EXPECT_EQ(CliAusfuehren({"end", "eide", "--kodierung", "latin9"}).status, 2);
+}
+
+TEST(CliAufruf, OptionsOfNoUseToTheCallAreBadUsage) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> faelle{
+        {{"end", "eide", "--unrein"}, "Option --unrein gilt nur für klang"},
+        {{"lied", "Liese", "--zweisilbig"}, "Option --zweisilbig gilt nur für klang"},
+        {{"stab", "b", "--aussprache", "a.txt"}, "Option --aussprache gilt nur für klang"},
+        {{"end", "eide", "--vokale", "a,e"}, "Option --vokale gilt nur für lied"},
+        {{"klang", "Haus", "--akzent"},
+         "Option --akzent gilt nicht für klang (die Lautgruppen gelten dort nicht)"},
+        {{"klang", "Haus", "--lautgruppen=a.akz"},
+         "Option --lautgruppen gilt nicht für klang (die Lautgruppen gelten dort nicht)"},
+        {{"end", "eide", "--kein-cache"}, "Option --kein-cache gilt nur mit --wortbestand"},
+        {{"end", "eide", "--kodierung", "cp1252"}, "Option --kodierung gilt nur mit --wortbestand"},
+        {{"end", "eide", "--wortbestand", "a.txt", "--wortbestand=b.txt"},
+         "Option --wortbestand ist mehrfach angegeben"},
+        {{"end", "eide", "--minus", "--minus"}, "Option --minus ist mehrfach angegeben"},
+        {{"end", "eide", "--format", "csv", "--format=json"},
+         "Option --format ist mehrfach angegeben"},
+        {{"-h", "--hilfe"}, "Option --help ist mehrfach angegeben"},
+    };
+    for (const auto& [argumente, meldung] : faelle) {
+        const auto lauf = CliAusfuehren(argumente);
+        EXPECT_EQ(lauf.status, 2) << meldung;
+        EXPECT_EQ(lauf.aus, "");
+        EXPECT_EQ(lauf.fehler,
+                  "quandel-cli: " + meldung + "\nquandel-cli: Hilfe: quandel-cli --help\n");
+    }
+
+    // A vowel field without a single letter would let every word rhyme.
+    for (const std::string feld : {"", ",,", "ae,oe"}) {
+        const auto lauf = CliAusfuehren({"lied", "Liese", "--vokale", feld});
+        EXPECT_EQ(lauf.status, 2);
+        EXPECT_EQ(lauf.fehler, "quandel-cli: Vokalfeld \"" + feld +
+                                   "\": es nennt keinen Vokal (einzelne Buchstaben durch Kommas "
+                                   "getrennt, etwa a,e,i).\n");
+    }
 }
 
 TEST(CliAufruf, DoubleDashMakesTheRestText) {

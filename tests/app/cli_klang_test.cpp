@@ -4,7 +4,11 @@
 #include "testdatei.h"
 
 #include <csignal>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <unistd.h>
 
 using quandel::testhilfe::CliAusfuehren;
 using quandel::testhilfe::CliProzess;
@@ -131,5 +135,34 @@ TEST(CliKlang, CtrlCStopsComputingTheKeys) {
     const auto lauf = prozess.Abwarten();
     EXPECT_EQ(lauf.signal, 0) << "the process must end by itself";
     EXPECT_EQ(lauf.status, 130);
+    EXPECT_EQ(lauf.aus, "");
+}
+
+namespace {
+
+// Whether the process has loaded libespeak-ng, which happens at its first pronunciation.
+bool SprichtSchon(pid_t pid) {
+    std::ifstream karte("/proc/" + std::to_string(pid) + "/maps");
+    const std::string text{std::istreambuf_iterator<char>(karte), {}};
+    return text.find("libespeak-ng") != std::string::npos;
+}
+
+} // namespace
+
+TEST(CliKlang, CtrlCEndsTheSearchForAVeryLongWord) {
+    // A search line of 16 MB takes espeak-ng many seconds; Ctrl+C ends it between two of its
+    // pieces.
+    std::string zeile;
+    for (int i = 0; i < (4 << 20); ++i)
+        zeile += "Haus";
+    const std::string eingabe = TestdateiSchreiben("klang_lang.txt", zeile + "\n");
+    CliProzess prozess({"klang", "-"}, quandel::testhilfe::Umgebung{.eingabeDatei = eingabe});
+    for (int i = 0; i < 6000 && !SprichtSchon(prozess.pid()); ++i)
+        ::usleep(10000);
+    ASSERT_TRUE(SprichtSchon(prozess.pid()));
+    ::kill(prozess.pid(), SIGINT);
+    const auto lauf = prozess.Abwarten();
+    EXPECT_EQ(lauf.signal, 0) << "the process must end by itself";
+    EXPECT_EQ(lauf.status, 130) << lauf.fehler;
     EXPECT_EQ(lauf.aus, "");
 }

@@ -37,8 +37,13 @@ TEST(CliSchuettel, OnATerminalProgressAndDurationGoToStderr) {
 
 TEST(CliSchuettel, RowsAreNeverReordered) {
     const std::string datei = TestdateiSchreiben("reim.txt", "Rand\nLeim\nLand\nReim\n");
-    EXPECT_EQ(CliAusfuehren({"schuettelreim", "R", "eim", "--rueck", "--wortbestand", datei}).aus,
+    EXPECT_EQ(CliAusfuehren({"schuettelreim", "R", "eim", "--wortbestand", datei}).aus,
               "Reim\tLand\tLeim\tRand\n");
+    // So --rueck, which would not change them, is refused.
+    const auto rueck =
+        CliAusfuehren({"schuettelreim", "R", "eim", "--rueck", "--wortbestand", datei});
+    EXPECT_EQ(rueck.status, 2);
+    EXPECT_EQ(rueck.aus, "");
 }
 
 TEST(CliSchuettel, OneCharacterHasNoEndPart) {

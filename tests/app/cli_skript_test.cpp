@@ -117,6 +117,14 @@ TEST(CliSkript, StdinStatusAndBadLines) {
     const auto eide = CliAusfuehren({"end", "eide"}).aus;
     EXPECT_EQ(schlecht.aus, eide + "\n\n" + eide + "\n");
     EXPECT_EQ(schlecht.fehler.rfind("quandel-cli: Zeile 2: ", 0), 0u) << schlecht.fehler;
+
+    // So is a line with a NUL byte, whose part before it used to be answered.
+    const auto nullbyte =
+        CliAusfuehren({"end", "-"}, {.eingabeDatei = TestdateiSchreiben(
+                                         "nullbyte.txt", std::string("eide\nei\0de\neide\n", 16))});
+    EXPECT_EQ(nullbyte.status, 2);
+    EXPECT_EQ(nullbyte.aus, eide + "\n\n" + eide + "\n");
+    EXPECT_EQ(nullbyte.fehler, "quandel-cli: Zeile 2: Die Zeile enthält ein Nullbyte.\n");
 }
 
 TEST(CliSkript, StdinWithJsonGivesOneValuePerLine) {
@@ -178,6 +186,17 @@ TEST(CliSkript, FileErrorsSayWhy) {
     const auto verzeichnis = CliAusfuehren({"end", "e", "--wortbestand", ::testing::TempDir()});
     EXPECT_EQ(verzeichnis.fehler, "quandel-cli: Datei " + ::testing::TempDir() +
                                       " kann nicht gelesen werden: es ist ein Verzeichnis.\n");
+
+    // A name that would not show is quoted: empty, or with a blank at an end.
+    const std::string fehltGrund = " kann nicht geöffnet werden (" + Grund(ENOENT) + ").\n";
+    EXPECT_EQ(CliAusfuehren({"end", "e", "--wortbestand", ""}).fehler,
+              "quandel-cli: Datei »«" + fehltGrund);
+    EXPECT_EQ(CliAusfuehren({"end", "e", "--wortbestand", " "}).fehler,
+              "quandel-cli: Datei » «" + fehltGrund);
+    EXPECT_EQ(CliAusfuehren({"end", "e", "--lautgruppen="}).fehler,
+              "quandel-cli: Datei »«" + fehltGrund);
+    EXPECT_EQ(CliAusfuehren({"klang", "Rost", "--aussprache", ""}).fehler,
+              "quandel-cli: Datei »«" + fehltGrund);
 }
 
 TEST(CliSkript, ControlBytesInMessagesAreEscaped) {
@@ -232,6 +251,28 @@ TEST(CliSkript, CtrlCEndsTheSpoonerismWhileItsOutputIsBlocked) {
     ASSERT_TRUE(prozess.EndeAbwarten(20, lauf)) << "two Ctrl+C must end the program";
     EXPECT_TRUE(lauf.status == 130 || lauf.signal == SIGINT)
         << lauf.status << " " << lauf.signal << " " << lauf.fehler;
+}
+
+TEST(CliSkript, CtrlCAndSigtermEndTheSpoonerismAfterAWholeRow) {
+    const std::string liste = GrosseSchuettelListe(250);
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        // Stdout is read only after the signal: the rows fill the pipe and writing blocks,
+        // broken off by the signal in the middle of a row.
+        CliProzess prozess({"schuettel", "s", "e", "--wortbestand", liste},
+                           {.fehlerAufTerminal = true});
+        ASSERT_TRUE(prozess.FehlerAbwarten(" %"));
+        ::usleep(200000);
+        ::kill(prozess.pid(), signal);
+        const auto lauf = prozess.Abwarten();
+        EXPECT_EQ(lauf.signal, 0) << "the process must end by itself";
+        EXPECT_EQ(lauf.status, status) << lauf.fehler;
+        ASSERT_FALSE(lauf.aus.empty());
+        EXPECT_TRUE(lauf.aus.ends_with('\n'));
+        EXPECT_LT(Zeilenzahl(lauf.aus), 250u * 249u / 2u);
+        std::istringstream zeilen(lauf.aus);
+        for (std::string zeile; std::getline(zeilen, zeile);)
+            ASSERT_EQ(std::count(zeile.begin(), zeile.end(), '\t'), 3) << zeile;
+    }
 }
 
 TEST(CliSkript, SpoonerismRowsAreWrittenAsTheyAreFound) {

@@ -100,9 +100,10 @@ TEST(CliWortbestand, SongRhymeUsesTheGivenVowels) {
         CliAusfuehren({"lied", "Lyse", "--vokale", "a,e,i,o,u,ä,ö,ü,y", "--wortbestand", datei})
             .aus,
         "Hyde\nLyse\n");
-    // An empty vowel field gives every word the empty sequence.
-    EXPECT_EQ(CliAusfuehren({"lied", "Lyse", "--vokale", "", "--wortbestand", datei}).aus,
-              "Hyde\nLyse\nWelt\nWiese\n");
+    // An empty vowel field, which would give every word the empty sequence, is refused.
+    const auto leer = CliAusfuehren({"lied", "Lyse", "--vokale", "", "--wortbestand", datei});
+    EXPECT_EQ(leer.status, 2);
+    EXPECT_EQ(leer.aus, "");
 }
 
 TEST(CliWortbestand, BlanksAndTabsAroundALineAreDropped) {
@@ -129,6 +130,26 @@ TEST(CliWortbestand, LongLinesAndNulBytesNameTheLine) {
     EXPECT_NE(nullLauf.fehler.find(null + ", Zeile 2: Die Zeile enthält ein Nullbyte."),
               std::string::npos)
         << nullLauf.fehler;
+}
+
+TEST(CliWortbestand, LineLengthCountsInWindows1252AndAListNeedsAWord) {
+    // 200 × "ä" are 400 bytes in UTF-8, 200 in Windows-1252.
+    std::string ae200;
+    for (int i = 0; i < 200; ++i)
+        ae200 += "ä";
+    const auto ae = CliAusfuehren(
+        {"end", "ää", "--kein-cache", "--wortbestand", TestdateiSchreiben("ae.txt", ae200 + "\n")});
+    EXPECT_EQ(ae.status, 0) << ae.fehler;
+    EXPECT_EQ(ae.aus, ae200 + "\n");
+
+    // An empty list, or one of blank lines only, leaves nothing to search.
+    for (const std::string inhalt : {"", " \n\t\n"}) {
+        const std::string leer = TestdateiSchreiben("leer.txt", inhalt);
+        const auto lauf = CliAusfuehren({"end", "e", "--kein-cache", "--wortbestand", leer});
+        EXPECT_EQ(lauf.status, 2);
+        EXPECT_EQ(lauf.aus, "");
+        EXPECT_EQ(lauf.fehler, "quandel-cli: Die Wortliste " + leer + " enthält kein Wort.\n");
+    }
 }
 
 TEST(CliWortbestand, EndlessDeviceFailsAtOnce) {

@@ -11,7 +11,9 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace quandel {
 namespace {
@@ -70,6 +72,80 @@ TEST(KodierungErkennen, Utf8OrWindows1252WhereverTheFirstNonAsciiByteStands) {
             << vor;
     }
     EXPECT_EQ(KodierungErkennen(dateiSchreiben("k5.txt", "")), Kodierung::Utf8);
+}
+
+TEST(KodierungErkennen, AMostlyUtf8ListWithAStrayLatin1LineIsUtf8) {
+    // Read as Windows-1252, every umlaut of the list showed as "Ã¤"; read as UTF-8, the reader
+    // names the stray line.
+    const std::string gemischt =
+        dateiSchreiben("gemischt.txt", "B\xC3\xA4r\r\nM\xC3\xB6we\r\nFu\xC3\x9F\r\nT\xE4ler\r\n");
+    EXPECT_EQ(KodierungErkennen(gemischt), Kodierung::Utf8);
+    try {
+        WortlisteLesen(gemischt, Kodierung::Utf8);
+        ADD_FAILURE() << "the Latin-1 line was read";
+    } catch (const Fehler& fehler) {
+        EXPECT_EQ(std::string(fehler.what()),
+                  gemischt + ", Zeile 4: Ungültige UTF-8-Bytefolge an Byte 2.");
+    }
+    // As many lines of each: still UTF-8, so that nothing turns silently into "Ã¤".
+    EXPECT_EQ(KodierungErkennen(dateiSchreiben("gleich.txt", "B\xC3\xA4r\nT\xE4ler\n")),
+              Kodierung::Utf8);
+    // A Windows-1252 list in which "Spaß“" happens to be a UTF-8 byte pair stays Windows-1252;
+    // so does one with overlong forms and surrogates, which are no UTF-8.
+    EXPECT_EQ(KodierungErkennen(
+                  dateiSchreiben("cp1252.txt", "\x84Spa\xDF\x93\nT\xE4ler\nM\xF6we\nS\xFC\x64\n")),
+              Kodierung::Cp1252);
+    EXPECT_EQ(KodierungErkennen(dateiSchreiben("falsch.txt", "a\xE0\x80\x80\nb\xED\xA0\x80\n")),
+              Kodierung::Cp1252);
+    // Each line counts once, however long the ASCII between.
+    const std::string ascii(70000, 'a');
+    EXPECT_EQ(KodierungErkennen(dateiSchreiben("lang.txt", "B\xC3\xA4r\n" + ascii + "\n" + ascii +
+                                                               "T\xE4ler\n" + ascii + "\xE4\n")),
+              Kodierung::Cp1252);
+}
+
+TEST(WortlisteLesen, TheLimitHoldsForTheLineInWindows1252) {
+    // 200 × "ä" are 400 bytes in UTF-8 but 200 as the program keeps them.
+    std::string ae200;
+    for (int i = 0; i < 200; ++i)
+        ae200 += "\xC3\xA4";
+    EXPECT_EQ(zeilen(WortlisteLesen(dateiSchreiben("ae200.txt", ae200 + "\n"), Kodierung::Utf8)),
+              (std::vector<std::string>{std::string(200, '\xE4')}));
+
+    // 255 × "€" (765 bytes) after a byte order mark are 255; one more is too many.
+    std::string euro255;
+    for (int i = 0; i < 255; ++i)
+        euro255 += "\xE2\x82\xAC";
+    EXPECT_EQ(zeilen(WortlisteLesen(dateiSchreiben("euro.txt", "\xEF\xBB\xBF" + euro255),
+                                    Kodierung::Utf8)),
+              (std::vector<std::string>{std::string(255, '\x80')}));
+    for (const auto& [name, inhalt, kodierung] :
+         {std::tuple{"euro256.txt", "a\n" + euro255 + "\xE2\x82\xAC\n", Kodierung::Utf8},
+          std::tuple{"ae256.txt", "a\n" + ae200 + std::string(56, 'a') + "\n", Kodierung::Utf8},
+          std::tuple{"cp256.txt", "a\n" + std::string(256, '\xE4') + "\n", Kodierung::Cp1252}}) {
+        const std::string pfad = dateiSchreiben(name, inhalt);
+        try {
+            WortlisteLesen(pfad, kodierung);
+            ADD_FAILURE() << name;
+        } catch (const Fehler& fehler) {
+            EXPECT_EQ(std::string(fehler.what()),
+                      pfad + ", Zeile 2: Die Zeile ist länger als 255 Bytes.");
+        }
+    }
+}
+
+TEST(WortlisteLesen, AListWithoutAWordIsRefused) {
+    for (const std::string inhalt : {"", "\n", " \t\r\n\r\n  ", "\xEF\xBB\xBF\n"}) {
+        const std::string pfad = dateiSchreiben("leer.txt", inhalt);
+        try {
+            WortlisteLesen(pfad, Kodierung::Utf8);
+            ADD_FAILURE() << "\"" << inhalt << "\" was read";
+        } catch (const Fehler& fehler) {
+            EXPECT_EQ(std::string(fehler.what()), "Die Wortliste " + pfad + " enthält kein Wort.");
+        }
+    }
+    EXPECT_EQ(zeilen(WortlisteLesen(dateiSchreiben("eins.txt", "\n \nwort\n"), Kodierung::Utf8)),
+              (std::vector<std::string>{"", "", "wort"}));
 }
 
 TEST(WortlisteLaden, RunningOutOfMemoryIsAMessageNotAnAbort) {

@@ -1,5 +1,6 @@
 // The rhyme keys from recorded pronunciations: the stressed vowel, weak suffixes, the compound
 // rule, near and two-syllable keys, and the keys of a whole list.
+#include "lexicon/wortliste.h"
 #include "lexicon/wortzeilen.h"
 #include "phonetics/klangindex.h"
 #include "phonetics/reimschluessel.h"
@@ -7,6 +8,8 @@
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
 
+#include <algorithm>
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace quandel::test {
@@ -106,6 +109,55 @@ TEST(Reimschluessel, CorrectedMemberOfACompound) {
     const FesteGlieder ohneHand({{"tuch", "u: x"}});
     EXPECT_EQ(Namen(Codes(LauteMitGliedern(aussprache, "Handtuch", "handtuch", ohneHand))),
               "h a n t t U x");
+}
+
+// A word list of one word, "haus" (aU s), that counts what it is asked.
+class ZaehlendeGlieder : public Gliedquelle {
+public:
+    bool IstWort(std::string_view klein) const override {
+        gefragt(klein);
+        return klein == "haus";
+    }
+    std::optional<std::string_view> ReinerSchluessel(std::string_view klein) const override {
+        gefragt(klein);
+        if (klein != "haus")
+            return std::nullopt;
+        return std::string_view(schluessel_);
+    }
+
+    mutable std::size_t fragen = 0;
+    mutable std::size_t laengste = 0;
+
+private:
+    void gefragt(std::string_view klein) const {
+        ++fragen;
+        laengste = std::max(laengste, klein.size());
+    }
+    std::string schluessel_ = Codes(LauteAusTabelle("aU s"));
+};
+
+TEST(Reimschluessel, ALongWordCostsNoMoreThanTheLongestWordOfAList) {
+    // A search text of a megabyte: the compound rule asks the list only about members and
+    // fronts a list can hold, and looks for corrections only as long as a corrected word.
+    // Before, every one of its ends was asked for and hashed, which took minutes.
+    const std::string wort = std::string(1 << 20, 'a') + "haus";
+    FesteAussprache espeak({{wort, "'a: h aU s"}});
+    Aussprachetabelle tabelle;
+    tabelle.Einlesen("Tuch\tt 'u: x\n", "test");
+    EXPECT_EQ(tabelle.LaengstesWort(), 4u);
+    Aussprache aussprache(espeak, tabelle);
+    const ZaehlendeGlieder glieder;
+
+    const auto beginn = std::chrono::steady_clock::now();
+    const Lautfolge laute = LauteMitGliedern(aussprache, wort, wort, glieder);
+    const std::size_t reimvokal = ReimvokalMitGliedern(wort, laute, glieder);
+    const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
+
+    EXPECT_EQ(Namen(Codes(laute)), "a: h aU s");
+    EXPECT_EQ(reimvokal, 0u) << "a front of a megabyte is no word";
+    EXPECT_LE(glieder.fragen, kLaengsteZeile);
+    EXPECT_LE(glieder.laengste, kLaengsteZeile);
+    EXPECT_LT(dauer.count(), 20.0);
 }
 
 Klangschluessel Schluessel(std::string_view phoneme, const std::string& wort) {

@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolTip>
 
 using namespace quandel;
@@ -72,6 +73,17 @@ private slots:
         const QStringList zellen = Zellen(*fenster);
         QVERIFY(zellen.contains(QStringLiteral("Frost")));
         QVERIFY(!zellen.contains(QStringLiteral("Trost")));
+    }
+
+    void abbruchVorDerSucheHaeltSieNichtAuf() {
+        // "Abbruch" stops a running search by sound; clicked before, it stops none.
+        Tippen(*fenster, QStringLiteral("Haus"));
+        Klicken(Kind<KnopfPanel>(*fenster, "PanKlang"));
+        QVERIFY(Zellen(*fenster).contains(QStringLiteral("Maus")));
+        Klicken(Kind<QPushButton>(*fenster, "AbbruchButton"));
+        Tippen(*fenster, QStringLiteral("Station"));
+        Klicken(Kind<KnopfPanel>(*fenster, "PanKlang"));
+        QVERIFY(Zellen(*fenster).contains(QStringLiteral("Nation")));
     }
 
     void menueeintragMitTaste() {

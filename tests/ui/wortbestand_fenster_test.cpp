@@ -84,6 +84,32 @@ private slots:
         QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX – gut (2 Wörter)"));
     }
 
+    void listeOhneWortOderHalbUtf8AendertNichts_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("leer") << QByteArray()
+                              << QStringLiteral("Die Wortliste %1 enthält kein Wort.");
+        QTest::newRow("nur Leerzeilen")
+            << QByteArray(" \r\n\t\r\n") << QStringLiteral("Die Wortliste %1 enthält kein Wort.");
+        // UTF-8 but for one Latin-1 line: read as Windows-1252 it showed "BÃ¤r" without a word.
+        QTest::newRow("UTF-8 mit Latin-1-Zeile")
+            << QByteArray("B\xC3\xA4r\nM\xC3\xB6we\nT\xE4ler\n")
+            << QStringLiteral("%1, Zeile 3: Ungültige UTF-8-Bytefolge an Byte 2.");
+    }
+
+    void listeOhneWortOderHalbUtf8AendertNichts() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        oeffnen(dateiSchreiben("gut.txt", "Seide\nWeide\n"));
+        const QString pfad = dateiSchreiben("schlecht.txt", inhalt);
+        fenster->dialoge().NaechsteAntwort(QMessageBox::Ok);
+        oeffnen(pfad);
+        QCOMPARE(fenster->dialoge().Anzahl(), 1);
+        QCOMPARE(fenster->dialoge().LetzterText(), meldung.arg(pfad));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 – gut (2 Wörter)"));
+        QCOMPARE(endreim(QStringLiteral("eide")), (QStringList{"Seide", "Weide"}));
+    }
+
     void abbruchLaesstDenAltenBestand() {
         QByteArray inhalt;
         for (int i = 0; i < 20000; ++i)
