@@ -5,6 +5,7 @@
 #include "text/dateitext.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
+#include "text/pfadangabe.h"
 #include "text/textgrenzen.h"
 #include "text/zeilen.h"
 
@@ -216,7 +217,7 @@ std::string LautgruppenText(const Lautgruppen& gruppen) {
 Lautgruppen LautgruppenLaden(const std::filesystem::path& datei) {
     Lautgruppen gruppen = LautgruppenLesen(DateiLesen(datei, kGrenzen), datei.string());
     if (gruppen.empty())
-        throw Fehler("Datei " + datei.string() + " enthält keine Lautgruppe.");
+        throw Fehler("Datei " + Pfadangabe(datei.string()) + " enthält keine Lautgruppe.");
     return gruppen;
 }
 

@@ -1,6 +1,7 @@
 #include "text/textgrenzen.h"
 
 #include "text/fehler.h"
+#include "text/pfadangabe.h"
 
 namespace quandel {
 
@@ -23,7 +24,8 @@ void Textpruefung::Stueck(std::string_view bytes) {
     }
     gesamt_ += bytes.size();
     if (gesamt_ > grenzen_.datei)
-        throw Fehler("Datei " + quelle_ + " kann nicht gelesen werden: sie ist größer als " +
+        throw Fehler("Datei " + Pfadangabe(quelle_) +
+                     " kann nicht gelesen werden: sie ist größer als " +
                      std::to_string(grenzen_.datei >> 20) + " MB.");
 }
 
