@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <exception>
 #include <memory>
 
@@ -17,9 +18,12 @@ int main(int argc, char** argv) {
     try {
         auto fenster = std::make_unique<quandel::THauptFenster>();
         fenster->show();
-        // quandel-tornar DATEI: that word list is the stock from the start.
+        // quandel-tornar DATEI: that word list is the stock from the start. It is loaded from
+        // the event loop, so that closing the window during its build ends the program.
         if (const QStringList argumente = QApplication::arguments(); argumente.size() > 1)
-            fenster->WortbestandLaden(argumente[1]);
+            QTimer::singleShot(0, fenster.get(), [&fenster, pfad = argumente[1]] {
+                fenster->WortbestandLaden(pfad);
+            });
         anwendung.exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(),

@@ -99,7 +99,11 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     hilfe_ = new HilfeFenster(this);
     akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
 
-    kontext_.haken = EreignisHaken([] { QCoreApplication::processEvents(); });
+    kontext_.haken = EreignisHaken([this] {
+        QCoreApplication::processEvents();
+        if (geschlossen_)
+            throw FensterGeschlossen();
+    });
     kontext_.fortschritt = [this](std::uint64_t erledigt, std::uint64_t gesamt) {
         FortschrittZeigen(erledigt, gesamt);
     };

@@ -42,6 +42,13 @@ class SuchAnimation;
 class TAkzentMonitor;
 class TListForm;
 
+// Raised by the event hook once the window has been closed, so that a running build or search
+// stops at once; caught where that work was started and never shown.
+class FensterGeschlossen : public std::exception {
+public:
+    const char* what() const noexcept override { return "Fenster geschlossen"; }
+};
+
 // What the history keeps of a recorded search besides its hits and its text: the mode panel,
 // the ordering flag and whether the direction switches were enabled.
 struct HistorienEintrag {
@@ -86,6 +93,7 @@ signals:
 protected:
     void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
     void moveEvent(QMoveEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -169,8 +177,8 @@ private:
     KnopfPanel* AktivesSuchPanel = nullptr;
     bool sucheLaeuft_ = false;
     bool legtGerade_ = false;
-    bool schliessenVerlangt_ = false;
-    QRect bildGeometrie_; // where the maximise rule put the window when it drew the picture
+    bool geschlossen_ = false; // by the user; the window was not shown again since
+    QRect bildGeometrie_;      // where the maximise rule put the window when it drew the picture
 
     // The history: the hits, and the search text with its entry, of every recorded search.
     std::vector<std::vector<std::string>> HistorienListen;
@@ -225,6 +233,8 @@ private:
 template <typename Handler> void THauptFenster::Abgesichert(Handler handler) {
     try {
         handler();
+    } catch (const FensterGeschlossen&) {
+        // The program is ending: nothing to report.
     } catch (const std::exception& e) {
         dialoge_.Fehler(QString::fromUtf8(e.what()));
     }

@@ -49,7 +49,7 @@ void THauptFenster::PanLiedClick() {
 }
 
 void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
-    if (sucheLaeuft_)
+    if (sucheLaeuft_ || geschlossen_)
         return;
     sucheLaeuft_ = true;
     const bool lied = panel == PanLied;
@@ -77,6 +77,8 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
             gitter_->SpaltenSetzen(4);
         const SuchEinstellungen einstellungen = Einstellungen();
         ErgebnisZeigen(panel, suche(kontext_, einstellungen));
+    } catch (const FensterGeschlossen&) {
+        // The program is ending.
     } catch (const std::exception& e) {
         fehler = QString::fromUtf8(e.what());
     }
@@ -88,10 +90,8 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         kontext_.AbbruchFlag = true;
     sucheLaeuft_ = false;
     SuchEingabe->setFocus();
-    if (fehler)
+    if (fehler && !geschlossen_)
         dialoge_.Fehler(*fehler);
-    if (schliessenVerlangt_)
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void THauptFenster::TitelSetzen(const QString& titel) {

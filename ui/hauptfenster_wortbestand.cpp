@@ -34,7 +34,7 @@ void THauptFenster::WortbestandOeffnenClick() {
 }
 
 void THauptFenster::WortbestandLaden(const QString& pfad) {
-    if (sucheLaeuft_)
+    if (sucheLaeuft_ || geschlossen_)
         return;
     sucheLaeuft_ = true;
     SuchfelderFreigeben(false);
@@ -54,9 +54,12 @@ void THauptFenster::WortbestandLaden(const QString& pfad) {
         VokalFeldGeaendert = false;
         WortbestandBenennen(QFileInfo(pfad).completeBaseName());
     } catch (const BauAbgebrochen&) {
-        // Stopped by "Abbruch": the old stock stays.
+        // Stopped by "Abbruch" or by closing the window: the old stock stays.
+    } catch (const FensterGeschlossen&) {
+        // The program is ending.
     } catch (const std::exception& e) {
-        dialoge_.Fehler(QString::fromUtf8(e.what()));
+        if (!geschlossen_)
+            dialoge_.Fehler(QString::fromUtf8(e.what()));
     }
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);

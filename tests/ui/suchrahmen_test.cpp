@@ -137,16 +137,18 @@ private slots:
         QCOMPARE(Zellen(*fenster).size(), 7);
     }
 
-    void schliessenWartetAufDieSuche() {
-        bool offenWaehrendDerSuche = false;
+    void schliessenBeendetDieSucheSofort() {
+        bool offenWaehrendDerSuche = true;
         connect(fenster.get(), &THauptFenster::SucheLaeuftJetzt, this, [&] {
             fenster->close();
             offenWaehrendDerSuche = fenster->isVisible();
         });
         TippenUndEnter(*fenster, QStringLiteral("eide"));
-        QVERIFY(offenWaehrendDerSuche);
-        QCOMPARE(Zellen(*fenster).size(), 7);
-        QVERIFY(fenster->isVisible());
+        QVERIFY(!offenWaehrendDerSuche);
+        // The search stopped without a message, and the frame was left as after any search.
+        QCOMPARE(fenster->dialoge().Anzahl(), 0);
+        QVERIFY(Eingabe(*fenster)->isEnabled());
+        QVERIFY(!Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft());
         QCoreApplication::processEvents();
         QVERIFY(!fenster->isVisible());
     }
