@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <cstdint>
 #include <exception>
@@ -123,6 +124,7 @@ private:
     void TitelSetzen(const QString& titel);
     void AuswahllisteErgaenzen(const QString& text);
     void SuchEingabeKeyPress();
+    bool SuchEingabeEreignis(QEvent* ereignis);
     void VokalFeldChange();
     void FortschrittZeigen(std::uint64_t erledigt, std::uint64_t gesamt);
     void TrefferHistorieMerken(const std::vector<std::string>& treffer);
@@ -142,6 +144,7 @@ private:
     void BrowserKnopfClick();
     void HistorieZeigen(int k);
     void SpeedButton1Click();
+    void BrowseListBoxSchliessen();
     void BrowseListBoxDblClick();
     bool BrowserKnopfTaste(QEvent* ereignis);
     bool BrowseListBoxEreignis(QEvent* ereignis);
@@ -189,6 +192,7 @@ private:
     QScrollBar* BrowserKnopf = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QListWidget* BrowseListBox = nullptr;
+    QPointer<QWidget> vorDerListe_; // had the focus before BrowseListBox opened
     SuchAnimation* Animate1 = nullptr;
     KnopfPanel* PanEnd = nullptr;
     KnopfPanel* PanLied = nullptr;

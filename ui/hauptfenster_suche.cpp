@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -149,6 +150,31 @@ void THauptFenster::SuchEingabeKeyPress() {
     if (AktivesSuchPanel != PanStab)
         AktivesSuchPanel->Klicken();
     SuchEingabe->setFocus();
+}
+
+bool THauptFenster::SuchEingabeEreignis(QEvent* ereignis) {
+    // The text typed is never replaced by an entry of the closed drop-down list, as QComboBox
+    // does when the arrow keys or the wheel step through it: Down opens the list (so do
+    // Alt+Down and F4), and Enter searches what the box shows.
+    if (ereignis->type() == QEvent::Wheel)
+        return true;
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    switch (static_cast<QKeyEvent*>(ereignis)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        SuchEingabeKeyPress();
+        return true;
+    case Qt::Key_Down:
+        SuchEingabe->showPopup();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void THauptFenster::VokalFeldChange() {

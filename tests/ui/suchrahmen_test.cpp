@@ -2,8 +2,10 @@
 #include "ui/knopfpanel.h"
 #include "ui/suchanimation.h"
 
+#include <QAbstractItemView>
 #include <QAction>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QWheelEvent>
 
 using namespace quandel;
 using namespace quandel::testhilfe;
@@ -100,6 +102,36 @@ private slots:
         TippenUndEnter(*fenster, QStringLiteral("e"));
         QCOMPARE(Eingabe(*fenster)->currentText(), QStringLiteral("e"));
         QVERIFY(Zellen(*fenster).size() > 1000);
+    }
+
+    void pfeiltastenLassenDenSuchtext() {
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QComboBox* eingabe = Eingabe(*fenster);
+        Tippen(*fenster, QStringLiteral("eide"));
+        QWidget* fokus = QApplication::focusWidget();
+        for (const Qt::Key taste : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp}) {
+            QTest::keyClick(fokus, taste);
+            eingabe->hidePopup();
+            QCOMPARE(eingabe->currentText(), QStringLiteral("eide"));
+        }
+        QWheelEvent rad(QPointF(5, 5), eingabe->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(eingabe, &rad);
+        QCOMPARE(eingabe->currentText(), QStringLiteral("eide"));
+        QTest::keyClick(fokus, Qt::Key_Return);
+        QCOMPARE(Zellen(*fenster).size(), 7);
+
+        // Down, Alt+Down and F4 open the list; Escape closes it and the text stays.
+        for (const auto& [taste, umschalter] :
+             {std::pair{Qt::Key_Down, Qt::NoModifier}, std::pair{Qt::Key_Down, Qt::AltModifier},
+              std::pair{Qt::Key_F4, Qt::NoModifier}}) {
+            QTest::keyClick(QApplication::focusWidget(), taste, umschalter);
+            QVERIFY(eingabe->view()->isVisible());
+            QTest::keyClick(eingabe->view(), Qt::Key_Escape);
+            QVERIFY(!eingabe->view()->isVisible());
+            QCOMPARE(eingabe->currentText(), QStringLiteral("eide"));
+        }
     }
 
     void enterWirdVerbraucht() {
