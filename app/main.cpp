@@ -1,6 +1,6 @@
+#include "ui/anwendung.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtuebersetzung.h"
-#include "ui/ueberdialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,10 +11,7 @@
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     quandel::QtTexteDeutsch(anwendung);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
-    // Ties the windows to the desktop entry, whose icon the task bar shows.
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.quandeltornar.QuandelTornar"));
-    QGuiApplication::setWindowIcon(quandel::Programmsymbol());
+    quandel::AnwendungEinrichten();
     try {
         auto fenster = std::make_unique<quandel::THauptFenster>();
         fenster->show();

@@ -121,7 +121,7 @@ private:
     void SuchRahmen(KnopfPanel* panel, Suche suche);
     void ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebnis);
     SuchEinstellungen Einstellungen() const;
-    void TitelSetzen(const QString& titel);
+    void TitelSetzen(const QString& anwendungsTitel);
     void AuswahllisteErgaenzen(const QString& text);
     void SuchEingabeKeyPress();
     bool SuchEingabeEreignis(QEvent* ereignis);

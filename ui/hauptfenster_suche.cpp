@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,7 +84,7 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
     }
     Animate1->Anhalten();
     SuchfelderFreigeben(true);
-    TitelSetzen(QStringLiteral("QBX") + wortbestandZusatz_);
+    TitelSetzen(QStringLiteral("QBX"));
     AuswahllisteErgaenzen(text);
     if (lied)
         kontext_.AbbruchFlag = true;
@@ -95,10 +94,14 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         dialoge_.Fehler(*fehler);
 }
 
-void THauptFenster::TitelSetzen(const QString& titel) {
-    // The task-bar text is the window's title; the application's name alone does not reach
-    // windows that are already shown.
-    QGuiApplication::setApplicationDisplayName(titel);
+void THauptFenster::TitelSetzen(const QString& anwendungsTitel) {
+    // The product always leads, so that the task bar names it; the word list in use and the
+    // search frame's text follow: "Quandel Tornar v1 – ngerman (356.010 Wörter) — QBX suche
+    // eide". The application's display name stays the product's (anwendung.cpp): Qt adds it to
+    // the title of every window, the helper windows' too.
+    QString titel = QStringLiteral("Quandel Tornar v1") + wortbestandZusatz_;
+    if (!anwendungsTitel.isEmpty())
+        titel += QStringLiteral(" — ") + anwendungsTitel;
     setWindowTitle(titel);
 }
 

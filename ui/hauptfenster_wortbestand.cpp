@@ -82,8 +82,8 @@ void THauptFenster::EingebautenWortbestandLaden() {
 }
 
 // The title names a word list with its number of words: "Quandel Tornar v1 – ngerman
-// (356.010 Wörter)", after a search "QBX – ngerman (356.010 Wörter)"; the built-in stock keeps
-// the plain titles.
+// (356.010 Wörter)", after a search "Quandel Tornar v1 – ngerman (356.010 Wörter) — QBX"; the
+// built-in stock keeps the plain titles. A new stock starts without the search frame's text.
 void THauptFenster::WortbestandBenennen(const QString& name) {
     wortbestandZusatz_.clear();
     if (!name.isEmpty()) {
@@ -93,7 +93,7 @@ void THauptFenster::WortbestandBenennen(const QString& name) {
                              QLocale(QLocale::German).toString(static_cast<qulonglong>(woerter)) +
                              (woerter == 1 ? QStringLiteral(" Wort)") : QStringLiteral(" Wörter)"));
     }
-    TitelSetzen(QStringLiteral("Quandel Tornar v1") + wortbestandZusatz_);
+    TitelSetzen(QString());
 }
 
 } // namespace quandel

@@ -2,6 +2,7 @@
 // of a build or a search, and leave no window behind.
 #include "fenstertest.h"
 #include "tests/testcache.h"
+#include "ui/anwendung.h"
 #include "ui/knopfpanel.h"
 
 #include <QAction>
@@ -71,6 +72,8 @@ class BeendenTest : public FensterTest {
     }
 
 private slots:
+    void initTestCase() { AnwendungEinrichten(); }
+
     void beendenWaehrendDesAufbaus() {
         nebenfensterOeffnen();
         const QString pfad = grosseListe();

@@ -1,4 +1,5 @@
 #include "fensterhilfe.h"
+#include "ui/anwendung.h"
 #include "ui/knopfpanel.h"
 #include "ui/suchanimation.h"
 
@@ -16,8 +17,8 @@ class SuchrahmenTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { AnwendungEinrichten(); }
     void init() {
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
         fenster = FensterZeigen();
         QVERIFY(fenster);
     }
@@ -34,17 +35,17 @@ private slots:
             animiert = Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft();
         });
         TippenUndEnter(*fenster, QStringLiteral("eide"));
-        QCOMPARE(titel, QStringLiteral("QBX suche eide"));
+        QCOMPARE(titel, QStringLiteral("Quandel Tornar v1 — QBX suche eide"));
         QVERIFY(!eingabeFrei);
         QVERIFY(!panEndFrei);
         QVERIFY(panLiedFrei);
         QVERIFY(animiert);
 
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX"));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 — QBX"));
         QVERIFY(Eingabe(*fenster)->isEnabled());
         QVERIFY(Kind<KnopfPanel>(*fenster, "PanEnd")->isEnabled());
         QVERIFY(!Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft());
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX"));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 — QBX"));
     }
 
     void keineZweiteSucheWaehrendEinerSuche() {
@@ -161,7 +162,7 @@ private slots:
         QVERIFY2(fenster->dialoge().LetzterText().contains(QStringLiteral("ł")),
                  qPrintable(fenster->dialoge().LetzterText()));
         // The frame ran to its end all the same.
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX"));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 — QBX"));
         QVERIFY(Eingabe(*fenster)->isEnabled());
         QVERIFY(Kind<KnopfPanel>(*fenster, "PanEnd")->isEnabled());
         QVERIFY(!Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft());
