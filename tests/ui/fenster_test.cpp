@@ -181,18 +181,23 @@ private slots:
     }
 
     void akzentKnopfWechselt() {
+        // Every second press hides the accent monitor and the history list with it.
         auto* liste = Kind<QListWidget>(*fenster, "BrowseListBox");
-        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
-        QVERIFY(liste->isVisible());
+        auto* monitor = Kind<QWidget>(*fenster, "AkzentMonitor");
         auto* knopf = Kind<QPushButton>(*fenster, "ZeigAkzente");
         Klicken(knopf);
+        QVERIFY(monitor->isVisible());
+        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
         QVERIFY(liste->isVisible());
         Klicken(knopf);
+        QVERIFY(!monitor->isVisible());
         QVERIFY(!liste->isVisible());
-        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
         Kind<QAction>(*fenster, "Akzentmonitor1")->trigger();
+        QVERIFY(monitor->isVisible());
+        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
         QVERIFY(liste->isVisible());
         Kind<QAction>(*fenster, "Akzentmonitor1")->trigger();
+        QVERIFY(!monitor->isVisible());
         QVERIFY(!liste->isVisible());
     }
 
