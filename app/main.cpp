@@ -1,25 +1,26 @@
+#include "ui/anwendung.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtuebersetzung.h"
-#include "ui/ueberdialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <exception>
 #include <memory>
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     quandel::QtTexteDeutsch(anwendung);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
-    // Ties the windows to the desktop entry, whose icon the task bar shows.
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.quandeltornar.QuandelTornar"));
-    QGuiApplication::setWindowIcon(quandel::Programmsymbol());
+    quandel::AnwendungEinrichten();
     try {
         auto fenster = std::make_unique<quandel::THauptFenster>();
         fenster->show();
-        // quandel-tornar DATEI: that word list is the stock from the start.
+        // quandel-tornar DATEI: that word list is the stock from the start. It is loaded from
+        // the event loop, so that closing the window during its build ends the program.
         if (const QStringList argumente = QApplication::arguments(); argumente.size() > 1)
-            fenster->WortbestandLaden(argumente[1]);
+            QTimer::singleShot(0, fenster.get(), [&fenster, pfad = argumente[1]] {
+                fenster->WortbestandLaden(pfad);
+            });
         anwendung.exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(),

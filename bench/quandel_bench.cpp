@@ -9,7 +9,9 @@
 #include "text/kodierung.h"
 #include "text/zeilen.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <map>
@@ -59,13 +61,25 @@ void lexikonAufbauen(benchmark::State& state, const std::vector<std::string>& ze
         state.SkipWithError("word list not installed");
         return;
     }
+    // The longest stretch in which the build does not hand control to the window: how long a
+    // click on "Abbruch" or closing the window may wait.
+    using Uhr = std::chrono::steady_clock;
+    Uhr::time_point zuletzt;
+    Uhr::duration laengste{};
     for (auto _ : state) {
         Lexikon lex;
-        EreignisHaken haken;
+        EreignisHaken haken([&] {
+            laengste = std::max(laengste, Uhr::now() - zuletzt);
+            zuletzt = Uhr::now();
+        });
+        zuletzt = Uhr::now();
         lex.LexikonAufbauen(zeilen, kVokalfeldVorgabe, haken);
+        laengste = std::max(laengste, Uhr::now() - zuletzt);
         benchmark::DoNotOptimize(lex.Wortbestand().size());
     }
     spitzenspeicher(state);
+    state.counters["laengste_Pause_ms"] =
+        std::chrono::duration<double, std::milli>(laengste).count();
 }
 
 void BM_LexikonAufbauen_Eingebaut(benchmark::State& state) {

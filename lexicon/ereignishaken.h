@@ -22,8 +22,13 @@ public:
     void operator()() {
         if (!verarbeiten_ || (++zaehler_ & 15u) != 0)
             return;
-        const auto jetzt = std::chrono::steady_clock::now();
-        if (jetzt < naechster_)
+        Jetzt();
+    }
+
+    // For a caller that looks seldom, at the end of a long step: runs the bound function if the
+    // interval has passed, without counting calls.
+    void Jetzt() {
+        if (!verarbeiten_ || std::chrono::steady_clock::now() < naechster_)
             return;
         verarbeiten_();
         naechster_ = std::chrono::steady_clock::now() + abstand_;

@@ -15,8 +15,18 @@ namespace quandel {
 
 namespace {
 
-// Keeps a long build responsive and stoppable: every 1024th step hands control to the window,
-// reports the progress within [von, bis) percent and stops when asked to.
+// Keeps a long build responsive and stoppable: reports the progress, hands control to the
+// window and stops at once when asked to there (or before).
+void Zwischenstand(const Baubegleitung& begleitung, int prozent) {
+    if (begleitung.fortschritt)
+        begleitung.fortschritt(prozent);
+    if (begleitung.haken)
+        begleitung.haken->Jetzt();
+    if (begleitung.abbruch && begleitung.abbruch->load())
+        throw BauAbgebrochen();
+}
+
+// The same every 1024th step of a loop, with the progress within [von, bis) percent.
 class Schritte {
 public:
     Schritte(const Baubegleitung& begleitung, std::size_t anzahl, int von, int bis)
@@ -30,13 +40,8 @@ public:
 
 private:
     void melden(std::size_t i) {
-        if (b_.abbruch && b_.abbruch->load())
-            throw BauAbgebrochen();
-        if (b_.fortschritt)
-            b_.fortschritt(von_ + static_cast<int>((bis_ - von_) * static_cast<double>(i) /
-                                                   static_cast<double>(anzahl_)));
-        if (b_.haken)
-            (*b_.haken)();
+        Zwischenstand(b_, von_ + static_cast<int>((bis_ - von_) * static_cast<double>(i) /
+                                                  static_cast<double>(anzahl_)));
     }
     const Baubegleitung& b_;
     std::size_t anzahl_;
@@ -162,13 +167,14 @@ struct Lexikon::LiedIndex {
         // each run of equal sequences needs one collation key, and no map over strings grows.
         TextSammlung folgen;
         GrossReservieren(folgen.ende, n + 1);
-        Schritte schritte(begleitung, n, 90, 100);
+        Schritte schritte(begleitung, n, 90, 95);
         for (std::size_t i = 0; i < n; ++i) {
             schritte(i);
             vokale.VokalfolgeAnhaengen(klein[i], folgen.pool);
             folgen.ende.push_back(static_cast<std::uint32_t>(folgen.pool.size()));
         }
         const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld(), false);
+        Zwischenstand(begleitung, 96);
 
         // Runs of byte-equal sequences, each with the key of its sequence.
         struct Lauf {
@@ -187,11 +193,13 @@ struct Lexikon::LiedIndex {
             schluessel.ende.push_back(static_cast<std::uint32_t>(schluessel.pool.size()));
             i = j;
         }
+        Zwischenstand(begleitung, 97);
         const TextFeld schluesselFeld = schluessel.Feld();
         // Runs equal in collation form one key, named by the sequence of its first word.
         std::stable_sort(laeufe.begin(), laeufe.end(), [&](const Lauf& a, const Lauf& b) {
             return schluesselFeld[a.schluessel] < schluesselFeld[b.schluessel];
         });
+        Zwischenstand(begleitung, 98);
         index->eigeneEnden.push_back(0);
         GrossReservieren(index->eigeneWorte, n);
         for (std::size_t k = 0; k < laeufe.size();) {
@@ -262,7 +270,7 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
         }
         const TextFeld alleFeld = alle.Feld();
         const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld, false);
-        Schritte ordnen(begleitung, 1, 60, 70);
+        Zwischenstand(begleitung, 60);
         GrossReservieren(auswahl, n);
         for (std::size_t i = 0; i < n; ++i)
             if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]])
@@ -282,17 +290,21 @@ void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
     auswahl = {};
     zeilen = Wortzeilen();
     const TextFeld klein(worte.ende, kleinPool);
-    Schritte baeume(begleitung, 1, 70, 90);
+    Zwischenstand(begleitung, 70);
     const std::vector<std::int32_t> vorwaerts = Trie::Ordnen(klein, false);
+    Zwischenstand(begleitung, 75);
     const std::vector<std::int32_t> rueckwaerts = Trie::Ordnen(klein, true);
+    Zwischenstand(begleitung, 80);
     TextSammlung vorwaertsTexte, rueckwaertsTexte;
     for (TextSammlung* texte : {&vorwaertsTexte, &rueckwaertsTexte}) {
         GrossReservieren(texte->ende, worte.ende.size());
         GrossReservieren(texte->pool, worte.pool.size());
         Trie::TexteOrdnen(worte.Feld(), texte == &vorwaertsTexte ? vorwaerts : rueckwaerts,
                           texte->ende, texte->pool);
+        Zwischenstand(begleitung, texte == &vorwaertsTexte ? 85 : 90);
     }
     const std::unique_ptr<LiedIndex> lied = LiedIndex::Bauen(klein, vokalfeld, begleitung);
+    Zwischenstand(begleitung, 99);
 
     std::vector<AbschnittsEntwurf> abschnitte;
     abschnitte.emplace_back("WORT", 1).Texte(worte.ende, worte.pool);

@@ -4,10 +4,9 @@
 
 namespace quandel {
 
-// The system's description of an error number (errno) in the language of the user's locale
-// (LC_ALL, LC_MESSAGES, LANG), whatever locale the program itself runs in. The locale is read
-// at the first error, so a run without one never reads its files.
-//   SystemGrund(EACCES) -> "Keine Berechtigung" (LANG=de_DE.UTF-8), "Permission denied" (C)
+// Why a system call failed, in German, for the error numbers (errno) a program that reads and
+// writes the user's files meets, whatever the locale; any other number as "Systemfehler N".
+//   SystemGrund(ENOENT) -> "Datei oder Verzeichnis nicht gefunden"
 std::string SystemGrund(int fehlernummer);
 
 } // namespace quandel

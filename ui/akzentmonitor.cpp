@@ -7,7 +7,6 @@
 #include "ui/qttext.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
@@ -300,11 +299,6 @@ void TAkzentMonitor::changeEvent(QEvent* ereignis) {
     if (ereignis->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
         QMetaObject::invokeMethod(
             this, [this] { MaximierenUmlenken(*this); }, Qt::QueuedConnection);
-}
-
-void TAkzentMonitor::closeEvent(QCloseEvent* ereignis) {
-    ereignis->ignore();
-    hide();
 }
 
 void TAkzentMonitor::resizeEvent(QResizeEvent* ereignis) {

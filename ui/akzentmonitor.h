@@ -49,7 +49,6 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
-    void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:

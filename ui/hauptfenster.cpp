@@ -4,6 +4,7 @@
 #include "data/lexikon_eingebaut.h"
 #include "search/klangbestand.h"
 #include "ui/akzentmonitor.h"
+#include "ui/fokusrahmen.h"
 #include "ui/gittermodell.h"
 #include "ui/hilfefenster.h"
 #include "ui/knopfpanel.h"
@@ -99,7 +100,11 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     hilfe_ = new HilfeFenster(this);
     akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
 
-    kontext_.haken = EreignisHaken([] { QCoreApplication::processEvents(); });
+    kontext_.haken = EreignisHaken([this] {
+        QCoreApplication::processEvents();
+        if (geschlossen_)
+            throw FensterGeschlossen();
+    });
     kontext_.fortschritt = [this](std::uint64_t erledigt, std::uint64_t gesamt) {
         FortschrittZeigen(erledigt, gesamt);
     };
@@ -134,14 +139,15 @@ void THauptFenster::SteuerelementeAnlegen() {
     Einfaerben(VokalFeld, kVokalFeldFarbe);
     connect(VokalFeld, &QLineEdit::textChanged, this, [this] { VokalFeldChange(); });
 
-    BrowserKnopf =
-        Benannt(new QScrollBar(Qt::Horizontal, flaeche_), "BrowserKnopf", {226, 6, 47, 15});
+    BrowserKnopf = Benannt(new MitFokusRahmen<QScrollBar>(Qt::Horizontal, flaeche_), "BrowserKnopf",
+                           {226, 6, 47, 15});
     BrowserKnopf->setRange(0, 0);
     BrowserKnopf->setFocusPolicy(Qt::StrongFocus);
     BrowserKnopf->installEventFilter(this);
     connect(BrowserKnopf, &QScrollBar::valueChanged, this, &THauptFenster::BrowserKnopfClick);
 
-    SpeedButton1 = Benannt(new QToolButton(flaeche_), "SpeedButton1", {273, 7, 17, 14});
+    SpeedButton1 =
+        Benannt(new MitFokusRahmen<QToolButton>(flaeche_), "SpeedButton1", {273, 7, 17, 14});
     SpeedButton1->setArrowType(Qt::DownArrow);
     SpeedButton1->setAutoRaise(true);
     // A click leaves the focus where it is, so the open list can be closed by the same button.
@@ -284,12 +290,13 @@ void THauptFenster::SteuerelementeAnlegen() {
 }
 
 void THauptFenster::TabFolgeSetzen() {
-    // Tab follows the rows of the window from left to right: the vowel field and the history,
-    // the mode panels and switches, the search box, the grid.
-    QWidget* const folge[] = {VokalFeld,  BrowserKnopf,  SpeedButton1, PanEnd,
-                              PanLied,    PanSchuett,    PanStab,      VorSort,
-                              RueckSort,  ZeigAkzente,   Akzentuirung, PlusRadio,
-                              MinusRadio, AbbruchButton, SuchEingabe,  StringGrid1};
+    // Tab follows the rows of the window from left to right: the vowel field and the history
+    // (its list, while open, after its button), the mode panels and switches, the search box,
+    // the grid.
+    QWidget* const folge[] = {VokalFeld,   BrowserKnopf, SpeedButton1, BrowseListBox, PanEnd,
+                              PanLied,     PanSchuett,   PanStab,      VorSort,       RueckSort,
+                              ZeigAkzente, Akzentuirung, PlusRadio,    MinusRadio,    AbbruchButton,
+                              SuchEingabe, StringGrid1};
     for (std::size_t i = 0; i + 1 < std::size(folge); ++i)
         setTabOrder(folge[i], folge[i + 1]);
 }
@@ -328,14 +335,8 @@ bool THauptFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     }
     if (objekt == StringGrid1->viewport() && ereignis->type() == QEvent::ToolTip)
         return KlangTooltip(static_cast<QHelpEvent*>(ereignis));
-    if ((objekt == SuchEingabe || objekt == SuchEingabe->lineEdit()) &&
-        ereignis->type() == QEvent::KeyPress) {
-        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-            SuchEingabeKeyPress();
-            return true;
-        }
-    }
+    if (objekt == SuchEingabe || objekt == SuchEingabe->lineEdit())
+        return SuchEingabeEreignis(ereignis);
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <cstdint>
 #include <exception>
@@ -41,6 +42,13 @@ class KnopfPanel;
 class SuchAnimation;
 class TAkzentMonitor;
 class TListForm;
+
+// Raised by the event hook once the window has been closed, so that a running build or search
+// stops at once; caught where that work was started and never shown.
+class FensterGeschlossen : public std::exception {
+public:
+    const char* what() const noexcept override { return "Fenster geschlossen"; }
+};
 
 // What the history keeps of a recorded search besides its hits and its text: the mode panel,
 // the ordering flag and whether the direction switches were enabled.
@@ -86,6 +94,7 @@ signals:
 protected:
     void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
     void moveEvent(QMoveEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -112,9 +121,10 @@ private:
     void SuchRahmen(KnopfPanel* panel, Suche suche);
     void ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebnis);
     SuchEinstellungen Einstellungen() const;
-    void TitelSetzen(const QString& titel);
+    void TitelSetzen(const QString& anwendungsTitel);
     void AuswahllisteErgaenzen(const QString& text);
     void SuchEingabeKeyPress();
+    bool SuchEingabeEreignis(QEvent* ereignis);
     void VokalFeldChange();
     void FortschrittZeigen(std::uint64_t erledigt, std::uint64_t gesamt);
     void TrefferHistorieMerken(const std::vector<std::string>& treffer);
@@ -134,6 +144,7 @@ private:
     void BrowserKnopfClick();
     void HistorieZeigen(int k);
     void SpeedButton1Click();
+    void BrowseListBoxSchliessen();
     void BrowseListBoxDblClick();
     bool BrowserKnopfTaste(QEvent* ereignis);
     bool BrowseListBoxEreignis(QEvent* ereignis);
@@ -169,8 +180,8 @@ private:
     KnopfPanel* AktivesSuchPanel = nullptr;
     bool sucheLaeuft_ = false;
     bool legtGerade_ = false;
-    bool schliessenVerlangt_ = false;
-    QRect bildGeometrie_; // where the maximise rule put the window when it drew the picture
+    bool geschlossen_ = false; // by the user; the window was not shown again since
+    QRect bildGeometrie_;      // where the maximise rule put the window when it drew the picture
 
     // The history: the hits, and the search text with its entry, of every recorded search.
     std::vector<std::vector<std::string>> HistorienListen;
@@ -181,6 +192,7 @@ private:
     QScrollBar* BrowserKnopf = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QListWidget* BrowseListBox = nullptr;
+    QPointer<QWidget> vorDerListe_; // had the focus before BrowseListBox opened
     SuchAnimation* Animate1 = nullptr;
     KnopfPanel* PanEnd = nullptr;
     KnopfPanel* PanLied = nullptr;
@@ -225,6 +237,8 @@ private:
 template <typename Handler> void THauptFenster::Abgesichert(Handler handler) {
     try {
         handler();
+    } catch (const FensterGeschlossen&) {
+        // The program is ending: nothing to report.
     } catch (const std::exception& e) {
         dialoge_.Fehler(QString::fromUtf8(e.what()));
     }

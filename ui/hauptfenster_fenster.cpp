@@ -74,16 +74,22 @@ void THauptFenster::FormHelp() {
 }
 
 void THauptFenster::closeEvent(QCloseEvent* ereignis) {
+    // Closing ends the program at once, also in the middle of a build or a search: that work
+    // stops at its next look at the event loop, and the helper windows go with this one.
     kontext_.AbbruchFlag = true;
-    if (sucheLaeuft_) {
-        // Nothing may be released under the running search; the search frame closes the
-        // window again when it has returned.
-        schliessenVerlangt_ = true;
-        ereignis->ignore();
-        return;
-    }
-    lexikon_.LexikonFreigeben();
+    geschlossen_ = true;
+    for (QWidget* kind : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (kind->isWindow())
+            kind->hide();
+    // Nothing may be released under running work; the destructor releases it then.
+    if (!sucheLaeuft_ && !legtGerade_)
+        lexikon_.LexikonFreigeben();
     ereignis->accept();
+}
+
+void THauptFenster::showEvent(QShowEvent* ereignis) {
+    QMainWindow::showEvent(ereignis);
+    geschlossen_ = false;
 }
 
 } // namespace quandel

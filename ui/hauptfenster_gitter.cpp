@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <algorithm>
 
@@ -32,6 +33,8 @@ void THauptFenster::SGLeeren() {
 
 void THauptFenster::SGFuellen(const std::vector<std::string>& treffer) {
     legtGerade_ = true;
+    // Ordering hands control to the event loop, which ends it when the window is closed.
+    const auto gelegt = qScopeGuard([this] { legtGerade_ = false; });
     if (&treffer != &LastGridList)
         LastGridList = treffer;
     if (!OhneSortierung)
@@ -43,7 +46,6 @@ void THauptFenster::SGFuellen(const std::vector<std::string>& treffer) {
     Label2->setText(QStringLiteral("LastGridList %1 Zeilen %2").arg(anzahl).arg(zeilen));
     gitter_->Legen(LastGridList, zeilen);
     FormResize();
-    legtGerade_ = false;
 }
 
 void THauptFenster::KeinEintrag() {

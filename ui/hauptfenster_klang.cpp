@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTableView>
@@ -35,8 +36,8 @@ void THauptFenster::KlangAnlegen() {
     PanKlang->setFont(PanEnd->font());
     PanKlang->setToolTip(QStringLiteral("klingt wie xyz"));
     connect(PanKlang, &KnopfPanel::clicked, this, &THauptFenster::PanKlangClick);
-    // Tab reaches it in its row, after the history's buttons.
-    setTabOrder(SpeedButton1, PanKlang);
+    // Tab reaches it in its row, after the history's buttons and list.
+    setTabOrder(BrowseListBox, PanKlang);
     setTabOrder(PanKlang, PanEnd);
     StringGrid1->viewport()->installEventFilter(this);
 }

@@ -8,7 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -49,7 +49,7 @@ void THauptFenster::PanLiedClick() {
 }
 
 void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
-    if (sucheLaeuft_)
+    if (sucheLaeuft_ || geschlossen_)
         return;
     sucheLaeuft_ = true;
     const bool lied = panel == PanLied;
@@ -77,27 +77,31 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
             gitter_->SpaltenSetzen(4);
         const SuchEinstellungen einstellungen = Einstellungen();
         ErgebnisZeigen(panel, suche(kontext_, einstellungen));
+    } catch (const FensterGeschlossen&) {
+        // The program is ending.
     } catch (const std::exception& e) {
         fehler = QString::fromUtf8(e.what());
     }
     Animate1->Anhalten();
     SuchfelderFreigeben(true);
-    TitelSetzen(QStringLiteral("QBX") + wortbestandZusatz_);
+    TitelSetzen(QStringLiteral("QBX"));
     AuswahllisteErgaenzen(text);
     if (lied)
         kontext_.AbbruchFlag = true;
     sucheLaeuft_ = false;
     SuchEingabe->setFocus();
-    if (fehler)
+    if (fehler && !geschlossen_)
         dialoge_.Fehler(*fehler);
-    if (schliessenVerlangt_)
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
-void THauptFenster::TitelSetzen(const QString& titel) {
-    // The task-bar text is the window's title; the application's name alone does not reach
-    // windows that are already shown.
-    QGuiApplication::setApplicationDisplayName(titel);
+void THauptFenster::TitelSetzen(const QString& anwendungsTitel) {
+    // The product always leads, so that the task bar names it; the word list in use and the
+    // search frame's text follow: "Quandel Tornar v1 – ngerman (356.010 Wörter) — QBX suche
+    // eide". The application's display name stays the product's (anwendung.cpp): Qt adds it to
+    // the title of every window, the helper windows' too.
+    QString titel = QStringLiteral("Quandel Tornar v1") + wortbestandZusatz_;
+    if (!anwendungsTitel.isEmpty())
+        titel += QStringLiteral(" — ") + anwendungsTitel;
     setWindowTitle(titel);
 }
 
@@ -149,6 +153,31 @@ void THauptFenster::SuchEingabeKeyPress() {
     if (AktivesSuchPanel != PanStab)
         AktivesSuchPanel->Klicken();
     SuchEingabe->setFocus();
+}
+
+bool THauptFenster::SuchEingabeEreignis(QEvent* ereignis) {
+    // The text typed is never replaced by an entry of the closed drop-down list, as QComboBox
+    // does when the arrow keys or the wheel step through it: Down opens the list (so do
+    // Alt+Down and F4), and Enter searches what the box shows.
+    if (ereignis->type() == QEvent::Wheel)
+        return true;
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    switch (static_cast<QKeyEvent*>(ereignis)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        SuchEingabeKeyPress();
+        return true;
+    case Qt::Key_Down:
+        SuchEingabe->showPopup();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void THauptFenster::VokalFeldChange() {

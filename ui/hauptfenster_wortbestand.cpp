@@ -34,7 +34,7 @@ void THauptFenster::WortbestandOeffnenClick() {
 }
 
 void THauptFenster::WortbestandLaden(const QString& pfad) {
-    if (sucheLaeuft_)
+    if (sucheLaeuft_ || geschlossen_)
         return;
     sucheLaeuft_ = true;
     SuchfelderFreigeben(false);
@@ -54,9 +54,12 @@ void THauptFenster::WortbestandLaden(const QString& pfad) {
         VokalFeldGeaendert = false;
         WortbestandBenennen(QFileInfo(pfad).completeBaseName());
     } catch (const BauAbgebrochen&) {
-        // Stopped by "Abbruch": the old stock stays.
+        // Stopped by "Abbruch" or by closing the window: the old stock stays.
+    } catch (const FensterGeschlossen&) {
+        // The program is ending.
     } catch (const std::exception& e) {
-        dialoge_.Fehler(QString::fromUtf8(e.what()));
+        if (!geschlossen_)
+            dialoge_.Fehler(QString::fromUtf8(e.what()));
     }
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
@@ -79,8 +82,8 @@ void THauptFenster::EingebautenWortbestandLaden() {
 }
 
 // The title names a word list with its number of words: "Quandel Tornar v1 – ngerman
-// (356.010 Wörter)", after a search "QBX – ngerman (356.010 Wörter)"; the built-in stock keeps
-// the plain titles.
+// (356.010 Wörter)", after a search "Quandel Tornar v1 – ngerman (356.010 Wörter) — QBX"; the
+// built-in stock keeps the plain titles. A new stock starts without the search frame's text.
 void THauptFenster::WortbestandBenennen(const QString& name) {
     wortbestandZusatz_.clear();
     if (!name.isEmpty()) {
@@ -90,7 +93,7 @@ void THauptFenster::WortbestandBenennen(const QString& name) {
                              QLocale(QLocale::German).toString(static_cast<qulonglong>(woerter)) +
                              (woerter == 1 ? QStringLiteral(" Wort)") : QStringLiteral(" Wörter)"));
     }
-    TitelSetzen(QStringLiteral("Quandel Tornar v1") + wortbestandZusatz_);
+    TitelSetzen(QString());
 }
 
 } // namespace quandel

@@ -2,6 +2,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/knopfpanel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -80,14 +81,22 @@ void THauptFenster::HistorieZeigen(int k) {
 
 void THauptFenster::SpeedButton1Click() {
     if (BrowseListBox->isVisible()) {
-        BrowseListBox->hide();
+        BrowseListBoxSchliessen();
         return;
     }
+    // Like a drop-down list it has the keyboard while it is open, however it was opened, and
+    // closes when the focus moves on.
+    vorDerListe_ = QApplication::focusWidget();
     BrowseListBox->show();
     BrowseListBox->raise();
-    // Reached by Tab and pressed with a key, the button hands the keyboard on to the list.
-    if (SpeedButton1->hasFocus())
-        BrowseListBox->setFocus();
+    BrowseListBox->setFocus(Qt::PopupFocusReason);
+}
+
+void THauptFenster::BrowseListBoxSchliessen() {
+    // The keyboard goes back to where it was before the list opened.
+    if (BrowseListBox->hasFocus())
+        (vorDerListe_ ? vorDerListe_.data() : SpeedButton1)->setFocus(Qt::PopupFocusReason);
+    BrowseListBox->hide();
 }
 
 void THauptFenster::BrowseListBoxDblClick() {
@@ -140,7 +149,7 @@ bool THauptFenster::BrowseListBoxEreignis(QEvent* ereignis) {
         BrowseListBoxDblClick();
         return true;
     case Qt::Key_Escape:
-        SpeedButton1->setFocus();
+        BrowseListBoxSchliessen();
         return true;
     default:
         return false;

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <clocale>
 #include <csignal>
-#include <cstring>
+#include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <spawn.h>
 #include <sstream>
 #include <sys/resource.h>
@@ -26,14 +26,26 @@ using quandel::testhilfe::Umgebung;
 
 namespace {
 
-// The system's message for an error number, in the language the program will use.
-std::string Grund(int fehlernummer) {
-    std::setlocale(LC_MESSAGES, "");
-    std::setlocale(LC_CTYPE, "");
-    std::string text = std::strerror(fehlernummer);
-    std::setlocale(LC_ALL, "C");
-    return text;
-}
+// The locale of the runs started while it lives, as the user's shell may set it.
+class Gebietsschema {
+public:
+    explicit Gebietsschema(const char* name) {
+        if (const char* wert = std::getenv("LC_ALL"))
+            alt_ = wert;
+        ::setenv("LC_ALL", name, 1);
+    }
+    Gebietsschema(const Gebietsschema&) = delete;
+    Gebietsschema& operator=(const Gebietsschema&) = delete;
+    ~Gebietsschema() {
+        if (alt_)
+            ::setenv("LC_ALL", alt_->c_str(), 1);
+        else
+            ::unsetenv("LC_ALL");
+    }
+
+private:
+    std::optional<std::string> alt_;
+};
 
 // A word list whose spoonerism "s e" has n (n - 1) / 2 rows of ever longer words: the words
 // a^k, s a^k and a^k e for k = 1..n give the row (se, a^(i+j), a^i e, s a^j) for every
@@ -152,12 +164,13 @@ TEST(CliSkript, ShortVersionOption) {
 }
 
 TEST(CliSkript, FailedWritesAreReported) {
+    const Gebietsschema c("C");
     for (const auto& argumente : std::vector<std::vector<std::string>>{
              {"--help"}, {"--version"}, {"end", "eide"}, {"schuettel", "Reim"}}) {
         const auto lauf = CliAusfuehren(argumente, {.ausgabeDatei = "/dev/full"});
         EXPECT_EQ(lauf.status, 2) << argumente[0];
-        EXPECT_EQ(lauf.fehler, "quandel-cli: Die Ausgabe kann nicht geschrieben werden: " +
-                                   Grund(ENOSPC) + "\n");
+        EXPECT_EQ(lauf.fehler, "quandel-cli: Die Ausgabe kann nicht geschrieben werden: Kein "
+                               "Platz mehr auf dem Datenträger\n");
     }
 }
 
@@ -178,11 +191,13 @@ TEST(CliSkript, EveryMessageStartsWithTheProgramName) {
     }
 }
 
-TEST(CliSkript, FileErrorsSayWhy) {
+TEST(CliSkript, FileErrorsSayWhyInGermanInEveryLocale) {
+    const Gebietsschema c("C");
     const std::string fehlt = ::testing::TempDir() + "gibt-es-nicht.txt";
     const auto lauf = CliAusfuehren({"end", "e", "--wortbestand", fehlt});
-    EXPECT_EQ(lauf.fehler, "quandel-cli: Datei " + fehlt + " kann nicht geöffnet werden (" +
-                               Grund(ENOENT) + ").\n");
+    EXPECT_EQ(lauf.fehler, "quandel-cli: Datei " + fehlt +
+                               " kann nicht geöffnet werden (Datei oder Verzeichnis nicht "
+                               "gefunden).\n");
     const auto verzeichnis = CliAusfuehren({"end", "e", "--wortbestand", ::testing::TempDir()});
     EXPECT_EQ(verzeichnis.fehler, "quandel-cli: Datei " + ::testing::TempDir() +
                                       " kann nicht gelesen werden: es ist ein Verzeichnis.\n");

@@ -28,5 +28,16 @@ TEST(EreignisHaken, WaitsForTheInterval) {
     EXPECT_EQ(aufrufe(haken, zaehler, 100000), 0);
 }
 
+TEST(EreignisHaken, NowRunsWithoutCountingButWaitsForTheInterval) {
+    int zaehler = 0;
+    EreignisHaken sofort([&] { ++zaehler; }, milliseconds(0));
+    sofort.Jetzt();
+    sofort.Jetzt();
+    EXPECT_EQ(zaehler, 2);
+    EreignisHaken spaeter([&] { ++zaehler; }, hours(1));
+    spaeter.Jetzt();
+    EXPECT_EQ(zaehler, 2);
+}
+
 } // namespace
 } // namespace quandel

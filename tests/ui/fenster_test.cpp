@@ -153,10 +153,18 @@ private slots:
         const QString kopf = Kind<QLabel>(*fenster, "UeberText")->text();
         QVERIFY(kopf.contains(QStringLiteral("Quandel Tornar " QUANDEL_VERSION)));
         QVERIFY(kopf.contains(QStringLiteral("GPL-3.0-or-later")));
+        // The licence notice and the origin of the data in German; the licence texts
+        // themselves in their binding English wording.
+        QVERIFY(kopf.contains(QStringLiteral("Dieses Programm ist freie Software")));
+        QVERIFY(kopf.contains(QStringLiteral("OHNE JEDE GEWÄHRLEISTUNG")));
         const QString quellen = Kind<QTextBrowser>(*fenster, "UeberQuellen")->toPlainText();
         QVERIFY(quellen.contains(QStringLiteral("@zxcvbn-ts/language-de")));
         QVERIFY(quellen.contains(QStringLiteral("wngerman")));
         QVERIFY(quellen.contains(QStringLiteral("Björn Jacke")));
+        QVERIFY(quellen.contains(QStringLiteral("Herkunft und Lizenzen der mitgelieferten Daten")));
+        QVERIFY(quellen.contains(QStringLiteral("Verwendet für:")));
+        QVERIFY(!quellen.contains(QStringLiteral("Used for")));
+        QVERIFY(quellen.contains(QStringLiteral("Permission is hereby granted")));
         dialog->reject();
     }
 
@@ -181,18 +189,23 @@ private slots:
     }
 
     void akzentKnopfWechselt() {
+        // Every second press hides the accent monitor and the history list with it.
         auto* liste = Kind<QListWidget>(*fenster, "BrowseListBox");
-        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
-        QVERIFY(liste->isVisible());
+        auto* monitor = Kind<QWidget>(*fenster, "AkzentMonitor");
         auto* knopf = Kind<QPushButton>(*fenster, "ZeigAkzente");
         Klicken(knopf);
+        QVERIFY(monitor->isVisible());
+        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
         QVERIFY(liste->isVisible());
         Klicken(knopf);
+        QVERIFY(!monitor->isVisible());
         QVERIFY(!liste->isVisible());
-        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
         Kind<QAction>(*fenster, "Akzentmonitor1")->trigger();
+        QVERIFY(monitor->isVisible());
+        Klicken(Kind<QToolButton>(*fenster, "SpeedButton1"));
         QVERIFY(liste->isVisible());
         Kind<QAction>(*fenster, "Akzentmonitor1")->trigger();
+        QVERIFY(!monitor->isVisible());
         QVERIFY(!liste->isVisible());
     }
 

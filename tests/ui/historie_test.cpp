@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QToolButton>
 
 using namespace quandel;
@@ -174,6 +175,56 @@ private slots:
         QVERIFY(Liste()->hasFocus());
         Eingabe(*fenster)->setFocus();
         QVERIFY(!Liste()->isVisible());
+
+        // Escape closes it as well, and the keyboard is back where it was.
+        knopf->setFocus();
+        QTest::keyClick(knopf, Qt::Key_Space);
+        QTest::keyClick(Liste(), Qt::Key_Escape);
+        QVERIFY(!Liste()->isVisible());
+        QVERIFY(knopf->hasFocus());
+        // Tab moves on from the list to the next control of its row.
+        QTest::keyClick(knopf, Qt::Key_Space);
+        QTest::keyClick(Liste(), Qt::Key_Tab);
+        QVERIFY(!Liste()->isVisible());
+        QVERIFY(Kind<QWidget>(*fenster, "PanKlang")->hasFocus());
+    }
+
+    void mitDerMausGeoeffnetSchliesstSieWieEineAufklappliste() {
+        DreiSuchen();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        auto* knopf = Kind<QToolButton>(*fenster, "SpeedButton1");
+        auto* gitter = Kind<QTableView>(*fenster, "StringGrid1");
+        Klicken(knopf);
+        QVERIFY(Liste()->isVisible());
+        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, {5, 5});
+        QVERIFY(gitter->hasFocus());
+        QVERIFY(!Liste()->isVisible());
+
+        Klicken(knopf);
+        QVERIFY(Liste()->isVisible());
+        Eingabe(*fenster)->setFocus(Qt::MouseFocusReason);
+        QVERIFY(!Liste()->isVisible());
+        // The search box takes the keys again: Down leaves its text, Enter searches that text.
+        QTest::keyClick(Eingabe(*fenster), Qt::Key_Down);
+        QCOMPARE(Eingabe(*fenster)->currentText(), QStringLiteral("Reim"));
+    }
+
+    void pfeileUndKnopfZeigenDenFokus() {
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        auto* vokale = Kind<QLineEdit>(*fenster, "VokalFeld");
+        auto* knopf = Kind<QToolButton>(*fenster, "SpeedButton1");
+        vokale->setFocus();
+        const QImage pfeileOhne = Pfeile()->grab().toImage();
+        const QImage knopfOhne = knopf->grab().toImage();
+        QTest::keyClick(vokale, Qt::Key_Tab);
+        QVERIFY(Pfeile()->hasFocus());
+        QVERIFY(Pfeile()->grab().toImage() != pfeileOhne);
+        QTest::keyClick(Pfeile(), Qt::Key_Tab);
+        QVERIFY(knopf->hasFocus());
+        QVERIFY(Pfeile()->grab().toImage() == pfeileOhne);
+        QVERIFY(knopf->grab().toImage() != knopfOhne);
     }
 };
 

@@ -1,9 +1,12 @@
 #include "fensterhilfe.h"
+#include "ui/anwendung.h"
 #include "ui/knopfpanel.h"
 #include "ui/suchanimation.h"
 
+#include <QAbstractItemView>
 #include <QAction>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QWheelEvent>
 
 using namespace quandel;
 using namespace quandel::testhilfe;
@@ -14,8 +17,8 @@ class SuchrahmenTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { AnwendungEinrichten(); }
     void init() {
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("QBX"));
         fenster = FensterZeigen();
         QVERIFY(fenster);
     }
@@ -32,17 +35,17 @@ private slots:
             animiert = Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft();
         });
         TippenUndEnter(*fenster, QStringLiteral("eide"));
-        QCOMPARE(titel, QStringLiteral("QBX suche eide"));
+        QCOMPARE(titel, QStringLiteral("Quandel Tornar v1 — QBX suche eide"));
         QVERIFY(!eingabeFrei);
         QVERIFY(!panEndFrei);
         QVERIFY(panLiedFrei);
         QVERIFY(animiert);
 
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX"));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 — QBX"));
         QVERIFY(Eingabe(*fenster)->isEnabled());
         QVERIFY(Kind<KnopfPanel>(*fenster, "PanEnd")->isEnabled());
         QVERIFY(!Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft());
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX"));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 — QBX"));
     }
 
     void keineZweiteSucheWaehrendEinerSuche() {
@@ -102,6 +105,36 @@ private slots:
         QVERIFY(Zellen(*fenster).size() > 1000);
     }
 
+    void pfeiltastenLassenDenSuchtext() {
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QComboBox* eingabe = Eingabe(*fenster);
+        Tippen(*fenster, QStringLiteral("eide"));
+        QWidget* fokus = QApplication::focusWidget();
+        for (const Qt::Key taste : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp}) {
+            QTest::keyClick(fokus, taste);
+            eingabe->hidePopup();
+            QCOMPARE(eingabe->currentText(), QStringLiteral("eide"));
+        }
+        QWheelEvent rad(QPointF(5, 5), eingabe->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(eingabe, &rad);
+        QCOMPARE(eingabe->currentText(), QStringLiteral("eide"));
+        QTest::keyClick(fokus, Qt::Key_Return);
+        QCOMPARE(Zellen(*fenster).size(), 7);
+
+        // Down, Alt+Down and F4 open the list; Escape closes it and the text stays.
+        for (const auto& [taste, umschalter] :
+             {std::pair{Qt::Key_Down, Qt::NoModifier}, std::pair{Qt::Key_Down, Qt::AltModifier},
+              std::pair{Qt::Key_F4, Qt::NoModifier}}) {
+            QTest::keyClick(QApplication::focusWidget(), taste, umschalter);
+            QVERIFY(eingabe->view()->isVisible());
+            QTest::keyClick(eingabe->view(), Qt::Key_Escape);
+            QVERIFY(!eingabe->view()->isVisible());
+            QCOMPARE(eingabe->currentText(), QStringLiteral("eide"));
+        }
+    }
+
     void enterWirdVerbraucht() {
         TippenUndEnter(*fenster, QStringLiteral("eide"));
         QCOMPARE(Eingabe(*fenster)->currentText(), QStringLiteral("eide"));
@@ -129,7 +162,7 @@ private slots:
         QVERIFY2(fenster->dialoge().LetzterText().contains(QStringLiteral("ł")),
                  qPrintable(fenster->dialoge().LetzterText()));
         // The frame ran to its end all the same.
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX"));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Quandel Tornar v1 — QBX"));
         QVERIFY(Eingabe(*fenster)->isEnabled());
         QVERIFY(Kind<KnopfPanel>(*fenster, "PanEnd")->isEnabled());
         QVERIFY(!Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft());
@@ -137,16 +170,18 @@ private slots:
         QCOMPARE(Zellen(*fenster).size(), 7);
     }
 
-    void schliessenWartetAufDieSuche() {
-        bool offenWaehrendDerSuche = false;
+    void schliessenBeendetDieSucheSofort() {
+        bool offenWaehrendDerSuche = true;
         connect(fenster.get(), &THauptFenster::SucheLaeuftJetzt, this, [&] {
             fenster->close();
             offenWaehrendDerSuche = fenster->isVisible();
         });
         TippenUndEnter(*fenster, QStringLiteral("eide"));
-        QVERIFY(offenWaehrendDerSuche);
-        QCOMPARE(Zellen(*fenster).size(), 7);
-        QVERIFY(fenster->isVisible());
+        QVERIFY(!offenWaehrendDerSuche);
+        // The search stopped without a message, and the frame was left as after any search.
+        QCOMPARE(fenster->dialoge().Anzahl(), 0);
+        QVERIFY(Eingabe(*fenster)->isEnabled());
+        QVERIFY(!Kind<SuchAnimation>(*fenster, "Animate1")->Laeuft());
         QCoreApplication::processEvents();
         QVERIFY(!fenster->isVisible());
     }

@@ -78,10 +78,12 @@ private slots:
         QCOMPARE(fenster->windowTitle(), titel);
         QCOMPARE(endreim(QStringLiteral("eide")), (QStringList{"Seide", "Weide"}));
         // After a search the title still names the stock.
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX – gut (2 Wörter)"));
+        QCOMPARE(fenster->windowTitle(),
+                 QStringLiteral("Quandel Tornar v1 – gut (2 Wörter) — QBX"));
         // A cancelled dialog changes nothing either.
         oeffnen(QString());
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("QBX – gut (2 Wörter)"));
+        QCOMPARE(fenster->windowTitle(),
+                 QStringLiteral("Quandel Tornar v1 – gut (2 Wörter) — QBX"));
     }
 
     void listeOhneWortOderHalbUtf8AendertNichts_data() {
