@@ -203,7 +203,8 @@ TEST(CliSkript, FileErrorsSayWhyInGermanInEveryLocale) {
                                       " kann nicht gelesen werden: es ist ein Verzeichnis.\n");
 
     // A name that would not show is quoted: empty, or with a blank at an end.
-    const std::string fehltGrund = " kann nicht geöffnet werden (" + Grund(ENOENT) + ").\n";
+    const std::string fehltGrund =
+        " kann nicht geöffnet werden (Datei oder Verzeichnis nicht gefunden).\n";
     EXPECT_EQ(CliAusfuehren({"end", "e", "--wortbestand", ""}).fehler,
               "quandel-cli: Datei »«" + fehltGrund);
     EXPECT_EQ(CliAusfuehren({"end", "e", "--wortbestand", " "}).fehler,
