@@ -36,7 +36,7 @@ private:
 
 // The index file mapped, with its state; nullptr when there is none.
 std::unique_ptr<AbbildSpeicher> abbilden(const std::string& pfad, DateiZustand& zustand) {
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = CachedateiOeffnen(pfad);
     if (fd < 0)
         return nullptr;
     const std::optional<DateiZustand> z = ZustandVon(fd);

@@ -38,14 +38,6 @@ std::uint64_t stempelSumme(const StempelDatei& datei) {
         {reinterpret_cast<const char*>(&datei), offsetof(StempelDatei, pruefsumme)});
 }
 
-std::string stempelName(const DateiZustand& liste, std::uint32_t kodierung) {
-    char name[80];
-    std::snprintf(name, sizeof name, "liste-%llx-%llu-%u.stempel",
-                  static_cast<unsigned long long>(liste.geraet),
-                  static_cast<unsigned long long>(liste.knoten), kodierung);
-    return name;
-}
-
 std::int64_t ns(const timespec& zeit) {
     return static_cast<std::int64_t>(zeit.tv_sec) * 1'000'000'000 + zeit.tv_nsec;
 }
@@ -71,8 +63,7 @@ bool ganzSchreiben(int fd, std::string_view bytes) {
 // The record of the file (device and inode) in that encoding, whatever state it names.
 std::optional<ListenStempel> stempelDerDatei(const std::string& ordner, const DateiZustand& liste,
                                              std::uint32_t kodierung) {
-    const std::string pfad = ordner + "/" + stempelName(liste, kodierung);
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = CachedateiOeffnen(ordner + "/" + StempelDateiName(liste, kodierung));
     if (fd < 0)
         return std::nullopt;
     StempelDatei datei{};
@@ -96,6 +87,23 @@ std::optional<DateiZustand> ZustandVon(int fd) {
     return DateiZustand{
         static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
         static_cast<std::uint64_t>(info.st_size), ns(info.st_mtim), ns(info.st_ctim)};
+}
+
+int CachedateiOeffnen(const std::string& pfad) {
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd >= 0 && !ZustandVon(fd)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::string StempelDateiName(const DateiZustand& liste, std::uint32_t kodierung) {
+    char name[80];
+    std::snprintf(name, sizeof name, "liste-%llx-%llu-%u.stempel",
+                  static_cast<unsigned long long>(liste.geraet),
+                  static_cast<unsigned long long>(liste.knoten), kodierung);
+    return name;
 }
 
 std::int64_t JetztNs() {
@@ -146,7 +154,7 @@ void StempelSchreiben(const std::string& ordner, const ListenStempel& stempel) {
     datei.kodierung = stempel.kennung.kodierung;
     datei.index = stempel.index;
     datei.pruefsumme = stempelSumme(datei);
-    DateiErsetzen(ordner, stempelName(stempel.liste, stempel.kennung.kodierung),
+    DateiErsetzen(ordner, StempelDateiName(stempel.liste, stempel.kennung.kodierung),
                   {reinterpret_cast<const char*>(&datei), sizeof datei});
 }
 

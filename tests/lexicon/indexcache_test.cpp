@@ -2,6 +2,7 @@
 #include "data/eingebaut.h"
 #include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "lexicon/indexstempel.h"
 #include "search/suchen.h"
 #include "tests/testcache.h"
 #include "tests/testlexikon.h"
@@ -9,12 +10,17 @@
 
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace quandel {
@@ -271,6 +277,46 @@ TEST_F(IndexTest, DirectoryInPlaceOfTheIndexIsNoError) {
         EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
     }
     EXPECT_TRUE(fs::is_directory(indexDatei()));
+}
+
+// Loads while a FIFO stands at a path of the folder: it must count as no file, not block the
+// load. If the load blocks all the same, a writer opening the FIFO lets it go on, and the test
+// fails.
+LadeErgebnis ladenNebenFifo(const std::string& fifo, const std::function<LadeErgebnis()>& laden) {
+    auto laeuft = std::async(std::launch::async, laden);
+    if (laeuft.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "Laden wartet an " << fifo;
+        ::close(::open(fifo.c_str(), O_WRONLY));
+    }
+    return laeuft.get();
+}
+
+TEST_F(IndexTest, FifoAtTheIndexPathIsNoIndex) {
+    fs::create_directories(cache_.IndexOrdner());
+    ASSERT_EQ(::mkfifo(indexDatei().c_str(), 0600), 0);
+    const LadeErgebnis geladen = ladenNebenFifo(indexDatei(), [this] { return laden(); });
+    EXPECT_EQ(geladen.herkunft, Herkunft::Aufgebaut);
+    EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+    // The index written took the FIFO's place.
+    EXPECT_TRUE(fs::is_regular_file(indexDatei()));
+    EXPECT_EQ(laden().herkunft, Herkunft::Index);
+}
+
+TEST_F(IndexTest, FifoAtTheRecordPathIsNoRecord) {
+    fs::create_directories(cache_.IndexOrdner());
+    struct stat info {};
+    ASSERT_EQ(::stat(liste_.c_str(), &info), 0);
+    const DateiZustand liste{static_cast<std::uint64_t>(info.st_dev),
+                             static_cast<std::uint64_t>(info.st_ino)};
+    const std::string stempel =
+        cache_.IndexOrdner() + "/" +
+        StempelDateiName(liste, static_cast<std::uint32_t>(Kodierung::Utf8));
+    ASSERT_EQ(::mkfifo(stempel.c_str(), 0600), 0);
+    for (const Herkunft herkunft : {Herkunft::Aufgebaut, Herkunft::Index}) {
+        const LadeErgebnis geladen = ladenNebenFifo(stempel, [this] { return laden(); });
+        EXPECT_EQ(geladen.herkunft, herkunft);
+        EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+    }
 }
 
 TEST_F(IndexTest, FolderThatCannotBeWrittenIsNoError) {
