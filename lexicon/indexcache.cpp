@@ -1,6 +1,7 @@
 #include "lexicon/indexcache.h"
 
 #include "lexicon/indexstempel.h"
+#include "lexicon/pfadvermerk.h"
 #include "text/fehler.h"
 
 #include <cerrno>
@@ -126,14 +127,12 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
     mitKennung.kennung = kennung;
     ergebnis.lexikon.LexikonAufbauen(std::move(zeilen), vokalfeld, mitKennung);
     if (unveraendert) {
-        const std::optional<ListenKennung> frueher =
-            FruehereKennung(ordner, *datei.Zustand(), kodierungNr);
         IndexSpeichern(ergebnis.indexPfad, ergebnis.lexikon.Abbild());
         vermerken(kennung, {});
-        // The list was changed in place: the index of its old bytes would only fill the
-        // folder. (Should another file hold those bytes, its next load builds it again.)
-        if (frueher && *frueher != kennung)
-            ::unlink((ordner + "/" + IndexDateiName(*frueher)).c_str());
+        // The index of the list's old bytes would only fill the folder. (Should another file
+        // hold those bytes, its next load builds it again.)
+        IndexVermerken(ordner, pfad, kodierungNr, IndexDateiName(kennung),
+                       StempelDateiName(*datei.Zustand(), kodierungNr));
     }
     return ergebnis;
 }

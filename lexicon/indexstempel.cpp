@@ -60,24 +60,6 @@ bool ganzSchreiben(int fd, std::string_view bytes) {
     return true;
 }
 
-// The record of the file (device and inode) in that encoding, whatever state it names.
-std::optional<ListenStempel> stempelDerDatei(const std::string& ordner, const DateiZustand& liste,
-                                             std::uint32_t kodierung) {
-    const int fd = CachedateiOeffnen(ordner + "/" + StempelDateiName(liste, kodierung));
-    if (fd < 0)
-        return std::nullopt;
-    StempelDatei datei{};
-    const ssize_t n = ::read(fd, &datei, sizeof datei);
-    char mehr;
-    const bool ganz = n == static_cast<ssize_t>(sizeof datei) && ::read(fd, &mehr, 1) == 0;
-    ::close(fd);
-    if (!ganz || std::memcmp(datei.magie, kStempelMagie, sizeof kStempelMagie) != 0 ||
-        datei.pruefsumme != stempelSumme(datei) || datei.kodierung != kodierung)
-        return std::nullopt;
-    return ListenStempel{
-        datei.liste, {datei.listenPruefsumme, datei.listenLaenge, datei.kodierung}, datei.index};
-}
-
 } // namespace
 
 std::optional<DateiZustand> ZustandVon(int fd) {
@@ -131,18 +113,20 @@ void DateiErsetzen(const std::string& ordner, const std::string& name, std::stri
 
 std::optional<ListenStempel> StempelLesen(const std::string& ordner, const DateiZustand& liste,
                                           std::uint32_t kodierung) {
-    std::optional<ListenStempel> stempel = stempelDerDatei(ordner, liste, kodierung);
-    if (stempel && !(stempel->liste == liste))
+    const int fd = CachedateiOeffnen(ordner + "/" + StempelDateiName(liste, kodierung));
+    if (fd < 0)
         return std::nullopt;
-    return stempel;
-}
-
-std::optional<ListenKennung> FruehereKennung(const std::string& ordner, const DateiZustand& liste,
-                                             std::uint32_t kodierung) {
-    const std::optional<ListenStempel> stempel = stempelDerDatei(ordner, liste, kodierung);
-    if (!stempel)
+    StempelDatei datei{};
+    const ssize_t n = ::read(fd, &datei, sizeof datei);
+    char mehr;
+    const bool ganz = n == static_cast<ssize_t>(sizeof datei) && ::read(fd, &mehr, 1) == 0;
+    ::close(fd);
+    if (!ganz || std::memcmp(datei.magie, kStempelMagie, sizeof kStempelMagie) != 0 ||
+        datei.pruefsumme != stempelSumme(datei) || datei.kodierung != kodierung ||
+        !(datei.liste == liste))
         return std::nullopt;
-    return stempel->kennung;
+    return ListenStempel{
+        datei.liste, {datei.listenPruefsumme, datei.listenLaenge, datei.kodierung}, datei.index};
 }
 
 void StempelSchreiben(const std::string& ordner, const ListenStempel& stempel) {

@@ -54,11 +54,6 @@ std::string StempelDateiName(const DateiZustand& liste, std::uint32_t kodierung)
 std::optional<ListenStempel> StempelLesen(const std::string& ordner, const DateiZustand& liste,
                                           std::uint32_t kodierung);
 
-// The identity the record of the same file (device and inode) names, whatever the file's state
-// was then: for a list changed in place, the identity of its old bytes.
-std::optional<ListenKennung> FruehereKennung(const std::string& ordner, const DateiZustand& liste,
-                                             std::uint32_t kodierung);
-
 // Puts the bytes into ordner/name (made if missing) through a temporary file and a rename, so
 // that a reader never sees half a file and two writers never mix theirs. Any failure leaves no
 // file behind and is not reported: what the folder holds only helps the next load.

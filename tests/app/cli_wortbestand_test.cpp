@@ -147,7 +147,8 @@ TEST(CliWortbestand, SecondRunReadsTheSavedIndexAndKeinCacheWritesNone) {
     for (int lauf = 0; lauf < 2; ++lauf)
         EXPECT_EQ(CliAusfuehren({"end", "eide", "--wortbestand", datei}).aus,
                   "Kreide\nSeide\nWeide\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
+    // The index and the record of the list's path.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 2);
 }
 
 TEST(CliWortbestand, TwoProcessesBuildingTheSameIndexAtOnce) {
@@ -168,7 +169,8 @@ TEST(CliWortbestand, TwoProcessesBuildingTheSameIndexAtOnce) {
         EXPECT_EQ(erster.Abwarten().aus, erwartet);
         EXPECT_EQ(zweiter.Abwarten().aus, erwartet);
     }
-    // One whole index and no temporary file left; it serves the next run.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
+    // One whole index (and the record of the list's path) and no temporary file left; it
+    // serves the next run.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 2);
     EXPECT_EQ(CliAusfuehren(aufruf).aus, erwartet);
 }

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -61,6 +62,15 @@ std::string testliste() {
 std::string dateiLesen(const std::string& pfad) {
     std::ifstream datei(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(datei), {}};
+}
+
+// The files of the folder that end so.
+std::vector<std::string> dateienMit(const std::string& ordner, std::string_view endung) {
+    std::vector<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(ordner))
+        if (eintrag.path().filename().string().ends_with(endung))
+            namen.push_back(eintrag.path().filename().string());
+    return namen;
 }
 
 // The results of all four searches for several queries, as one text.
@@ -136,8 +146,10 @@ TEST_F(IndexTest, SavedIndexGivesTheResultsOfAFreshBuild) {
     EXPECT_EQ(zweit.herkunft, Herkunft::Index);
     EXPECT_EQ(ergebnisse(zweit.lexikon), erwartet_);
     EXPECT_EQ(zweit.lexikon.Wortbestand().size(), erst.lexikon.Wortbestand().size());
-    // One file, no temporary left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(cache_.IndexOrdner()), {}), 1);
+    // The index and the record of the list's path; no temporary left behind.
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx").size(), 1u);
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".vermerk").size(), 1u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(cache_.IndexOrdner()), {}), 2);
 }
 
 TEST_F(IndexTest, AnotherVowelFieldIsBuiltOverTheSavedIndex) {
@@ -153,7 +165,9 @@ TEST_F(IndexTest, EncodingIsPartOfTheName) {
     laden();
     EXPECT_EQ(WortlisteLaden(liste_, Kodierung::Cp1252, kVokalfeldVorgabe, {}, true).herkunft,
               Herkunft::Aufgebaut);
-    EXPECT_EQ(std::distance(fs::directory_iterator(cache_.IndexOrdner()), {}), 2);
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx").size(), 2u);
+    // Each encoding's index stays: loaded in turn, neither is built again.
+    EXPECT_EQ(laden().herkunft, Herkunft::Index);
 }
 
 TEST_F(IndexTest, ChangedListIsNotServedFromTheOldIndex) {
@@ -239,6 +253,39 @@ TEST_F(IndexTest, ListAndIndexRecordedUnchangedAreNeitherReadNorHashedAgain) {
     // The index of the old bytes went with them: one index per list, not one per version.
     EXPECT_TRUE(fs::exists(indexDatei()));
     EXPECT_FALSE(fs::exists(alterIndex));
+}
+
+TEST_F(IndexTest, QuickEditsInPlaceLeaveOneIndex) {
+    laden();
+    // Within a second, too soon for the list's state to be recorded.
+    for (const char* wort : {"Zeide", "Zweide", "Zwiede", "Zwinge", "Zange", "Zunge"}) {
+        std::ofstream(liste_, std::ios::app) << wort << "\n";
+        const LadeErgebnis neu = laden();
+        EXPECT_EQ(neu.herkunft, Herkunft::Aufgebaut);
+        EXPECT_NE(ergebnisse(neu.lexikon).find(std::string(" ") + wort), std::string::npos);
+    }
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx"),
+              std::vector<std::string>{fs::path(indexDatei()).filename().string()});
+}
+
+TEST_F(IndexTest, ListReplacedByAnotherFileLeavesOneIndexAndNoOldRecord) {
+    laden();
+    std::this_thread::sleep_for(std::chrono::milliseconds(3200));
+    laden(); // now old enough: its state is recorded
+    ASSERT_EQ(dateienMit(cache_.IndexOrdner(), ".stempel").size(), 1u);
+
+    // As sed -i does it: a new file renamed over the list.
+    const std::string neu = liste_ + ".neu";
+    std::ofstream(neu, std::ios::binary) << dateiLesen(liste_) << "Zeide\n";
+    ASSERT_EQ(std::rename(neu.c_str(), liste_.c_str()), 0);
+    const LadeErgebnis geladen = laden();
+    EXPECT_EQ(geladen.herkunft, Herkunft::Aufgebaut);
+    EXPECT_NE(ergebnisse(geladen.lexikon).find(" Zeide"), std::string::npos);
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx"),
+              std::vector<std::string>{fs::path(indexDatei()).filename().string()});
+    // The record of the file that is gone went with it.
+    EXPECT_TRUE(dateienMit(cache_.IndexOrdner(), ".stempel").empty());
+    EXPECT_EQ(laden().herkunft, Herkunft::Index);
 }
 
 TEST_F(IndexTest, OtherFormatOrProgramVersionIsRebuilt) {
