@@ -111,10 +111,8 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
     }
 
     ListenKennung kennung;
-    Wortzeilen zeilen = datei.Lesen(kodierung, &kennung);
-    // A list changed while it was read is neither indexed nor recorded.
-    const bool unveraendert = !ordner.empty() && datei.ZustandJetzt() == datei.Zustand();
-    if (unveraendert) {
+    Wortzeilen zeilen = datei.Lesen(kodierung, &kennung, begleitung.haken);
+    if (!ordner.empty()) {
         ergebnis.indexPfad = ordner + "/" + IndexDateiName(kennung);
         DateiZustand geprueft;
         if (indexNehmen(ergebnis.lexikon, ordner, kennung, {}, vokalfeld, begleitung, geprueft)) {
@@ -126,7 +124,7 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
     Baubegleitung mitKennung = begleitung;
     mitKennung.kennung = kennung;
     ergebnis.lexikon.LexikonAufbauen(std::move(zeilen), vokalfeld, mitKennung);
-    if (unveraendert) {
+    if (!ordner.empty()) {
         IndexSpeichern(ergebnis.indexPfad, ergebnis.lexikon.Abbild());
         vermerken(kennung, {});
         // The index of the list's old bytes would only fill the folder. (Should another file
@@ -169,7 +167,12 @@ LadeErgebnis WortlisteLaden(const std::string& pfad, Kodierung kodierung,
                             std::string_view vokalfeld, const Baubegleitung& begleitung,
                             bool mitIndex) {
     try {
-        return laden(pfad, kodierung, vokalfeld, begleitung, mitIndex);
+        try {
+            return laden(pfad, kodierung, vokalfeld, begleitung, mitIndex);
+        } catch (const ListeVeraendert&) {
+            // Once more from the start, as the list stands now; a second change is reported.
+            return laden(pfad, kodierung, vokalfeld, begleitung, mitIndex);
+        }
     } catch (const std::bad_alloc&) {
         throw Fehler("Nicht genug Arbeitsspeicher für die Wortliste " + pfad + ".");
     } catch (const std::length_error&) {
