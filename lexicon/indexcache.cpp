@@ -1,5 +1,6 @@
 #include "lexicon/indexcache.h"
 
+#include "lexicon/abbildwache.h"
 #include "lexicon/indexstempel.h"
 #include "lexicon/pfadvermerk.h"
 #include "text/fehler.h"
@@ -19,20 +20,39 @@ namespace quandel {
 namespace {
 
 // An index file mapped read-only; the mapping outlives a later replacement of the file,
-// which goes to a new inode.
+// which goes to a new inode. The file stays open, so that a change to it (cut short, written
+// to) is seen in its state, and a guard keeps a read past a new end from ending the program.
 class Abbildung : public AbbildSpeicher {
 public:
-    Abbildung(void* adresse, std::size_t laenge) : adresse_(adresse), laenge_(laenge) {}
+    Abbildung(std::string pfad, int fd, const DateiZustand& zustand, void* adresse)
+        : pfad_(std::move(pfad)), fd_(fd), zustand_(zustand), adresse_(adresse),
+          wache_(adresse, static_cast<std::size_t>(zustand.laenge)) {}
     Abbildung(const Abbildung&) = delete;
     Abbildung& operator=(const Abbildung&) = delete;
-    ~Abbildung() override { ::munmap(adresse_, laenge_); }
+    ~Abbildung() override {
+        wache_.Abmelden();
+        ::munmap(adresse_, static_cast<std::size_t>(zustand_.laenge));
+        ::close(fd_);
+    }
     std::string_view Bytes() const override {
-        return {static_cast<const char*>(adresse_), laenge_};
+        return {static_cast<const char*>(adresse_), static_cast<std::size_t>(zustand_.laenge)};
+    }
+    // Renaming or unlinking the file moves only its change time; its length and modification
+    // time tell a change of its bytes.
+    void Pruefen() const override {
+        const std::optional<DateiZustand> jetzt = ZustandVon(fd_);
+        if (wache_.Beschaedigt() || !jetzt || jetzt->laenge != zustand_.laenge ||
+            jetzt->aenderungNs != zustand_.aenderungNs)
+            throw IndexVeraendert("Die Indexdatei " + pfad_ +
+                                  " wurde während des Gebrauchs verändert.");
     }
 
 private:
+    std::string pfad_;
+    int fd_;
+    DateiZustand zustand_;
     void* adresse_;
-    std::size_t laenge_;
+    Abbildwache wache_;
 };
 
 // The index file mapped, with its state; nullptr when there is none.
@@ -45,14 +65,15 @@ std::unique_ptr<AbbildSpeicher> abbilden(const std::string& pfad, DateiZustand& 
     if (z && z->laenge >= 8)
         adresse =
             ::mmap(nullptr, static_cast<std::size_t>(z->laenge), PROT_READ, MAP_PRIVATE, fd, 0);
-    ::close(fd);
-    if (adresse == MAP_FAILED)
+    if (adresse == MAP_FAILED) {
+        ::close(fd);
         return nullptr;
+    }
     // A query reads a few scattered pages; where the system keeps the file in huge pages, one
     // fault maps two megabytes of it instead of a few kilobytes. Without them nothing changes.
     ::madvise(adresse, static_cast<std::size_t>(z->laenge), MADV_HUGEPAGE);
     zustand = *z;
-    return std::make_unique<Abbildung>(adresse, static_cast<std::size_t>(z->laenge));
+    return std::make_unique<Abbildung>(pfad, fd, *z, adresse);
 }
 
 // Takes over the saved index of the list. An index file in the state recorded after its last

@@ -371,6 +371,11 @@ std::shared_ptr<const AbbildSpeicher> Lexikon::AbbildHalter() const {
     return bestand_ ? bestand_->speicher : nullptr;
 }
 
+void Lexikon::AbbildPruefen() const {
+    if (bestand_)
+        bestand_->speicher->Pruefen();
+}
+
 std::optional<std::string_view> Lexikon::Zusatzabschnitt(std::string_view name,
                                                          std::uint32_t version) const {
     if (!bestand_)

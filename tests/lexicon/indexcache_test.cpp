@@ -288,6 +288,53 @@ TEST_F(IndexTest, ListReplacedByAnotherFileLeavesOneIndexAndNoOldRecord) {
     EXPECT_EQ(laden().herkunft, Herkunft::Index);
 }
 
+TEST_F(IndexTest, IndexCutShortWhileMappedIsAnErrorNotASignal) {
+    laden();
+    const LadeErgebnis geladen = laden();
+    ASSERT_EQ(geladen.herkunft, Herkunft::Index);
+    EXPECT_NO_THROW(geladen.lexikon.AbbildPruefen());
+    EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+
+    // Cut to its first page by another program: every later read past it faults.
+    ASSERT_EQ(::truncate(geladen.indexPfad.c_str(), 4096), 0);
+    ergebnisse(geladen.lexikon); // reads on, on zeros, to its end
+    // The whole mapping reads as zeros now, its first page too.
+    EXPECT_EQ(geladen.lexikon.Abbild().substr(0, 8), std::string(8, '\0'));
+    try {
+        geladen.lexikon.AbbildPruefen();
+        ADD_FAILURE() << "keine Meldung";
+    } catch (const IndexVeraendert& fehler) {
+        EXPECT_EQ(std::string(fehler.what()), "Die Indexdatei " + geladen.indexPfad +
+                                                  " wurde während des Gebrauchs verändert.");
+    }
+    // The next load builds it again.
+    const LadeErgebnis neu = laden();
+    EXPECT_EQ(neu.herkunft, Herkunft::Aufgebaut);
+    EXPECT_EQ(ergebnisse(neu.lexikon), erwartet_);
+}
+
+TEST_F(IndexTest, IndexWrittenToWhileMappedIsAnErrorButReplacedIsNot) {
+    laden();
+    const LadeErgebnis geladen = laden();
+    ASSERT_EQ(geladen.herkunft, Herkunft::Index);
+    // Another file put in its place (as any save of the folder does) leaves the mapped one as
+    // it is.
+    IndexSpeichern(geladen.indexPfad, dateiLesen(geladen.indexPfad));
+    EXPECT_NO_THROW(geladen.lexikon.AbbildPruefen());
+    EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+
+    // Written to in place, at its full length.
+    const LadeErgebnis zweit = laden();
+    ASSERT_EQ(zweit.herkunft, Herkunft::Index);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // a later modification time
+    {
+        std::fstream datei(zweit.indexPfad, std::ios::in | std::ios::out | std::ios::binary);
+        datei.seekp(100);
+        datei.write("xxxx", 4);
+    }
+    EXPECT_THROW(zweit.lexikon.AbbildPruefen(), IndexVeraendert);
+}
+
 TEST_F(IndexTest, OtherFormatOrProgramVersionIsRebuilt) {
     laden();
     const std::string gut = dateiLesen(indexDatei());
