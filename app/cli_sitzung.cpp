@@ -60,8 +60,10 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
     // Plain lines can go out row by row; the other formats frame the whole answer.
+    // A row read from an index file changed meanwhile is not written.
     if (aufruf.format == Format::Zeilen)
         kontext_.SchuettelZeile = [this](const std::array<std::string_view, 4>& zeile) {
+            geladen_.lexikon.AbbildPruefen();
             return ausgabe_.Schreiben(ZeilenText(zeile));
         };
 }
@@ -123,12 +125,17 @@ int Sitzung::Beantworten(std::string_view suchtext) {
         abbruch.emplace(kontext_.AbbruchFlag);
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    // Framed by two checks of the saved index: read from a file changed under the mapping, a
+    // result is no answer.
+    geladen_.lexikon.AbbildPruefen();
     SuchErgebnis ergebnis =
         Suchen(aufruf_, klang_.get(), geladen_.indexPfad, kontext_, einstellungen, terminal);
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);
-    if (!ausgabe_.Schreiben(Antworttext(ergebnis.treffer)))
+    const std::string antwort = Antworttext(ergebnis.treffer);
+    geladen_.lexikon.AbbildPruefen();
+    if (!ausgabe_.Schreiben(antwort))
         return kAbgebrochen;
     if (terminal && !ergebnis.suchdauer.empty())
         Melden(ergebnis.suchdauer);

@@ -29,7 +29,8 @@ public:
     // Searches for a text (UTF-8) and writes the hits; the spoonerism writes each row as it
     // is found. Returns kTreffer, kOhneTreffer or kAbgebrochen (Ctrl+C, or a failed write,
     // which the Ausgabe then holds). A text outside Windows-1252 or with too many sound
-    // variants raises Fehler.
+    // variants raises Fehler; a saved index changed under the session raises IndexVeraendert
+    // (and no answer, or no further row, is written).
     int Beantworten(std::string_view suchtext);
 
     // For search texts from stdin: what closes each answer ("" for json, whose answers are
