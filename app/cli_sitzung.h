@@ -7,6 +7,7 @@
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,6 +51,7 @@ private:
     LadeErgebnis geladen_;
     SuchKontext kontext_{geladen_.lexikon, lautersetzung_};
     std::unique_ptr<Klangbestand> klang_; // for the sound search only
+    std::uint64_t zeilen_ = 0;            // spoonerism rows written
 };
 
 } // namespace quandel::cli

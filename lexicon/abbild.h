@@ -77,6 +77,9 @@ public:
     // Throws IndexVeraendert when the bytes are no longer those the image was taken from. Memory
     // of the program's own always holds them.
     virtual void Pruefen() const {}
+    // The part of Pruefen that needs no system call, for a check after every small step: throws
+    // when a read has found the mapped file cut short.
+    virtual void SchnellPruefen() const {}
 };
 
 class EigenerSpeicher : public AbbildSpeicher {

@@ -40,14 +40,23 @@ public:
     // Renaming or unlinking the file moves only its change time; its length and modification
     // time tell a change of its bytes.
     void Pruefen() const override {
+        SchnellPruefen();
         const std::optional<DateiZustand> jetzt = ZustandVon(fd_);
-        if (wache_.Beschaedigt() || !jetzt || jetzt->laenge != zustand_.laenge ||
+        if (!jetzt || jetzt->laenge != zustand_.laenge ||
             jetzt->aenderungNs != zustand_.aenderungNs)
-            throw IndexVeraendert("Die Indexdatei " + pfad_ +
-                                  " wurde während des Gebrauchs verändert.");
+            veraendert();
+    }
+    void SchnellPruefen() const override {
+        if (wache_.Beschaedigt())
+            veraendert();
     }
 
 private:
+    [[noreturn]] void veraendert() const {
+        throw IndexVeraendert("Die Indexdatei " + pfad_ +
+                              " wurde während des Gebrauchs verändert.");
+    }
+
     std::string pfad_;
     int fd_;
     DateiZustand zustand_;

@@ -376,6 +376,11 @@ void Lexikon::AbbildPruefen() const {
         bestand_->speicher->Pruefen();
 }
 
+void Lexikon::AbbildSchnellPruefen() const {
+    if (bestand_)
+        bestand_->speicher->SchnellPruefen();
+}
+
 std::optional<std::string_view> Lexikon::Zusatzabschnitt(std::string_view name,
                                                          std::uint32_t version) const {
     if (!bestand_)
