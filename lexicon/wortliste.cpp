@@ -220,10 +220,6 @@ Wortlistendatei::~Wortlistendatei() {
     ::close(fd_);
 }
 
-std::optional<DateiZustand> Wortlistendatei::ZustandJetzt() const {
-    return ZustandVon(fd_);
-}
-
 Wortzeilen Wortlistendatei::Lesen(Kodierung kodierung, ListenKennung* gelesen,
                                   EreignisHaken* haken) {
     char puffer[kStueck];
@@ -250,7 +246,7 @@ bool Wortlistendatei::unveraendert(std::uint64_t gelesen) const {
         return true;
     // Every write moves the change time, and a file cut short reads short; a file put in the
     // list's place (as sed -i does) leaves the one read whole, but it is no longer the list.
-    if (ZustandJetzt() != zustand_ || gelesen != zustand_->laenge)
+    if (ZustandVon(fd_) != zustand_ || gelesen != zustand_->laenge)
         return false;
     struct stat info {};
     return ::stat(pfad_.c_str(), &info) != 0 ||

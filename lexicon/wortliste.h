@@ -47,8 +47,6 @@ public:
     // The state when opened; nullopt for pipes and devices, which can be read only once and so
     // are never indexed.
     const std::optional<DateiZustand>& Zustand() const { return zustand_; }
-    // The state now, to see whether the file changed while it was read.
-    std::optional<DateiZustand> ZustandJetzt() const;
 
     // The lines as WortlisteLesen gives them; gelesen receives the identity of the bytes read.
     // The haken runs after every piece read. A regular file that no longer has the state it
@@ -56,6 +54,7 @@ public:
     Wortzeilen Lesen(Kodierung kodierung, ListenKennung* gelesen, EreignisHaken* haken = nullptr);
 
 private:
+    // Whether the file is still as opened, with all its bytes read, and still at its path.
     bool unveraendert(std::uint64_t gelesen) const;
 
     std::string pfad_;
