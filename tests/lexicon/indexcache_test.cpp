@@ -146,10 +146,12 @@ TEST_F(IndexTest, SavedIndexGivesTheResultsOfAFreshBuild) {
     EXPECT_EQ(zweit.herkunft, Herkunft::Index);
     EXPECT_EQ(ergebnisse(zweit.lexikon), erwartet_);
     EXPECT_EQ(zweit.lexikon.Wortbestand().size(), erst.lexikon.Wortbestand().size());
-    // The index and the record of the list's path; no temporary left behind.
+    // One index and the record of the list's path (and, in a slow run, the record of the
+    // list's state); no temporary left behind.
     EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx").size(), 1u);
     EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".vermerk").size(), 1u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(cache_.IndexOrdner()), {}), 2);
+    for (const auto& eintrag : fs::directory_iterator(cache_.IndexOrdner()))
+        EXPECT_NE(eintrag.path().filename().string().front(), '.') << eintrag.path();
 }
 
 TEST_F(IndexTest, AnotherVowelFieldIsBuiltOverTheSavedIndex) {
