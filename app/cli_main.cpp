@@ -5,13 +5,14 @@
 //   Kreide
 //   ...
 // Exit status 0 with hits, 1 without (or without a search word), 2 for bad usage, an
-// unusable word stock, sound-group or correction file or output that cannot be written, 130
-// for a spoonerism, a sound search or the sound keys stopped by Ctrl+C, 143 for the same
-// stopped by SIGTERM.
+// unusable word stock, sound-group or correction file, a saved index changed while in use or
+// output that cannot be written, 130 for a spoonerism, a sound search or the sound keys stopped
+// by Ctrl+C, 143 for the same stopped by SIGTERM.
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "app/cli_meldung.h"
 #include "app/cli_sitzung.h"
+#include "lexicon/abbild.h"
 #include "text/fehler.h"
 
 #include <cerrno>
@@ -43,7 +44,8 @@ struct Zeilenpuffer {
 // Answers every line of stdin in turn, each answer closed by an empty line (with json: on a
 // line of its own) and handed on at once, so that a script can ask line by line. Status: 2 if a
 // line could not be searched, else 0 if some line had hits, else 1; 130 (143) when Ctrl+C
-// (SIGTERM) stopped a spoonerism or a sound search.
+// (SIGTERM) stopped a spoonerism or a sound search. A saved index changed under the session
+// ends it with status 2: no later line could be answered from it.
 int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
     int status = kOhneTreffer;
     Zeilenpuffer zeile;
@@ -61,6 +63,9 @@ int ZeilenBeantworten(Sitzung& sitzung, Ausgabe& ausgabe) {
             if (text.find('\0') != std::string_view::npos)
                 throw Fehler("Die Zeile enthält ein Nullbyte.");
             antwort = sitzung.Beantworten(text);
+        } catch (const IndexVeraendert& fehler) {
+            Melden("Zeile " + std::to_string(nummer) + ": " + fehler.what());
+            return kFalscherAufruf;
         } catch (const Fehler& fehler) {
             Melden("Zeile " + std::to_string(nummer) + ": " + fehler.what());
             sitzung.LeerAntworten();

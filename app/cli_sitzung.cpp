@@ -76,8 +76,15 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
     // Plain lines can go out row by row; the other formats frame the whole answer.
+    // No row read from an index file cut short meanwhile is written; a file written to in
+    // place is seen by its state, looked at every 1024th row (a system call per row would cost
+    // a tenth of the search).
     if (aufruf.format == Format::Zeilen)
         kontext_.SchuettelZeile = [this](const std::array<std::string_view, 4>& zeile) {
+            if ((++zeilen_ & 1023u) == 0)
+                geladen_.lexikon.AbbildPruefen();
+            else
+                geladen_.lexikon.AbbildSchnellPruefen();
             return ausgabe_.Schreiben(ZeilenText(zeile));
         };
 }
@@ -143,12 +150,17 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     };
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    // Framed by two checks of the saved index: read from a file changed under the mapping, a
+    // result is no answer.
+    geladen_.lexikon.AbbildPruefen();
     SuchErgebnis ergebnis =
         Suchen(aufruf_, klang_.get(), geladen_.indexPfad, kontext_, einstellungen, terminal);
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);
-    if (!ausgabe_.Schreiben(Antworttext(ergebnis.treffer)))
+    const std::string antwort = Antworttext(ergebnis.treffer);
+    geladen_.lexikon.AbbildPruefen();
+    if (!ausgabe_.Schreiben(antwort))
         return gestoppt();
     if (terminal && !ergebnis.suchdauer.empty())
         Melden(ergebnis.suchdauer);

@@ -7,6 +7,7 @@
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,7 +35,8 @@ public:
     // Searches for a text (UTF-8) and writes the hits; the spoonerism writes each row as it
     // is found. Returns kTreffer, kOhneTreffer, kAbgebrochen (Ctrl+C, or a failed write,
     // which the Ausgabe then holds) or kBeendet (SIGTERM). A text outside Windows-1252 or with
-    // too many sound variants raises Fehler.
+    // too many sound variants raises Fehler; a saved index changed under the session raises
+    // IndexVeraendert (and no answer, or no further row, is written).
     int Beantworten(std::string_view suchtext);
 
     // For search texts from stdin: what closes each answer ("" for json, whose answers are
@@ -54,6 +56,7 @@ private:
     LadeErgebnis geladen_;
     SuchKontext kontext_{geladen_.lexikon, lautersetzung_};
     std::unique_ptr<Klangbestand> klang_; // for the sound search only
+    std::uint64_t zeilen_ = 0;            // spoonerism rows written
 };
 
 } // namespace quandel::cli

@@ -2,6 +2,7 @@
 
 #include "lexicon/grossspeicher.h"
 #include "lexicon/textfeld.h"
+#include "text/fehler.h"
 
 #include <algorithm>
 #include <array>
@@ -61,11 +62,24 @@ struct AbschnittsEintrag {
 // The checksum the header carries: over the header with that field 0, and the section table.
 std::uint64_t KopfPruefsumme(const Kopf& kopf, std::string_view tabelle);
 
+// An index file changed under the program while it was mapped (cut short or written to): what
+// was read from it since is no answer to give. The message names the file.
+class IndexVeraendert : public Fehler {
+public:
+    using Fehler::Fehler;
+};
+
 // The memory an image lives in: owned words, or a mapped file.
 class AbbildSpeicher {
 public:
     virtual ~AbbildSpeicher() = default;
     virtual std::string_view Bytes() const = 0;
+    // Throws IndexVeraendert when the bytes are no longer those the image was taken from. Memory
+    // of the program's own always holds them.
+    virtual void Pruefen() const {}
+    // The part of Pruefen that needs no system call, for a check after every small step: throws
+    // when a read has found the mapped file cut short.
+    virtual void SchnellPruefen() const {}
 };
 
 class EigenerSpeicher : public AbbildSpeicher {

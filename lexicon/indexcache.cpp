@@ -1,6 +1,8 @@
 #include "lexicon/indexcache.h"
 
+#include "lexicon/abbildwache.h"
 #include "lexicon/indexstempel.h"
+#include "lexicon/pfadvermerk.h"
 #include "text/fehler.h"
 
 #include <cerrno>
@@ -18,25 +20,53 @@ namespace quandel {
 namespace {
 
 // An index file mapped read-only; the mapping outlives a later replacement of the file,
-// which goes to a new inode.
+// which goes to a new inode. The file stays open, so that a change to it (cut short, written
+// to) is seen in its state, and a guard keeps a read past a new end from ending the program.
 class Abbildung : public AbbildSpeicher {
 public:
-    Abbildung(void* adresse, std::size_t laenge) : adresse_(adresse), laenge_(laenge) {}
+    Abbildung(std::string pfad, int fd, const DateiZustand& zustand, void* adresse)
+        : pfad_(std::move(pfad)), fd_(fd), zustand_(zustand), adresse_(adresse),
+          wache_(adresse, static_cast<std::size_t>(zustand.laenge)) {}
     Abbildung(const Abbildung&) = delete;
     Abbildung& operator=(const Abbildung&) = delete;
-    ~Abbildung() override { ::munmap(adresse_, laenge_); }
+    ~Abbildung() override {
+        wache_.Abmelden();
+        ::munmap(adresse_, static_cast<std::size_t>(zustand_.laenge));
+        ::close(fd_);
+    }
     std::string_view Bytes() const override {
-        return {static_cast<const char*>(adresse_), laenge_};
+        return {static_cast<const char*>(adresse_), static_cast<std::size_t>(zustand_.laenge)};
+    }
+    // Renaming or unlinking the file moves only its change time; its length and modification
+    // time tell a change of its bytes.
+    void Pruefen() const override {
+        SchnellPruefen();
+        const std::optional<DateiZustand> jetzt = ZustandVon(fd_);
+        if (!jetzt || jetzt->laenge != zustand_.laenge ||
+            jetzt->aenderungNs != zustand_.aenderungNs)
+            veraendert();
+    }
+    void SchnellPruefen() const override {
+        if (wache_.Beschaedigt())
+            veraendert();
     }
 
 private:
+    [[noreturn]] void veraendert() const {
+        throw IndexVeraendert("Die Indexdatei " + pfad_ +
+                              " wurde während des Gebrauchs verändert.");
+    }
+
+    std::string pfad_;
+    int fd_;
+    DateiZustand zustand_;
     void* adresse_;
-    std::size_t laenge_;
+    Abbildwache wache_;
 };
 
 // The index file mapped, with its state; nullptr when there is none.
 std::unique_ptr<AbbildSpeicher> abbilden(const std::string& pfad, DateiZustand& zustand) {
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = CachedateiOeffnen(pfad);
     if (fd < 0)
         return nullptr;
     const std::optional<DateiZustand> z = ZustandVon(fd);
@@ -44,14 +74,15 @@ std::unique_ptr<AbbildSpeicher> abbilden(const std::string& pfad, DateiZustand& 
     if (z && z->laenge >= 8)
         adresse =
             ::mmap(nullptr, static_cast<std::size_t>(z->laenge), PROT_READ, MAP_PRIVATE, fd, 0);
-    ::close(fd);
-    if (adresse == MAP_FAILED)
+    if (adresse == MAP_FAILED) {
+        ::close(fd);
         return nullptr;
+    }
     // A query reads a few scattered pages; where the system keeps the file in huge pages, one
     // fault maps two megabytes of it instead of a few kilobytes. Without them nothing changes.
     ::madvise(adresse, static_cast<std::size_t>(z->laenge), MADV_HUGEPAGE);
     zustand = *z;
-    return std::make_unique<Abbildung>(adresse, static_cast<std::size_t>(z->laenge));
+    return std::make_unique<Abbildung>(pfad, fd, *z, adresse);
 }
 
 // Takes over the saved index of the list. An index file in the state recorded after its last
@@ -110,10 +141,8 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
     }
 
     ListenKennung kennung;
-    Wortzeilen zeilen = datei.Lesen(kodierung, &kennung);
-    // A list changed while it was read is neither indexed nor recorded.
-    const bool unveraendert = !ordner.empty() && datei.ZustandJetzt() == datei.Zustand();
-    if (unveraendert) {
+    Wortzeilen zeilen = datei.Lesen(kodierung, &kennung, begleitung.haken);
+    if (!ordner.empty()) {
         ergebnis.indexPfad = ordner + "/" + IndexDateiName(kennung);
         DateiZustand geprueft;
         if (indexNehmen(ergebnis.lexikon, ordner, kennung, {}, vokalfeld, begleitung, geprueft)) {
@@ -125,15 +154,13 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
     Baubegleitung mitKennung = begleitung;
     mitKennung.kennung = kennung;
     ergebnis.lexikon.LexikonAufbauen(std::move(zeilen), vokalfeld, mitKennung);
-    if (unveraendert) {
-        const std::optional<ListenKennung> frueher =
-            FruehereKennung(ordner, *datei.Zustand(), kodierungNr);
+    if (!ordner.empty()) {
         IndexSpeichern(ergebnis.indexPfad, ergebnis.lexikon.Abbild());
         vermerken(kennung, {});
-        // The list was changed in place: the index of its old bytes would only fill the
-        // folder. (Should another file hold those bytes, its next load builds it again.)
-        if (frueher && *frueher != kennung)
-            ::unlink((ordner + "/" + IndexDateiName(*frueher)).c_str());
+        // The index of the list's old bytes would only fill the folder. (Should another file
+        // hold those bytes, its next load builds it again.)
+        IndexVermerken(ordner, pfad, kodierungNr, IndexDateiName(kennung),
+                       StempelDateiName(*datei.Zustand(), kodierungNr));
     }
     return ergebnis;
 }
@@ -170,7 +197,12 @@ LadeErgebnis WortlisteLaden(const std::string& pfad, Kodierung kodierung,
                             std::string_view vokalfeld, const Baubegleitung& begleitung,
                             bool mitIndex) {
     try {
-        return laden(pfad, kodierung, vokalfeld, begleitung, mitIndex);
+        try {
+            return laden(pfad, kodierung, vokalfeld, begleitung, mitIndex);
+        } catch (const ListeVeraendert&) {
+            // Once more from the start, as the list stands now; a second change is reported.
+            return laden(pfad, kodierung, vokalfeld, begleitung, mitIndex);
+        }
     } catch (const std::bad_alloc&) {
         throw Fehler("Nicht genug Arbeitsspeicher für die Wortliste " + pfad + ".");
     } catch (const std::length_error&) {

@@ -35,7 +35,8 @@ void IndexSpeichern(const std::string& pfad, std::string_view abbild);
 // instead of building, and a build is saved for the next time (temporary file, then rename, so
 // a reader never sees half a file and two builders never mix theirs); an index that is damaged,
 // foreign or of another version is rebuilt, and a folder that cannot be written is no error.
-// Without mitIndex nothing is read from or written to the folder.
+// Without mitIndex nothing is read from or written to the folder. A list that changes while it
+// is read is read once more from the start; a second change raises ListeVeraendert.
 // Throws Fehler for an unusable list, "Nicht genug Arbeitsspeicher für die Wortliste <pfad>."
 // when memory runs out, and BauAbgebrochen when the begleitung asks to stop.
 LadeErgebnis WortlisteLaden(const std::string& pfad, Kodierung kodierung,

@@ -38,14 +38,6 @@ std::uint64_t stempelSumme(const StempelDatei& datei) {
         {reinterpret_cast<const char*>(&datei), offsetof(StempelDatei, pruefsumme)});
 }
 
-std::string stempelName(const DateiZustand& liste, std::uint32_t kodierung) {
-    char name[80];
-    std::snprintf(name, sizeof name, "liste-%llx-%llu-%u.stempel",
-                  static_cast<unsigned long long>(liste.geraet),
-                  static_cast<unsigned long long>(liste.knoten), kodierung);
-    return name;
-}
-
 std::int64_t ns(const timespec& zeit) {
     return static_cast<std::int64_t>(zeit.tv_sec) * 1'000'000'000 + zeit.tv_nsec;
 }
@@ -68,25 +60,6 @@ bool ganzSchreiben(int fd, std::string_view bytes) {
     return true;
 }
 
-// The record of the file (device and inode) in that encoding, whatever state it names.
-std::optional<ListenStempel> stempelDerDatei(const std::string& ordner, const DateiZustand& liste,
-                                             std::uint32_t kodierung) {
-    const std::string pfad = ordner + "/" + stempelName(liste, kodierung);
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return std::nullopt;
-    StempelDatei datei{};
-    const ssize_t n = ::read(fd, &datei, sizeof datei);
-    char mehr;
-    const bool ganz = n == static_cast<ssize_t>(sizeof datei) && ::read(fd, &mehr, 1) == 0;
-    ::close(fd);
-    if (!ganz || std::memcmp(datei.magie, kStempelMagie, sizeof kStempelMagie) != 0 ||
-        datei.pruefsumme != stempelSumme(datei) || datei.kodierung != kodierung)
-        return std::nullopt;
-    return ListenStempel{
-        datei.liste, {datei.listenPruefsumme, datei.listenLaenge, datei.kodierung}, datei.index};
-}
-
 } // namespace
 
 std::optional<DateiZustand> ZustandVon(int fd) {
@@ -96,6 +69,23 @@ std::optional<DateiZustand> ZustandVon(int fd) {
     return DateiZustand{
         static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
         static_cast<std::uint64_t>(info.st_size), ns(info.st_mtim), ns(info.st_ctim)};
+}
+
+int CachedateiOeffnen(const std::string& pfad) {
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd >= 0 && !ZustandVon(fd)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::string StempelDateiName(const DateiZustand& liste, std::uint32_t kodierung) {
+    char name[80];
+    std::snprintf(name, sizeof name, "liste-%llx-%llu-%u.stempel",
+                  static_cast<unsigned long long>(liste.geraet),
+                  static_cast<unsigned long long>(liste.knoten), kodierung);
+    return name;
 }
 
 std::int64_t JetztNs() {
@@ -123,18 +113,20 @@ void DateiErsetzen(const std::string& ordner, const std::string& name, std::stri
 
 std::optional<ListenStempel> StempelLesen(const std::string& ordner, const DateiZustand& liste,
                                           std::uint32_t kodierung) {
-    std::optional<ListenStempel> stempel = stempelDerDatei(ordner, liste, kodierung);
-    if (stempel && !(stempel->liste == liste))
+    const int fd = CachedateiOeffnen(ordner + "/" + StempelDateiName(liste, kodierung));
+    if (fd < 0)
         return std::nullopt;
-    return stempel;
-}
-
-std::optional<ListenKennung> FruehereKennung(const std::string& ordner, const DateiZustand& liste,
-                                             std::uint32_t kodierung) {
-    const std::optional<ListenStempel> stempel = stempelDerDatei(ordner, liste, kodierung);
-    if (!stempel)
+    StempelDatei datei{};
+    const ssize_t n = ::read(fd, &datei, sizeof datei);
+    char mehr;
+    const bool ganz = n == static_cast<ssize_t>(sizeof datei) && ::read(fd, &mehr, 1) == 0;
+    ::close(fd);
+    if (!ganz || std::memcmp(datei.magie, kStempelMagie, sizeof kStempelMagie) != 0 ||
+        datei.pruefsumme != stempelSumme(datei) || datei.kodierung != kodierung ||
+        !(datei.liste == liste))
         return std::nullopt;
-    return stempel->kennung;
+    return ListenStempel{
+        datei.liste, {datei.listenPruefsumme, datei.listenLaenge, datei.kodierung}, datei.index};
 }
 
 void StempelSchreiben(const std::string& ordner, const ListenStempel& stempel) {
@@ -146,7 +138,7 @@ void StempelSchreiben(const std::string& ordner, const ListenStempel& stempel) {
     datei.kodierung = stempel.kennung.kodierung;
     datei.index = stempel.index;
     datei.pruefsumme = stempelSumme(datei);
-    DateiErsetzen(ordner, stempelName(stempel.liste, stempel.kennung.kodierung),
+    DateiErsetzen(ordner, StempelDateiName(stempel.liste, stempel.kennung.kodierung),
                   {reinterpret_cast<const char*>(&datei), sizeof datei});
 }
 

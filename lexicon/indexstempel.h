@@ -23,6 +23,11 @@ struct DateiZustand {
 // The state of an open file; nullopt unless it is a regular file.
 std::optional<DateiZustand> ZustandVon(int fd);
 
+// Opens a file of the index folder for reading: a regular file only, never through a symbolic
+// link, and without waiting (a FIFO put there would block open(2) for ever). -1 for anything
+// else, which then counts as no file.
+int CachedateiOeffnen(const std::string& pfad);
+
 // The wall-clock time in nanoseconds, as the file times count it.
 std::int64_t JetztNs();
 
@@ -40,15 +45,14 @@ struct ListenStempel {
     DateiZustand index;
 };
 
+// The file name of the record of the list (its device and inode) in that encoding:
+//   "liste-803-1234567-1.stempel"
+std::string StempelDateiName(const DateiZustand& liste, std::uint32_t kodierung);
+
 // The record of the list in that state, read in that encoding; nullopt when there is none,
 // it is damaged, or the list's state has changed since.
 std::optional<ListenStempel> StempelLesen(const std::string& ordner, const DateiZustand& liste,
                                           std::uint32_t kodierung);
-
-// The identity the record of the same file (device and inode) names, whatever the file's state
-// was then: for a list changed in place, the identity of its old bytes.
-std::optional<ListenKennung> FruehereKennung(const std::string& ordner, const DateiZustand& liste,
-                                             std::uint32_t kodierung);
 
 // Puts the bytes into ordner/name (made if missing) through a temporary file and a rename, so
 // that a reader never sees half a file and two writers never mix theirs. Any failure leaves no

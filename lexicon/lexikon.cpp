@@ -383,6 +383,16 @@ std::shared_ptr<const AbbildSpeicher> Lexikon::AbbildHalter() const {
     return bestand_ ? bestand_->speicher : nullptr;
 }
 
+void Lexikon::AbbildPruefen() const {
+    if (bestand_)
+        bestand_->speicher->Pruefen();
+}
+
+void Lexikon::AbbildSchnellPruefen() const {
+    if (bestand_)
+        bestand_->speicher->SchnellPruefen();
+}
+
 std::optional<std::string_view> Lexikon::Zusatzabschnitt(std::string_view name,
                                                          std::uint32_t version) const {
     if (!bestand_)

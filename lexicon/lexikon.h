@@ -88,6 +88,12 @@ public:
     std::string_view Abbild() const;
     // Keeps the image alive for views into it that may outlive the lexicon.
     std::shared_ptr<const AbbildSpeicher> AbbildHalter() const;
+    // Throws IndexVeraendert when the index file the image is mapped from has changed since it
+    // was taken over (then every read from it since may have found zeros or other bytes). A
+    // search whose result is to be trusted is framed by two of these checks.
+    void AbbildPruefen() const;
+    // Only what needs no system call: whether a read has found the file cut short.
+    void AbbildSchnellPruefen() const;
 
     // A further section of the image, such as the sound keys that other parts of the program
     // store with it; nullopt when the image has none of that name and version.

@@ -298,11 +298,8 @@ Wortlistendatei::~Wortlistendatei() {
     ::close(fd_);
 }
 
-std::optional<DateiZustand> Wortlistendatei::ZustandJetzt() const {
-    return ZustandVon(fd_);
-}
-
-Wortzeilen Wortlistendatei::Lesen(Kodierung kodierung, ListenKennung* gelesen) {
+Wortzeilen Wortlistendatei::Lesen(Kodierung kodierung, ListenKennung* gelesen,
+                                  EreignisHaken* haken) {
     char puffer[kStueck];
     Zeilenbauer bauer(pfad_, kodierung, zustand_ ? zustand_->laenge : 0);
     Pruefsumme pruefsumme;
@@ -312,14 +309,35 @@ Wortzeilen Wortlistendatei::Lesen(Kodierung kodierung, ListenKennung* gelesen) {
         if (gelesen)
             pruefsumme.Hinzufuegen({puffer, n});
         laenge += n;
+        if (haken)
+            (*haken)();
     }
+    if (!unveraendert(laenge))
+        throw ListeVeraendert("Die Wortliste " + pfad_ + " wurde beim Lesen verändert.");
     if (gelesen)
         *gelesen = {pruefsumme.Wert(), laenge, static_cast<std::uint32_t>(kodierung)};
     return bauer.Ende();
 }
 
+bool Wortlistendatei::unveraendert(std::uint64_t gelesen) const {
+    if (!zustand_) // a pipe or device is taken as it comes
+        return true;
+    // Every write moves the change time, and a file cut short reads short; a file put in the
+    // list's place (as sed -i does) leaves the one read whole, but it is no longer the list.
+    if (ZustandVon(fd_) != zustand_ || gelesen != zustand_->laenge)
+        return false;
+    struct stat info {};
+    return ::stat(pfad_.c_str(), &info) != 0 ||
+           (static_cast<std::uint64_t>(info.st_dev) == zustand_->geraet &&
+            static_cast<std::uint64_t>(info.st_ino) == zustand_->knoten);
+}
+
 Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung, ListenKennung* gelesen) {
-    return Wortlistendatei(pfad).Lesen(kodierung, gelesen);
+    try {
+        return Wortlistendatei(pfad).Lesen(kodierung, gelesen);
+    } catch (const ListeVeraendert&) {
+        return Wortlistendatei(pfad).Lesen(kodierung, gelesen);
+    }
 }
 
 Wortzeilen WortlisteAusText(std::string_view bytes, Kodierung kodierung,

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "lexicon/abbild.h"
+#include "lexicon/ereignishaken.h"
 #include "lexicon/indexstempel.h"
 #include "lexicon/wortzeilen.h"
+#include "text/fehler.h"
 
 #include <cstdint>
 #include <optional>
@@ -30,6 +32,14 @@ Kodierung KodierungErkennen(const std::string& pfad);
 // read only once and so are never indexed. Throws Fehler when the file cannot be read.
 std::optional<ListenKennung> ListenKennungVon(const std::string& pfad, Kodierung kodierung);
 
+// A list file that changed while it was read (cut short, written to, or replaced by another
+// file): the lines read are no list to use.
+//   "Die Wortliste /tmp/x.txt wurde beim Lesen verändert."
+class ListeVeraendert : public Fehler {
+public:
+    using Fehler::Fehler;
+};
+
 // A word list file, opened once: its state (for the saved index), then its lines in one pass.
 class Wortlistendatei {
 public:
@@ -42,13 +52,16 @@ public:
     // The state when opened; nullopt for pipes and devices, which can be read only once and so
     // are never indexed.
     const std::optional<DateiZustand>& Zustand() const { return zustand_; }
-    // The state now, to see whether the file changed while it was read.
-    std::optional<DateiZustand> ZustandJetzt() const;
 
     // The lines as WortlisteLesen gives them; gelesen receives the identity of the bytes read.
-    Wortzeilen Lesen(Kodierung kodierung, ListenKennung* gelesen);
+    // The haken runs after every piece read. A regular file that no longer has the state it
+    // was opened in, or whose path names another file by now, raises ListeVeraendert.
+    Wortzeilen Lesen(Kodierung kodierung, ListenKennung* gelesen, EreignisHaken* haken = nullptr);
 
 private:
+    // Whether the file is still as opened, with all its bytes read, and still at its path.
+    bool unveraendert(std::uint64_t gelesen) const;
+
     std::string pfad_;
     int fd_;
     std::optional<DateiZustand> zustand_;
@@ -62,7 +75,8 @@ private:
 //   "/tmp/x.txt, Zeile 3: Die Zeile enthält ein Nullbyte."
 // and naming the file for a list without a line that is not blank, which leaves nothing to
 // search: "Die Wortliste /tmp/x.txt enthält kein Wort."
-// When gelesen is given it receives the identity of the bytes actually read.
+// When gelesen is given it receives the identity of the bytes actually read. A file changed
+// while it is read is read once more; a second change raises ListeVeraendert.
 Wortzeilen WortlisteLesen(const std::string& pfad, Kodierung kodierung,
                           ListenKennung* gelesen = nullptr);
 

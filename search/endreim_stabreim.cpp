@@ -11,18 +11,17 @@ using Abfrage = void (*)(const Lexikon&, std::string_view, std::string_view, Tre
 
 // End rhyme and alliteration differ only in the tree they ask and in the limit test.
 SuchErgebnis TrieSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
-                        TrefferListe& treffer, Abfrage abfrage, Grenztest test) {
+                        TrefferListe Suchlisten::*trefferliste, Abfrage abfrage, Grenztest test) {
     SuchErgebnis ergebnis;
-    const Lexikon& lexikon = kontext.lexikon();
-    treffer.Leeren();
-    kontext.SuchbegriffeLesen(einstellungen.suchtext);
-    if (!kontext.Suchbegriffe.empty()) {
-        kontext.SuchformenFuellen(kontext.Suchbegriffe[0], einstellungen.akzentuirung);
-        for (const auto& form : kontext.Suchformen)
-            abfrage(lexikon, form.text, "", treffer, kontext.Apendixliste);
-        ergebnis = TrefferAbschliessen(kontext, treffer, einstellungen, test);
+    Suchlisten listen;
+    TrefferListe& treffer = listen.*trefferliste;
+    listen.SuchbegriffeLesen(einstellungen.suchtext);
+    if (!listen.Suchbegriffe.empty()) {
+        kontext.SuchformenFuellen(listen, listen.Suchbegriffe[0], einstellungen.akzentuirung);
+        for (const auto& form : listen.Suchformen)
+            abfrage(kontext.lexikon(), form.text, "", treffer, listen.Apendixliste);
+        ergebnis = TrefferAbschliessen(listen, treffer, einstellungen, test);
     }
-    kontext.SuchlistenLeeren();
     return ergebnis;
 }
 
@@ -36,11 +35,10 @@ std::vector<std::string> Texte(const TrefferListe& liste) {
     return texte;
 }
 
-SuchErgebnis TrefferAbschliessen(SuchKontext& kontext, TrefferListe& treffer,
+SuchErgebnis TrefferAbschliessen(Suchlisten& listen, TrefferListe& treffer,
                                  const SuchEinstellungen& einstellungen, Grenztest test) {
-    Begrenzung(treffer, Grenzworte(kontext.Suchbegriffe), einstellungen.begrenzung, test,
-               kontext.PlusTreffer);
-    kontext.Suchformen.Leeren();
+    Begrenzung(treffer, Grenzworte(listen.Suchbegriffe), einstellungen.begrenzung, test,
+               listen.PlusTreffer);
     LeereEintraegeEntfernen(treffer);
     SuchErgebnis ergebnis;
     ergebnis.treffer = Texte(treffer);
@@ -49,11 +47,12 @@ SuchErgebnis TrefferAbschliessen(SuchKontext& kontext, TrefferListe& treffer,
 }
 
 SuchErgebnis EndreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
-    return TrieSuchen(kontext, einstellungen, kontext.EndTreffer, EndungSuchen, Grenztest::Endet);
+    return TrieSuchen(kontext, einstellungen, &Suchlisten::EndTreffer, EndungSuchen,
+                      Grenztest::Endet);
 }
 
 SuchErgebnis StabreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
-    return TrieSuchen(kontext, einstellungen, kontext.StabTreffer, AnfangSuchen,
+    return TrieSuchen(kontext, einstellungen, &Suchlisten::StabTreffer, AnfangSuchen,
                       Grenztest::Beginnt);
 }
 

@@ -8,13 +8,22 @@
 namespace quandel {
 
 bool Klangbestand::Bereit(const Lexikon& lexikon) const {
-    return index_ && index_->PasstZu(lexikon.Kleinwortliste());
+    if (!index_ || !index_->PasstZu(lexikon.Kleinwortliste()))
+        return false;
+    try {
+        if (abbild_)
+            abbild_->Pruefen();
+    } catch (const IndexVeraendert&) {
+        return false;
+    }
+    return true;
 }
 
 bool Klangbestand::Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex> gespeichert,
                                Berechnung berechnung, const std::string& indexPfad) {
     if (Bereit(lexikon))
         return true;
+    abbild_ = nullptr;
     if (gespeichert && gespeichert->PasstZu(lexikon.Kleinwortliste())) {
         index_ = std::move(gespeichert);
         return true;
@@ -22,9 +31,11 @@ bool Klangbestand::Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex>
     const std::optional<std::string_view> abschnitt =
         lexikon.Zusatzabschnitt(kKlangAbschnitt, kKlangAbschnittVersion);
     if (abschnitt) {
-        index_ = KlangAbschnittLesen(*abschnitt, ausspracheKennung(), lexikon.AbbildHalter());
+        abbild_ = lexikon.AbbildHalter();
+        index_ = KlangAbschnittLesen(*abschnitt, ausspracheKennung(), abbild_);
         if (Bereit(lexikon))
             return true;
+        abbild_ = nullptr;
     }
     index_ = KlangIndexBerechnen(lexikon.Wortbestand().Worte(), lexikon.Kleinwortliste(),
                                  aussprache_, std::move(berechnung));

@@ -19,7 +19,8 @@ public:
     Klangbestand(const Klangbestand&) = delete;
     Klangbestand& operator=(const Klangbestand&) = delete;
 
-    // Whether keys for exactly the lexicon's words are at hand.
+    // Whether keys for exactly the lexicon's words are at hand. Keys read from a saved index
+    // serve only while its file is as it was when mapped.
     bool Bereit(const Lexikon& lexikon) const;
 
     // Makes the keys of the lexicon's words ready: the given ones where they belong to these
@@ -48,6 +49,7 @@ private:
     Aussprachetabelle korrekturen_;
     Aussprache aussprache_{espeak_, korrekturen_};
     std::optional<KlangIndex> index_;
+    std::shared_ptr<const AbbildSpeicher> abbild_; // the image index_ lies in, if any
 };
 
 } // namespace quandel

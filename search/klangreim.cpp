@@ -56,15 +56,15 @@ std::string KlangSchluessel(const Lexikon& lexikon, Klangquelle& quelle, std::st
 SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                              Klangquelle& quelle, Klangart art) {
     SuchErgebnis ergebnis;
+    Suchlisten listen;
     const Lexikon& lexikon = kontext.lexikon();
     TrefferListe treffer{Ordnung::Sortiert, Duplikate::Ignorieren};
-    kontext.SuchbegriffeLesen(einstellungen.suchtext);
-    if (!kontext.Suchbegriffe.empty()) {
-        const std::string wort = kontext.Suchbegriffe[0]; // lower case
+    listen.SuchbegriffeLesen(einstellungen.suchtext);
+    if (!listen.Suchbegriffe.empty()) {
+        const std::string wort = listen.Suchbegriffe[0]; // lower case
         const std::string schluessel = SchluesselVon(
             wort, KommatextTeilen(einstellungen.suchtext)[0], lexikon, quelle, art.zweisilbig);
         if (kontext.AbbruchFlag) {
-            kontext.SuchlistenLeeren();
             ergebnis.abgebrochen = true;
             return ergebnis;
         }
@@ -78,9 +78,8 @@ SuchErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& eins
             kontext.haken();
         }
         treffer.Einordnen();
-        ergebnis = TrefferAbschliessen(kontext, treffer, einstellungen, Grenztest::Endet);
+        ergebnis = TrefferAbschliessen(listen, treffer, einstellungen, Grenztest::Endet);
     }
-    kontext.SuchlistenLeeren();
     return ergebnis;
 }
 

@@ -5,27 +5,24 @@ namespace quandel {
 
 SuchErgebnis LiedreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
     SuchErgebnis ergebnis;
+    Suchlisten listen;
     const Lexikon& lexikon = kontext.lexikon();
     const Vokale vokale(VokallisteAus(einstellungen.vokalfeld));
-    kontext.LiedTreffer.Leeren();
-    kontext.Suchformen.Leeren();
-    kontext.SuchbegriffeLesen(einstellungen.suchtext);
-    if (!kontext.Suchbegriffe.empty()) {
-        kontext.SuchformenFuellen(vokale.Vokalfolge(kontext.Suchbegriffe[0]),
+    listen.SuchbegriffeLesen(einstellungen.suchtext);
+    if (!listen.Suchbegriffe.empty()) {
+        kontext.SuchformenFuellen(listen, vokale.Vokalfolge(listen.Suchbegriffe[0]),
                                   einstellungen.akzentuirung);
         const auto& wortbestand = lexikon.Wortbestand();
-        for (const auto& form : kontext.Suchformen) {
+        for (const auto& form : listen.Suchformen) {
             for (const std::int32_t nr : lexikon.LiedWorte(form.text)) {
                 const auto i = static_cast<std::size_t>(nr);
-                kontext.LiedTreffer.Sammeln(std::string(wortbestand[i]), nullptr,
-                                            wortbestand.Schluessel(i));
+                listen.LiedTreffer.Sammeln(std::string(wortbestand[i]), nullptr,
+                                           wortbestand.Schluessel(i));
             }
         }
-        kontext.LiedTreffer.Einordnen();
-        ergebnis =
-            TrefferAbschliessen(kontext, kontext.LiedTreffer, einstellungen, Grenztest::Endet);
+        listen.LiedTreffer.Einordnen();
+        ergebnis = TrefferAbschliessen(listen, listen.LiedTreffer, einstellungen, Grenztest::Endet);
     }
-    kontext.SuchlistenLeeren();
     return ergebnis;
 }
 

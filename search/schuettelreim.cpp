@@ -55,20 +55,20 @@ Suchteile teilen(const std::string& suchtext, const std::vector<std::string>& be
 // Adds the sound variants of every entry that some stock word ends with; empty entries go.
 // These entries are pieces of stock words, not typed text: a piece with too many variants
 // keeps only itself rather than failing the search.
-void variantenHinzufuegen(SuchKontext& kontext, TrefferListe& liste) {
+void variantenHinzufuegen(SuchKontext& kontext, Suchlisten& listen, TrefferListe& liste) {
     const Lexikon& lexikon = kontext.lexikon();
     TrefferListe varianten(Ordnung::Sortiert, Duplikate::Akzeptieren);
     LeereEintraegeEntfernen(liste);
     for (const auto& eintrag : liste) {
         try {
-            kontext.SuchformenFuellen(eintrag.text, true);
+            kontext.SuchformenFuellen(listen, eintrag.text, true);
         } catch (const ZuVieleLautvarianten&) {
             // Suchformen stays empty: the piece has no variants.
         }
-        for (const auto& v : kontext.Suchformen)
+        for (const auto& v : listen.Suchformen)
             if (v.text != eintrag.text && EndungVorhanden(lexikon, v.text))
                 varianten.Sammeln(v.text, eintrag.objekt);
-        kontext.Suchformen.Leeren();
+        listen.Suchformen.Leeren();
         kontext.haken();
     }
     varianten.Einordnen();
@@ -85,8 +85,9 @@ void variantenHinzufuegen(SuchKontext& kontext, TrefferListe& liste) {
 // order of UniqueStab.
 class Paarung {
 public:
-    Paarung(SuchKontext& kontext, std::string suchwort)
-        : kontext_(kontext), lexikon_(kontext.lexikon()), suchwort_(std::move(suchwort)) {}
+    Paarung(SuchKontext& kontext, TrefferListe& schuettelTreffer, std::string suchwort)
+        : kontext_(kontext), lexikon_(kontext.lexikon()), schuettelTreffer_(schuettelTreffer),
+          suchwort_(std::move(suchwort)) {}
 
     // Returns false when aborted.
     bool paaren(TrefferListe& uniqueEnd, const TrefferListe& uniqueStab) {
@@ -205,7 +206,7 @@ private:
         if (kontext_.SchuettelZeile)
             return kontext_.SchuettelZeile({*zeile[0], *zeile[1], *zeile[2], *zeile[3]});
         for (const auto& wort : zeile)
-            kontext_.SchuettelTreffer.Sammeln(std::string(*wort));
+            schuettelTreffer_.Sammeln(std::string(*wort));
         return true;
     }
 
@@ -216,6 +217,7 @@ private:
 
     SuchKontext& kontext_;
     const Lexikon& lexikon_;
+    TrefferListe& schuettelTreffer_;
     std::string suchwort_;
     std::vector<std::int32_t> nachBytes_;
     std::size_t zeilen_ = 0;
@@ -228,50 +230,48 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     SuchErgebnis ergebnis;
     ergebnis.ohneSortierung = true;
     kontext.AbbruchFlag = false;
-    kontext.SuchlistenLeeren();
     if (einstellungen.suchtext.empty())
         return ergebnis;
 
+    Suchlisten listen;
     const Lexikon& lexikon = kontext.lexikon();
     const bool varianten = einstellungen.akzentuirung;
     const std::vector<std::string> begriffe = KommatextTeilen(einstellungen.suchtext);
     for (const std::string& begriff : begriffe)
-        kontext.Suchbegriffe.Hinzufuegen(begriff);
+        listen.Suchbegriffe.Hinzufuegen(begriff);
     const Suchteile teile = teilen(einstellungen.suchtext, begriffe);
 
-    kontext.SuchformenFuellen(teile.stabTeil, varianten);
-    for (const auto& form : kontext.Suchformen)
-        AnfangSuchen(lexikon, form.text, teile.stabTeil, kontext.StabTreffer, kontext.Apendixliste);
-    kontext.Suchformen.Leeren();
+    kontext.SuchformenFuellen(listen, teile.stabTeil, varianten);
+    for (const auto& form : listen.Suchformen)
+        AnfangSuchen(lexikon, form.text, teile.stabTeil, listen.StabTreffer, listen.Apendixliste);
+    listen.Suchformen.Leeren();
 
-    kontext.SuchformenFuellen(teile.endTeil, varianten);
-    for (const auto& form : kontext.Suchformen)
-        EndungSuchen(lexikon, form.text, teile.endTeil, kontext.EndTreffer, kontext.Apendixliste);
-    kontext.Suchformen.Leeren();
+    kontext.SuchformenFuellen(listen, teile.endTeil, varianten);
+    for (const auto& form : listen.Suchformen)
+        EndungSuchen(lexikon, form.text, teile.endTeil, listen.EndTreffer, listen.Apendixliste);
+    listen.Suchformen.Leeren();
 
-    if (!kontext.EndTreffer.empty())
-        Begrenzung(kontext.EndTreffer, Grenzworte(kontext.Suchbegriffe, 2),
-                   einstellungen.begrenzung, Grenztest::Endet, kontext.PlusTreffer, true);
+    if (!listen.EndTreffer.empty())
+        Begrenzung(listen.EndTreffer, Grenzworte(listen.Suchbegriffe, 2), einstellungen.begrenzung,
+                   Grenztest::Endet, listen.PlusTreffer, true);
 
     ergebnis.ausgang = Ausgang::KeinEintrag;
-    if (kontext.StabTreffer.empty() || kontext.EndTreffer.empty()) {
-        kontext.SuchlistenLeeren();
+    if (listen.StabTreffer.empty() || listen.EndTreffer.empty())
         return ergebnis;
-    }
 
     TrefferListe uniqueEnd(Ordnung::Sortiert, Duplikate::Akzeptieren);
     TrefferListe uniqueStab(Ordnung::Sortiert, Duplikate::Akzeptieren);
-    for (const auto& eintrag : kontext.EndTreffer) {
+    for (const auto& eintrag : listen.EndTreffer) {
         const Apendix& r = *eintrag.objekt;
         const std::size_t frontLaenge = eintrag.text.size() - static_cast<std::size_t>(r.Laenge);
-        kontext.Apendixliste.push_back(r);
-        uniqueEnd.Sammeln(Klein(eintrag.text.substr(0, frontLaenge)), &kontext.Apendixliste.back());
+        listen.Apendixliste.push_back(r);
+        uniqueEnd.Sammeln(Klein(eintrag.text.substr(0, frontLaenge)), &listen.Apendixliste.back());
     }
     uniqueEnd.Einordnen();
-    for (const auto& eintrag : kontext.StabTreffer) {
+    for (const auto& eintrag : listen.StabTreffer) {
         const Apendix& r = *eintrag.objekt;
         std::string rest = eintrag.text.substr(static_cast<std::size_t>(r.Laenge));
-        Apendix& neu = kontext.Apendixliste.emplace_back(Apendix{r.Suchform, rest, r.Laenge});
+        Apendix& neu = listen.Apendixliste.emplace_back(Apendix{r.Suchform, rest, r.Laenge});
         uniqueStab.Sammeln(std::move(rest), &neu);
     }
     uniqueStab.Einordnen();
@@ -290,27 +290,26 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     for (const auto& eintrag : uniqueEnd)
         eintrag.objekt->Zusatz = eintrag.text;
     if (varianten) {
-        variantenHinzufuegen(kontext, uniqueStab);
-        variantenHinzufuegen(kontext, uniqueEnd);
+        variantenHinzufuegen(kontext, listen, uniqueStab);
+        variantenHinzufuegen(kontext, listen, uniqueEnd);
     } else {
         LeereEintraegeEntfernen(uniqueEnd);
     }
 
     for (const auto& x : endformWoerter) {
-        Apendix& leer = kontext.Apendixliste.emplace_back(
+        Apendix& leer = listen.Apendixliste.emplace_back(
             Apendix{Klein(x.text), "", static_cast<std::int32_t>(x.text.size())});
         uniqueEnd.Sammeln(kLeermarke, &leer);
     }
     uniqueEnd.Einordnen();
 
-    Paarung paarung(kontext, teile.suchwort);
+    Paarung paarung(kontext, listen.SchuettelTreffer, teile.suchwort);
     ergebnis.abgebrochen = !paarung.paaren(uniqueEnd, uniqueStab);
-    ergebnis.treffer = Texte(kontext.SchuettelTreffer);
+    ergebnis.treffer = Texte(listen.SchuettelTreffer);
     ergebnis.ausgang = paarung.zeilen() == 0 ? Ausgang::KeinEintrag : Ausgang::Treffer;
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
     ergebnis.suchdauer =
         ergebnis.abgebrochen ? "Suchdauer = Abgebrochen" : SuchdauerText(dauer.count());
-    kontext.SuchlistenLeeren();
     return ergebnis;
 }
 

@@ -6,8 +6,8 @@
 namespace quandel {
 
 // The four searches. Each splits the search text into Suchbegriffe, collects its hits, applies
-// the limit words and returns the hits in the order of its hit list; the working lists of the
-// context are empty again afterwards.
+// the limit words and returns the hits in the order of its hit list. Its working lists
+// (Suchlisten) are its own and gone when it returns.
 
 // Every word that ends with the search word: "eide" -> beeide, beide, Kreide, meide, neide,
 // Seide, Weide. "eide kreide" (+) -> Kreide.
@@ -27,8 +27,8 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
 std::vector<std::string> Texte(const TrefferListe& liste);
 
 // The common end of the end, song and alliteration rhyme: the limit words of Suchbegriffe
-// applied with the given test, the forms cleared, empty entries dropped, the result made.
-SuchErgebnis TrefferAbschliessen(SuchKontext& kontext, TrefferListe& treffer,
+// applied with the given test, empty entries dropped, the result made.
+SuchErgebnis TrefferAbschliessen(Suchlisten& listen, TrefferListe& treffer,
                                  const SuchEinstellungen& einstellungen, Grenztest test);
 
 } // namespace quandel

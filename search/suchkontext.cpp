@@ -6,7 +6,7 @@
 
 namespace quandel {
 
-void SuchKontext::SuchbegriffeLesen(std::string_view suchtext) {
+void Suchlisten::SuchbegriffeLesen(std::string_view suchtext) {
     Suchbegriffe.Leeren();
     for (std::string& item : KommatextTeilen(suchtext))
         Suchbegriffe.Hinzufuegen(std::move(item));
@@ -14,20 +14,12 @@ void SuchKontext::SuchbegriffeLesen(std::string_view suchtext) {
         Suchbegriffe.TextSetzen(0, Klein(Suchbegriffe[0]));
 }
 
-void SuchKontext::SuchlistenLeeren() {
-    Suchbegriffe.Leeren();
-    Suchformen.Leeren();
-    EndTreffer.Leeren();
-    StabTreffer.Leeren();
-    SchuettelTreffer.Leeren();
-    PlusTreffer.Leeren();
-}
-
-void SuchKontext::SuchformenFuellen(std::string_view wort, bool akzentuirung) {
+void SuchKontext::SuchformenFuellen(Suchlisten& listen, std::string_view wort,
+                                    bool akzentuirung) const {
     if (akzentuirung)
-        SuchformenBilden(wort, lautersetzung_, Suchformen);
+        SuchformenBilden(wort, lautersetzung_, listen.Suchformen);
     else
-        Suchformen.Hinzufuegen(std::string(wort));
+        listen.Suchformen.Hinzufuegen(std::string(wort));
 }
 
 } // namespace quandel

@@ -43,24 +43,13 @@ struct SuchErgebnis {
     std::string suchdauer; // "Suchdauer = ..." of the spoonerism search, else empty
 };
 
-// The state one run of the program shares between its searches: the hit lists, the search
-// terms, the records of the hits and the abort flag. The main window (or the command-line
-// program) owns it for the whole run; the lexicon and the sound groups it reads live at least
-// as long.
-class SuchKontext {
-public:
-    SuchKontext(const Lexikon& lexikon, const Lautersetzung& lautersetzung)
-        : lexikon_(lexikon), lautersetzung_(lautersetzung) {}
-
-    const Lexikon& lexikon() const { return lexikon_; }
-    const Lautersetzung& lautersetzung() const { return lautersetzung_; }
-
+// The working state of one search: its search terms and forms, its hit lists and the records
+// of its hits. Each search makes its own and drops it when it ends, so that nothing a search
+// collects outlives it: a run of thousands of searches holds no more than one of them.
+struct Suchlisten {
     // Fills Suchbegriffe from the search text by the comma-text rule and lowers entry 0:
     // "Eide Kreide" -> {"eide", "Kreide"}.
     void SuchbegriffeLesen(std::string_view suchtext);
-
-    // Empties the working lists after a search (LiedTreffer stays until the next song rhyme).
-    void SuchlistenLeeren();
 
     ApendixListe Apendixliste;
     TrefferListe EndTreffer{Ordnung::Sortiert, Duplikate::Ignorieren};
@@ -70,6 +59,19 @@ public:
     StringListe<> Suchbegriffe{Ordnung::Unsortiert};
     StringListe<> Suchformen{Ordnung::Sortiert, Duplikate::Ignorieren};
     TrefferListe PlusTreffer{Ordnung::Unsortiert};
+};
+
+// What the searches of one run share: the lexicon and sound groups they read, the abort flag
+// and the hooks to the window or the terminal. The main window (or the command-line program)
+// owns it for the whole run; the lexicon and the sound groups live at least as long. It holds
+// nothing of a search once that search has ended (see Suchlisten).
+class SuchKontext {
+public:
+    SuchKontext(const Lexikon& lexikon, const Lautersetzung& lautersetzung)
+        : lexikon_(lexikon), lautersetzung_(lautersetzung) {}
+
+    const Lexikon& lexikon() const { return lexikon_; }
+    const Lautersetzung& lautersetzung() const { return lautersetzung_; }
 
     // Set by "Abbruch", by closing the window or by Ctrl+C; the spoonerism pairing stops.
     std::atomic<bool> AbbruchFlag{false};
@@ -85,9 +87,9 @@ public:
     // stops the search like the abort flag.
     std::function<bool(const std::array<std::string_view, 4>& zeile)> SchuettelZeile;
 
-    // Fills Suchformen with the forms of a word: its sound variants with Akzentuirung, else the
-    // word alone. Too many variants raise ZuVieleLautvarianten.
-    void SuchformenFuellen(std::string_view wort, bool akzentuirung);
+    // Fills the search's Suchformen with the forms of a word: its sound variants with
+    // Akzentuirung, else the word alone. Too many variants raise ZuVieleLautvarianten.
+    void SuchformenFuellen(Suchlisten& listen, std::string_view wort, bool akzentuirung) const;
 
 private:
     const Lexikon& lexikon_;

@@ -36,4 +36,14 @@ private:
     std::string pfad_;
 };
 
+// The indexes in the folder, and any temporary file left behind.
+inline std::size_t IndexeUndReste(const std::string& ordner) {
+    std::size_t anzahl = 0;
+    for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
+        const std::string name = eintrag.path().filename().string();
+        anzahl += name.ends_with(".qtidx") || name.starts_with('.') ? 1 : 0;
+    }
+    return anzahl;
+}
+
 } // namespace quandel::test

@@ -75,8 +75,8 @@ public:
 
     // Makes the word list in the file the stock (hauptfenster_wortbestand.cpp): from its saved
     // index, or built with its progress in ProgressBar1 and stoppable by "Abbruch". A list that
-    // cannot be used is reported in a message box and the old stock stays.
-    void WortbestandLaden(const QString& pfad);
+    // cannot be used is reported in a message box and the old stock stays. True when loaded.
+    bool WortbestandLaden(const QString& pfad);
     void EingebautenWortbestandLaden();
 
     // Services of the searches and of the grid's users.
@@ -156,6 +156,7 @@ private:
     void WortbestandEintraegeAnlegen(QMenu* datei1);
     void WortbestandOeffnenClick();
     void WortbestandBenennen(const QString& name);
+    void WortbestandErneuern();
     // hauptfenster_fenster.cpp
     void MaximierenAbfangen();
     void FormHelp();
@@ -163,6 +164,7 @@ private:
 
     Lexikon lexikon_;
     std::string indexPfad_; // of the word list in use, where its sound keys are saved too
+    QString wortlistePfad_; // the word list in use; empty for the built-in stock
     // Built from the accent monitor's groups, which start as the default ones.
     Lautersetzung lautersetzung_{VorgabeLautgruppen(), "des Akzentmonitors"};
     SuchKontext kontext_{lexikon_, lautersetzung_};

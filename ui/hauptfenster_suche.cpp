@@ -55,6 +55,7 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
     const bool lied = panel == PanLied;
     const QString text = SuchEingabe->currentText();
     std::optional<QString> fehler;
+    bool indexVeraendert = false;
     try {
         AktivesSuchPanel = panel;
         if (lied)
@@ -76,9 +77,17 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         if (panel == PanSchuett)
             gitter_->SpaltenSetzen(4);
         const SuchEinstellungen einstellungen = Einstellungen();
-        ErgebnisZeigen(panel, suche(kontext_, einstellungen));
+        // Framed by two checks of a saved index: read from a file changed under the mapping, a
+        // result is no answer.
+        lexikon_.AbbildPruefen();
+        const SuchErgebnis ergebnis = suche(kontext_, einstellungen);
+        lexikon_.AbbildPruefen();
+        ErgebnisZeigen(panel, ergebnis);
     } catch (const FensterGeschlossen&) {
         // The program is ending.
+    } catch (const IndexVeraendert& e) {
+        fehler = QString::fromUtf8(e.what());
+        indexVeraendert = true;
     } catch (const std::exception& e) {
         fehler = QString::fromUtf8(e.what());
     }
@@ -92,6 +101,8 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
     SuchEingabe->setFocus();
     if (fehler && !geschlossen_)
         dialoge_.Fehler(*fehler);
+    if (indexVeraendert && !geschlossen_)
+        WortbestandErneuern();
 }
 
 void THauptFenster::TitelSetzen(const QString& anwendungsTitel) {

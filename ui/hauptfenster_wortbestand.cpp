@@ -33,9 +33,9 @@ void THauptFenster::WortbestandOeffnenClick() {
         WortbestandLaden(pfad);
 }
 
-void THauptFenster::WortbestandLaden(const QString& pfad) {
+bool THauptFenster::WortbestandLaden(const QString& pfad) {
     if (sucheLaeuft_ || geschlossen_)
-        return;
+        return false;
     sucheLaeuft_ = true;
     SuchfelderFreigeben(false);
     kontext_.AbbruchFlag = false;
@@ -46,13 +46,16 @@ void THauptFenster::WortbestandLaden(const QString& pfad) {
     begleitung.abbruch = &kontext_.AbbruchFlag;
     begleitung.fortschritt = [this](int prozent) { ProgressBar1->setValue(prozent); };
     const std::string datei = QFile::encodeName(pfad).toStdString();
+    bool geladen = false;
     try {
         LadeErgebnis ergebnis = WortlisteLaden(datei, KodierungErkennen(datei),
                                                AusQString(VokalFeld->text()), begleitung, true);
         lexikon_ = std::move(ergebnis.lexikon);
         indexPfad_ = std::move(ergebnis.indexPfad);
+        wortlistePfad_ = pfad;
         VokalFeldGeaendert = false;
         WortbestandBenennen(QFileInfo(pfad).completeBaseName());
+        geladen = true;
     } catch (const BauAbgebrochen&) {
         // Stopped by "Abbruch" or by closing the window: the old stock stays.
     } catch (const FensterGeschlossen&) {
@@ -68,6 +71,16 @@ void THauptFenster::WortbestandLaden(const QString& pfad) {
     sucheLaeuft_ = false;
     // Disabled during the build, the search field lost the focus; the user types on.
     SuchEingabe->setFocus();
+    return geladen;
+}
+
+// The saved index of the list in use changed under the window (its message has been shown):
+// the list is opened again, built from its lines, as its index no longer passes the checks.
+// A list that cannot be opened any more gives way to the built-in stock, since the old one
+// reads from the changed file.
+void THauptFenster::WortbestandErneuern() {
+    if (wortlistePfad_.isEmpty() || !WortbestandLaden(wortlistePfad_))
+        EingebautenWortbestandLaden();
 }
 
 void THauptFenster::EingebautenWortbestandLaden() {
@@ -76,6 +89,7 @@ void THauptFenster::EingebautenWortbestandLaden() {
     Abgesichert([this] {
         lexikon_ = daten::EingebautesLexikon(AusQString(VokalFeld->text()), kontext_.haken);
         indexPfad_.clear();
+        wortlistePfad_.clear();
         VokalFeldGeaendert = false;
         WortbestandBenennen(QString());
     });

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <fstream>
+#include <limits>
 #include <poll.h>
 #include <pty.h>
 #include <spawn.h>
@@ -50,9 +52,15 @@ CliProzess::CliProzess(const std::vector<std::string>& argumente, const Umgebung
 
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
-    const std::string eingabe =
-        umgebung.eingabeDatei.empty() ? std::string("/dev/null") : umgebung.eingabeDatei;
-    posix_spawn_file_actions_addopen(&aktionen, STDIN_FILENO, eingabe.c_str(), O_RDONLY, 0);
+    int ein[2] = {-1, -1};
+    if (umgebung.eingabeOffen) {
+        pruefen(::pipe2(ein, O_CLOEXEC) == 0, "pipe2");
+        posix_spawn_file_actions_adddup2(&aktionen, ein[0], STDIN_FILENO);
+    } else {
+        const std::string eingabe =
+            umgebung.eingabeDatei.empty() ? std::string("/dev/null") : umgebung.eingabeDatei;
+        posix_spawn_file_actions_addopen(&aktionen, STDIN_FILENO, eingabe.c_str(), O_RDONLY, 0);
+    }
     if (umgebung.ausgabeDatei.empty())
         posix_spawn_file_actions_adddup2(&aktionen, aus[1], STDOUT_FILENO);
     else
@@ -78,6 +86,9 @@ CliProzess::CliProzess(const std::vector<std::string>& argumente, const Umgebung
     posix_spawn_file_actions_destroy(&aktionen);
     ::close(aus[1]);
     ::close(fehlerSchreiben);
+    if (ein[0] >= 0)
+        ::close(ein[0]);
+    ein_ = ein[1];
     aus_ = aus[0];
     fehler_ = fehlerLesen;
     pruefen(ergebnis == 0, "posix_spawn");
@@ -88,6 +99,7 @@ CliProzess::~CliProzess() {
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
     }
+    EingabeSchliessen();
     if (aus_ >= 0)
         ::close(aus_);
     if (fehler_ >= 0)
@@ -117,7 +129,46 @@ bool CliProzess::FehlerAbwarten(const std::string& text) {
     return true;
 }
 
+bool CliProzess::Schreiben(const std::string& text) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < text.size()) {
+        const ssize_t n = ::write(ein_, text.data() + geschrieben, text.size() - geschrieben);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void CliProzess::EingabeSchliessen() {
+    if (ein_ >= 0)
+        ::close(ein_);
+    ein_ = -1;
+}
+
+bool CliProzess::AusgabeAbwarten(std::size_t bytes) {
+    while (lauf_.aus.size() < bytes)
+        if (aus_ < 0 || !lesen(aus_, lauf_.aus))
+            return false;
+    return true;
+}
+
+long CliProzess::SpeicherspitzeKb() const {
+    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+    std::string name;
+    long wert = 0;
+    while (status >> name) {
+        if (name == "VmHWM:" && status >> wert)
+            return wert;
+        status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
+    return 0;
+}
+
 Lauf CliProzess::Abwarten() {
+    EingabeSchliessen();
     while (aus_ >= 0 || fehler_ >= 0) {
         pollfd offen[2];
         nfds_t anzahl = 0;

@@ -22,6 +22,7 @@ struct Umgebung {
     std::string eingabeDatei{};   // stdin, if not empty
     std::string ausgabeDatei{};   // stdout, if not empty (then nothing is captured)
     bool sigintIgnoriert = false; // started with Ctrl+C ignored, as by nohup or a shell's &
+    bool eingabeOffen = false;    // stdin a pipe that the test writes to (Schreiben)
 };
 
 // A running quandel-cli.
@@ -38,6 +39,18 @@ public:
     // Reads stderr until it contains text; false if the process closed it first.
     bool FehlerAbwarten(const std::string& text);
 
+    // With Umgebung::eingabeOffen: writes to the process's stdin, or closes it (end of input).
+    bool Schreiben(const std::string& text);
+    void EingabeSchliessen();
+
+    // Reads stdout (when captured) until that many bytes have come; false if it ended first.
+    bool AusgabeAbwarten(std::size_t bytes);
+    const std::string& Ausgabe() const { return lauf_.aus; }
+
+    // The peak resident memory of the running program in KB (VmHWM): the program's own, unlike
+    // the ru_maxrss of a spawned child, which starts from the spawning process's peak.
+    long SpeicherspitzeKb() const;
+
     // Reads both outputs to their end and waits for the process.
     Lauf Abwarten();
 
@@ -50,6 +63,7 @@ private:
 
     pid_t pid_ = -1;
     bool abgewartet_ = false;
+    int ein_ = -1;
     int aus_ = -1;
     int fehler_ = -1;
     Lauf lauf_;

@@ -6,10 +6,25 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using quandel::testhilfe::CliAusfuehren;
 using quandel::testhilfe::CliProzess;
 using quandel::testhilfe::TestdateiSchreiben;
+
+namespace {
+
+// The indexes in the folder, and any temporary file left behind.
+std::size_t IndexeUndReste(const std::string& ordner) {
+    std::size_t anzahl = 0;
+    for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
+        const std::string name = eintrag.path().filename().string();
+        anzahl += name.ends_with(".qtidx") || name.starts_with('.') ? 1 : 0;
+    }
+    return anzahl;
+}
+
+} // namespace
 
 TEST(CliWortbestand, RueckOrderOnOwnStock) {
     const std::string datei =
@@ -168,7 +183,7 @@ TEST(CliWortbestand, SecondRunReadsTheSavedIndexAndKeinCacheWritesNone) {
     for (int lauf = 0; lauf < 2; ++lauf)
         EXPECT_EQ(CliAusfuehren({"end", "eide", "--wortbestand", datei}).aus,
                   "Kreide\nSeide\nWeide\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
+    EXPECT_EQ(IndexeUndReste(ordner), 1u);
 }
 
 TEST(CliWortbestand, TwoProcessesBuildingTheSameIndexAtOnce) {
@@ -190,6 +205,34 @@ TEST(CliWortbestand, TwoProcessesBuildingTheSameIndexAtOnce) {
         EXPECT_EQ(zweiter.Abwarten().aus, erwartet);
     }
     // One whole index and no temporary file left; it serves the next run.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
+    EXPECT_EQ(IndexeUndReste(ordner), 1u);
     EXPECT_EQ(CliAusfuehren(aufruf).aus, erwartet);
+}
+
+TEST(CliWortbestand, IndexCutShortDuringASessionEndsItWithAMessageNamingTheIndex) {
+    const std::string datei = TestdateiSchreiben("gekuerzt.txt", "Seide\nWeide\nKreide\n");
+    const std::string ordner = std::string(std::getenv("XDG_CACHE_HOME")) + "/quandel-tornar";
+    std::filesystem::remove_all(ordner);
+    ASSERT_EQ(CliAusfuehren({"end", "eide", "--wortbestand", datei}).status, 0); // saves it
+    std::string index;
+    for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
+        if (eintrag.path().extension() == ".qtidx")
+            index = eintrag.path().string();
+    ASSERT_FALSE(index.empty());
+
+    // The session maps the index; another program cuts it short after the first answer.
+    CliProzess sitzung({"end", "-", "--wortbestand", datei}, {.eingabeOffen = true});
+    const std::string antwort = "Kreide\nSeide\nWeide\n\n";
+    ASSERT_TRUE(sitzung.Schreiben("eide\n"));
+    ASSERT_TRUE(sitzung.AusgabeAbwarten(antwort.size()));
+    ASSERT_EQ(::truncate(index.c_str(), 0), 0);
+    ASSERT_TRUE(sitzung.Schreiben("eide\nSeide\n"));
+    const auto lauf = sitzung.Abwarten();
+    EXPECT_EQ(lauf.signal, 0);
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.aus, antwort);
+    EXPECT_EQ(lauf.fehler, "quandel-cli: Zeile 2: Die Indexdatei " + index +
+                               " wurde während des Gebrauchs verändert.\n");
+    // The next run builds it again.
+    EXPECT_EQ(CliAusfuehren({"end", "eide", "--wortbestand", datei}).aus, "Kreide\nSeide\nWeide\n");
 }

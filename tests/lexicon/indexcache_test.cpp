@@ -2,6 +2,7 @@
 #include "data/eingebaut.h"
 #include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "lexicon/indexstempel.h"
 #include "search/suchen.h"
 #include "tests/testcache.h"
 #include "tests/testlexikon.h"
@@ -9,12 +10,18 @@
 
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace quandel {
@@ -55,6 +62,15 @@ std::string testliste() {
 std::string dateiLesen(const std::string& pfad) {
     std::ifstream datei(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(datei), {}};
+}
+
+// The files of the folder that end so.
+std::vector<std::string> dateienMit(const std::string& ordner, std::string_view endung) {
+    std::vector<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(ordner))
+        if (eintrag.path().filename().string().ends_with(endung))
+            namen.push_back(eintrag.path().filename().string());
+    return namen;
 }
 
 // The results of all four searches for several queries, as one text.
@@ -130,8 +146,12 @@ TEST_F(IndexTest, SavedIndexGivesTheResultsOfAFreshBuild) {
     EXPECT_EQ(zweit.herkunft, Herkunft::Index);
     EXPECT_EQ(ergebnisse(zweit.lexikon), erwartet_);
     EXPECT_EQ(zweit.lexikon.Wortbestand().size(), erst.lexikon.Wortbestand().size());
-    // One file, no temporary left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(cache_.IndexOrdner()), {}), 1);
+    // One index and the record of the list's path (and, in a slow run, the record of the
+    // list's state); no temporary left behind.
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx").size(), 1u);
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".vermerk").size(), 1u);
+    for (const auto& eintrag : fs::directory_iterator(cache_.IndexOrdner()))
+        EXPECT_NE(eintrag.path().filename().string().front(), '.') << eintrag.path();
 }
 
 TEST_F(IndexTest, AnotherVowelFieldIsBuiltOverTheSavedIndex) {
@@ -147,7 +167,9 @@ TEST_F(IndexTest, EncodingIsPartOfTheName) {
     laden();
     EXPECT_EQ(WortlisteLaden(liste_, Kodierung::Cp1252, kVokalfeldVorgabe, {}, true).herkunft,
               Herkunft::Aufgebaut);
-    EXPECT_EQ(std::distance(fs::directory_iterator(cache_.IndexOrdner()), {}), 2);
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx").size(), 2u);
+    // Each encoding's index stays: loaded in turn, neither is built again.
+    EXPECT_EQ(laden().herkunft, Herkunft::Index);
 }
 
 TEST_F(IndexTest, ChangedListIsNotServedFromTheOldIndex) {
@@ -235,6 +257,86 @@ TEST_F(IndexTest, ListAndIndexRecordedUnchangedAreNeitherReadNorHashedAgain) {
     EXPECT_FALSE(fs::exists(alterIndex));
 }
 
+TEST_F(IndexTest, QuickEditsInPlaceLeaveOneIndex) {
+    laden();
+    // Within a second, too soon for the list's state to be recorded.
+    for (const char* wort : {"Zeide", "Zweide", "Zwiede", "Zwinge", "Zange", "Zunge"}) {
+        std::ofstream(liste_, std::ios::app) << wort << "\n";
+        const LadeErgebnis neu = laden();
+        EXPECT_EQ(neu.herkunft, Herkunft::Aufgebaut);
+        EXPECT_NE(ergebnisse(neu.lexikon).find(std::string(" ") + wort), std::string::npos);
+    }
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx"),
+              std::vector<std::string>{fs::path(indexDatei()).filename().string()});
+}
+
+TEST_F(IndexTest, ListReplacedByAnotherFileLeavesOneIndexAndNoOldRecord) {
+    laden();
+    std::this_thread::sleep_for(std::chrono::milliseconds(3200));
+    laden(); // now old enough: its state is recorded
+    ASSERT_EQ(dateienMit(cache_.IndexOrdner(), ".stempel").size(), 1u);
+
+    // As sed -i does it: a new file renamed over the list.
+    const std::string neu = liste_ + ".neu";
+    std::ofstream(neu, std::ios::binary) << dateiLesen(liste_) << "Zeide\n";
+    ASSERT_EQ(std::rename(neu.c_str(), liste_.c_str()), 0);
+    const LadeErgebnis geladen = laden();
+    EXPECT_EQ(geladen.herkunft, Herkunft::Aufgebaut);
+    EXPECT_NE(ergebnisse(geladen.lexikon).find(" Zeide"), std::string::npos);
+    EXPECT_EQ(dateienMit(cache_.IndexOrdner(), ".qtidx"),
+              std::vector<std::string>{fs::path(indexDatei()).filename().string()});
+    // The record of the file that is gone went with it.
+    EXPECT_TRUE(dateienMit(cache_.IndexOrdner(), ".stempel").empty());
+    EXPECT_EQ(laden().herkunft, Herkunft::Index);
+}
+
+TEST_F(IndexTest, IndexCutShortWhileMappedIsAnErrorNotASignal) {
+    laden();
+    const LadeErgebnis geladen = laden();
+    ASSERT_EQ(geladen.herkunft, Herkunft::Index);
+    EXPECT_NO_THROW(geladen.lexikon.AbbildPruefen());
+    EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+
+    // Cut to its first page by another program: every later read past it faults.
+    ASSERT_EQ(::truncate(geladen.indexPfad.c_str(), 4096), 0);
+    ergebnisse(geladen.lexikon); // reads on, on zeros, to its end
+    // The whole mapping reads as zeros now, its first page too.
+    EXPECT_EQ(geladen.lexikon.Abbild().substr(0, 8), std::string(8, '\0'));
+    try {
+        geladen.lexikon.AbbildPruefen();
+        ADD_FAILURE() << "keine Meldung";
+    } catch (const IndexVeraendert& fehler) {
+        EXPECT_EQ(std::string(fehler.what()), "Die Indexdatei " + geladen.indexPfad +
+                                                  " wurde während des Gebrauchs verändert.");
+    }
+    // The next load builds it again.
+    const LadeErgebnis neu = laden();
+    EXPECT_EQ(neu.herkunft, Herkunft::Aufgebaut);
+    EXPECT_EQ(ergebnisse(neu.lexikon), erwartet_);
+}
+
+TEST_F(IndexTest, IndexWrittenToWhileMappedIsAnErrorButReplacedIsNot) {
+    laden();
+    const LadeErgebnis geladen = laden();
+    ASSERT_EQ(geladen.herkunft, Herkunft::Index);
+    // Another file put in its place (as any save of the folder does) leaves the mapped one as
+    // it is.
+    IndexSpeichern(geladen.indexPfad, dateiLesen(geladen.indexPfad));
+    EXPECT_NO_THROW(geladen.lexikon.AbbildPruefen());
+    EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+
+    // Written to in place, at its full length.
+    const LadeErgebnis zweit = laden();
+    ASSERT_EQ(zweit.herkunft, Herkunft::Index);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // a later modification time
+    {
+        std::fstream datei(zweit.indexPfad, std::ios::in | std::ios::out | std::ios::binary);
+        datei.seekp(100);
+        datei.write("xxxx", 4);
+    }
+    EXPECT_THROW(zweit.lexikon.AbbildPruefen(), IndexVeraendert);
+}
+
 TEST_F(IndexTest, OtherFormatOrProgramVersionIsRebuilt) {
     laden();
     const std::string gut = dateiLesen(indexDatei());
@@ -271,6 +373,46 @@ TEST_F(IndexTest, DirectoryInPlaceOfTheIndexIsNoError) {
         EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
     }
     EXPECT_TRUE(fs::is_directory(indexDatei()));
+}
+
+// Loads while a FIFO stands at a path of the folder: it must count as no file, not block the
+// load. If the load blocks all the same, a writer opening the FIFO lets it go on, and the test
+// fails.
+LadeErgebnis ladenNebenFifo(const std::string& fifo, const std::function<LadeErgebnis()>& laden) {
+    auto laeuft = std::async(std::launch::async, laden);
+    if (laeuft.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "Laden wartet an " << fifo;
+        ::close(::open(fifo.c_str(), O_WRONLY));
+    }
+    return laeuft.get();
+}
+
+TEST_F(IndexTest, FifoAtTheIndexPathIsNoIndex) {
+    fs::create_directories(cache_.IndexOrdner());
+    ASSERT_EQ(::mkfifo(indexDatei().c_str(), 0600), 0);
+    const LadeErgebnis geladen = ladenNebenFifo(indexDatei(), [this] { return laden(); });
+    EXPECT_EQ(geladen.herkunft, Herkunft::Aufgebaut);
+    EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+    // The index written took the FIFO's place.
+    EXPECT_TRUE(fs::is_regular_file(indexDatei()));
+    EXPECT_EQ(laden().herkunft, Herkunft::Index);
+}
+
+TEST_F(IndexTest, FifoAtTheRecordPathIsNoRecord) {
+    fs::create_directories(cache_.IndexOrdner());
+    struct stat info {};
+    ASSERT_EQ(::stat(liste_.c_str(), &info), 0);
+    const DateiZustand liste{static_cast<std::uint64_t>(info.st_dev),
+                             static_cast<std::uint64_t>(info.st_ino)};
+    const std::string stempel =
+        cache_.IndexOrdner() + "/" +
+        StempelDateiName(liste, static_cast<std::uint32_t>(Kodierung::Utf8));
+    ASSERT_EQ(::mkfifo(stempel.c_str(), 0600), 0);
+    for (const Herkunft herkunft : {Herkunft::Aufgebaut, Herkunft::Index}) {
+        const LadeErgebnis geladen = ladenNebenFifo(stempel, [this] { return laden(); });
+        EXPECT_EQ(geladen.herkunft, herkunft);
+        EXPECT_EQ(ergebnisse(geladen.lexikon), erwartet_);
+    }
 }
 
 TEST_F(IndexTest, FolderThatCannotBeWrittenIsNoError) {

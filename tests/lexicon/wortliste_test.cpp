@@ -6,13 +6,18 @@
 #include "text/fehler.h"
 #include "text/kollation.h"
 
+#include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <tuple>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace quandel {
@@ -146,6 +151,102 @@ TEST(WortlisteLesen, AListWithoutAWordIsRefused) {
     }
     EXPECT_EQ(zeilen(WortlisteLesen(dateiSchreiben("eins.txt", "\n \nwort\n"), Kodierung::Utf8)),
               (std::vector<std::string>{"", "", "wort"}));
+}
+
+// A list of 150,000 lines (1.6 MB, 26 pieces of a read): "Wort0000000" ...
+std::string grosseListe() {
+    std::string inhalt;
+    char zeile[16];
+    for (int i = 0; i < 150000; ++i) {
+        std::snprintf(zeile, sizeof zeile, "Wort%07d\n", i);
+        inhalt += zeile;
+    }
+    return inhalt;
+}
+
+// Loads the list while `aendern` runs from the read's hook (after every 16th piece).
+LadeErgebnis ladenUnter(const std::string& pfad, const std::function<void()>& aendern,
+                        bool mitIndex = true) {
+    EreignisHaken haken(aendern, std::chrono::milliseconds(0));
+    Baubegleitung begleitung;
+    begleitung.haken = &haken;
+    return WortlisteLaden(pfad, Kodierung::Utf8, kVokalfeldVorgabe, begleitung, mitIndex);
+}
+
+// A list that changes while it is read is read again as it is then, never used half read.
+TEST(WortlisteLaden, ListChangedWhileReadIsReadAgain) {
+    const test::TestCacheOrdner cache;
+    const std::string inhalt = grosseListe();
+    const std::string pfad = dateiSchreiben("waehrend.txt", inhalt);
+    const std::string haelfte = inhalt.substr(0, inhalt.size() / 2);
+    const std::size_t zeilenHaelfte = haelfte.size() / 12;
+
+    // Cut short in place.
+    bool einmal = false;
+    LadeErgebnis geladen = ladenUnter(pfad, [&] {
+        if (!std::exchange(einmal, true)) {
+            ASSERT_EQ(::truncate(pfad.c_str(), static_cast<off_t>(haelfte.size())), 0);
+        }
+    });
+    ASSERT_TRUE(einmal);
+    EXPECT_EQ(geladen.lexikon.Wortbestand().size(), zeilenHaelfte);
+    EXPECT_TRUE(geladen.lexikon.WortNrVon("wort0074999").has_value());
+    EXPECT_FALSE(geladen.lexikon.WortNrVon("wort0075000").has_value());
+
+    // Replaced by another file, as sed -i does: the list is the new file now.
+    dateiSchreiben("waehrend.txt", inhalt);
+    const std::string neu = dateiSchreiben("waehrend.neu", haelfte + "Zeide\n");
+    einmal = false;
+    geladen = ladenUnter(pfad, [&] {
+        if (!std::exchange(einmal, true)) {
+            ASSERT_EQ(std::rename(neu.c_str(), pfad.c_str()), 0);
+        }
+    });
+    ASSERT_TRUE(einmal);
+    EXPECT_EQ(geladen.lexikon.Wortbestand().size(), zeilenHaelfte + 1);
+    EXPECT_TRUE(geladen.lexikon.WortNrVon("zeide").has_value());
+}
+
+TEST(WortlisteLaden, ListChangingOnEveryReadIsRefused) {
+    const test::TestCacheOrdner cache;
+    const std::string pfad = dateiSchreiben("immer.txt", grosseListe());
+    for (const bool mitIndex : {true, false}) {
+        int aenderungen = 0;
+        std::string meldung = "kein Fehler";
+        try {
+            ladenUnter(
+                pfad,
+                [&] {
+                    ++aenderungen;
+                    std::ofstream(pfad, std::ios::app) << "Zeide\n";
+                },
+                mitIndex);
+        } catch (const ListeVeraendert& fehler) {
+            meldung = fehler.what();
+        }
+        EXPECT_EQ(meldung, "Die Wortliste " + pfad + " wurde beim Lesen verändert.");
+        EXPECT_GE(aenderungen, 2); // during the first read and during the second
+    }
+}
+
+TEST(Wortlistendatei, ChangedBetweenOpeningAndReadingIsNoList) {
+    const std::string pfad = dateiSchreiben("zwischen.txt", "Seide\nWeide\n");
+    {
+        Wortlistendatei datei(pfad);
+        ASSERT_EQ(::truncate(pfad.c_str(), 6), 0);
+        EXPECT_THROW(datei.Lesen(Kodierung::Utf8, nullptr), ListeVeraendert);
+    }
+    {
+        dateiSchreiben("zwischen.txt", "Seide\nWeide\n");
+        Wortlistendatei datei(pfad);
+        // The same length, written a moment later: its change time tells.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        dateiSchreiben("zwischen.txt", "Seide\nKeide\n");
+        EXPECT_THROW(datei.Lesen(Kodierung::Utf8, nullptr), ListeVeraendert);
+    }
+    Wortlistendatei datei(pfad);
+    EXPECT_EQ(zeilen(datei.Lesen(Kodierung::Utf8, nullptr)),
+              (std::vector<std::string>{"Seide", "Keide"}));
 }
 
 TEST(WortlisteLaden, RunningOutOfMemoryIsAMessageNotAnAbort) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <unistd.h>
 
 namespace quandel::testhilfe {
 
@@ -58,7 +59,7 @@ private slots:
         QCOMPARE(endreim(QStringLiteral("eide")), (QStringList{"Kreide", "Seide", "Zeide"}));
         QVERIFY(endreim(QStringLiteral("de")).contains(QStringLiteral("Wäide")));
         // The second opening comes from the saved index.
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(cache_.IndexOrdner()), {}), 1);
+        QCOMPARE(test::IndexeUndReste(cache_.IndexOrdner()), std::size_t{1});
         oeffnen(pfad);
         QCOMPARE(endreim(QStringLiteral("eide")).size(), 3);
 
@@ -130,6 +131,29 @@ private slots:
         QVERIFY(
             !std::filesystem::exists(cache_.IndexOrdner() + "/" +
                                      IndexDateiName(*ListenKennungVon(datei, Kodierung::Utf8))));
+    }
+
+    void gekuerzterIndexGibtMeldungUndDieListeWirdNeuGelesen() {
+        const QString pfad = dateiSchreiben("gekuerzt.txt", "Seide\nWeide\nKreide\n");
+        oeffnen(pfad); // builds and saves the index
+        oeffnen(pfad); // maps it
+        const QStringList treffer{"Kreide", "Seide", "Weide"};
+        QCOMPARE(endreim(QStringLiteral("eide")), treffer);
+        const std::string index =
+            cache_.IndexOrdner() + "/" +
+            IndexDateiName(*ListenKennungVon(pfad.toStdString(), Kodierung::Utf8));
+        QCOMPARE(::truncate(index.c_str(), 0), 0);
+
+        fenster->dialoge().NaechsteAntwort(QMessageBox::Ok);
+        QVERIFY(endreim(QStringLiteral("eide")).isEmpty());
+        QCOMPARE(fenster->dialoge().Anzahl(), 1);
+        QCOMPARE(fenster->dialoge().LetzterText(),
+                 QStringLiteral("Die Indexdatei %1 wurde während des Gebrauchs verändert.")
+                     .arg(QString::fromStdString(index)));
+        // Opened again from its lines, with a whole index saved anew.
+        QCOMPARE(endreim(QStringLiteral("eide")), treffer);
+        QCOMPARE(fenster->dialoge().Anzahl(), 1);
+        QCOMPARE(std::filesystem::file_size(index), fenster->lexikon().Abbild().size());
     }
 };
 
