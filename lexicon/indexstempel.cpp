@@ -100,14 +100,22 @@ bool LangeUnveraendert(const DateiZustand& zustand, std::int64_t vorherNs) {
 
 void DateiErsetzen(const std::string& ordner, const std::string& name, std::string_view bytes) {
     ordnerAnlegen(ordner);
+    const std::string pfad = ordner + "/" + name;
+    // What the user made of a file here stays: a link is not replaced by a file, a file without
+    // write permission not at all, and a replaced file keeps its rights.
+    struct stat alt {};
+    const bool vorhanden = ::lstat(pfad.c_str(), &alt) == 0;
+    if (vorhanden && (S_ISLNK(alt.st_mode) || (S_ISREG(alt.st_mode) && (alt.st_mode & 0222) == 0)))
+        return;
     std::string vorlage = ordner + "/." + name + ".XXXXXX";
     const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
     if (fd < 0)
         return;
+    if (vorhanden && S_ISREG(alt.st_mode))
+        ::fchmod(fd, alt.st_mode & 07777);
     const bool geschrieben = ganzSchreiben(fd, bytes);
     const bool geschlossen = ::close(fd) == 0;
-    if (!geschrieben || !geschlossen ||
-        ::rename(vorlage.c_str(), (ordner + "/" + name).c_str()) != 0)
+    if (!geschrieben || !geschlossen || ::rename(vorlage.c_str(), pfad.c_str()) != 0)
         ::unlink(vorlage.c_str());
 }
 

@@ -56,7 +56,9 @@ std::optional<ListenStempel> StempelLesen(const std::string& ordner, const Datei
 
 // Puts the bytes into ordner/name (made if missing) through a temporary file and a rename, so
 // that a reader never sees half a file and two writers never mix theirs. Any failure leaves no
-// file behind and is not reported: what the folder holds only helps the next load.
+// file behind and is not reported: what the folder holds only helps the next load. A symbolic
+// link or a read-only file the user put in that place is left as it is; a file replaced keeps
+// its permission bits.
 void DateiErsetzen(const std::string& ordner, const std::string& name, std::string_view bytes);
 
 // Replaces the record of the list (temporary file, then rename); failures are ignored, the

@@ -375,6 +375,36 @@ TEST_F(IndexTest, DirectoryInPlaceOfTheIndexIsNoError) {
     EXPECT_TRUE(fs::is_directory(indexDatei()));
 }
 
+TEST_F(IndexTest, WhatTheUserMadeOfTheIndexFileStays) {
+    const auto rechte = [](const std::string& pfad) {
+        return fs::status(pfad).permissions() & fs::perms::mask;
+    };
+    fs::create_directories(cache_.IndexOrdner());
+    // A damaged file made read-only: rebuilt on every load, never replaced.
+    { std::ofstream(indexDatei()) << "schreibgeschuetzt"; }
+    fs::permissions(indexDatei(), fs::perms::owner_read | fs::perms::group_read);
+    for (int lauf = 0; lauf < 2; ++lauf)
+        EXPECT_EQ(laden().herkunft, Herkunft::Aufgebaut);
+    EXPECT_EQ(dateiLesen(indexDatei()), "schreibgeschuetzt");
+    EXPECT_EQ(rechte(indexDatei()), fs::perms::owner_read | fs::perms::group_read);
+
+    // A damaged file with narrower rights: replaced, and the rights stay.
+    fs::permissions(indexDatei(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(laden().herkunft, Herkunft::Aufgebaut);
+    EXPECT_EQ(laden().herkunft, Herkunft::Index);
+    EXPECT_EQ(rechte(indexDatei()), fs::perms::owner_read | fs::perms::owner_write);
+
+    // A link in its place stays a link, and the file it leads to keeps its content.
+    fs::remove(indexDatei());
+    const std::string ziel = cache_.pfad() + "/fremd.txt";
+    { std::ofstream(ziel) << "fremd"; }
+    fs::create_symlink(ziel, indexDatei());
+    EXPECT_EQ(laden().herkunft, Herkunft::Aufgebaut);
+    EXPECT_EQ(ergebnisse(laden().lexikon), erwartet_);
+    EXPECT_TRUE(fs::is_symlink(indexDatei()));
+    EXPECT_EQ(dateiLesen(ziel), "fremd");
+}
+
 // Loads while a FIFO stands at a path of the folder: it must count as no file, not block the
 // load. If the load blocks all the same, a writer opening the FIFO lets it go on, and the test
 // fails.
