@@ -7,7 +7,7 @@ namespace quandel {
 
 HilfeFenster::HilfeFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setObjectName(QStringLiteral("HilfeFenster"));
-    setWindowTitle(QStringLiteral("Quandel Tornar – Hilfe"));
+    setWindowTitle(QStringLiteral("Hilfe – Quandel Tornar"));
     resize(520, 480);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HilfeText"));

@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quandel Tornar"));
         QCOMPARE(QGuiApplication::desktopFileName(),
                  QStringLiteral("de.quandeltornar.QuandelTornar"));
-        const QStringList eigene = {"Quandel Tornar – Hilfe", "ListForm", "AkzentMonitor",
+        const QStringList eigene = {"Hilfe – Quandel Tornar", "ListForm", "AkzentMonitor",
                                     "Über Quandel Tornar"};
         QCOMPARE(nebenWaehrendDerSuche, eigene);
         QCOMPARE(nebentitel(), eigene);
