@@ -8,6 +8,7 @@
 #include "phonetics/klangindex.h"
 #include "search/suchkontext.h"
 #include "text/fehler.h"
+#include "tools/datenquelle.h"
 
 #include <cstdio>
 #include <fstream>
@@ -17,33 +18,15 @@
 namespace {
 
 using namespace quandel;
-
-void ZahlenSchreiben(std::ofstream& aus, const char* name, std::span<const std::uint32_t> z) {
-    aus << "extern const std::uint32_t " << name << "[];\n";
-    aus << "const std::uint32_t " << name << "[] = {";
-    for (std::size_t i = 0; i < z.size(); ++i)
-        aus << (i % 16 == 0 ? "\n" : " ") << z[i] << ',';
-    aus << "};\n";
-}
-
-void ZeichenSchreiben(std::ofstream& aus, const char* name, std::string_view zeichen) {
-    aus << "extern const unsigned char " << name << "[];\n";
-    aus << "const unsigned char " << name << "[] = {";
-    for (std::size_t i = 0; i < zeichen.size(); ++i)
-        aus << (i % 20 == 0 ? "\n" : " ")
-            << static_cast<unsigned>(static_cast<unsigned char>(zeichen[i])) << ',';
-    aus << "0};\n";
-}
+using namespace quandel::werkzeug;
 
 void TabelleSchreiben(std::ofstream& aus, const std::string& art, const Schluesseltabelle& t,
                       std::span<const std::uint32_t> ids) {
-    ZeichenSchreiben(aus, ("k" + art + "Zeichen").c_str(), t.Zeichen());
-    aus << "extern const std::size_t k" << art << "ZeichenAnzahl;\n";
-    aus << "const std::size_t k" << art << "ZeichenAnzahl = " << t.Zeichen().size() << ";\n";
-    ZahlenSchreiben(aus, ("k" + art + "Enden").c_str(), t.Enden());
-    aus << "extern const std::size_t k" << art << "EndenAnzahl;\n";
-    aus << "const std::size_t k" << art << "EndenAnzahl = " << t.Enden().size() << ";\n";
-    ZahlenSchreiben(aus, ("k" + art + "Ids").c_str(), ids);
+    ZeichenSchreiben(aus, "k" + art + "Zeichen", t.Zeichen());
+    GroesseSchreiben(aus, "k" + art + "ZeichenAnzahl", t.Zeichen().size());
+    ZahlenSchreiben(aus, "k" + art + "Enden", t.Enden());
+    GroesseSchreiben(aus, "k" + art + "EndenAnzahl", t.Enden().size());
+    ZahlenSchreiben(aus, "k" + art + "Ids", ids);
 }
 
 } // namespace
@@ -68,9 +51,8 @@ int main(int argc, char** argv) {
                "#include <cstddef>\n#include <cstdint>\nnamespace quandel::daten {\n";
         TabelleSchreiben(aus, "Rein", index->ReinTabelle(), index->ReinIds());
         TabelleSchreiben(aus, "Zweisilbig", index->ZweisilbigTabelle(), index->ZweisilbigIds());
-        aus << "extern const std::size_t kKlangWortanzahl;\n"
-            << "const std::size_t kKlangWortanzahl = " << index->Wortanzahl() << ";\n"
-            << "extern const std::uint64_t kKlangPruefsumme;\n"
+        GroesseSchreiben(aus, "kKlangWortanzahl", index->Wortanzahl());
+        aus << "extern const std::uint64_t kKlangPruefsumme;\n"
             << "const std::uint64_t kKlangPruefsumme = " << index->Pruefsumme() << "ull;\n}\n";
         aus.close();
         if (!aus) {

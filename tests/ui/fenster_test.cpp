@@ -157,6 +157,7 @@ private slots:
         QVERIFY(quellen.contains(QStringLiteral("@zxcvbn-ts/language-de")));
         QVERIFY(quellen.contains(QStringLiteral("wngerman")));
         QVERIFY(quellen.contains(QStringLiteral("Björn Jacke")));
+        QVERIFY(quellen.contains(QStringLiteral("OpenSubtitles 2024")));
         dialog->reject();
     }
 
