@@ -1,6 +1,7 @@
 #include "app/cli_aufruf.h"
 
 #include <array>
+#include <charconv>
 #include <utility>
 
 namespace quandel::cli {
@@ -53,9 +54,51 @@ Format FormatVon(std::string_view name) {
                        "\" (zeilen, tsv, csv, json oder raster)");
 }
 
+Trefferfolge TrefferfolgeVon(std::string_view name) {
+    constexpr std::array<std::pair<std::string_view, Trefferfolge>, 3> kFolgen{{
+        {"rang", Trefferfolge::Rang},
+        {"alphabet", Trefferfolge::Alphabet},
+        {"liste", Trefferfolge::Liste},
+    }};
+    for (const auto& [text, folge] : kFolgen)
+        if (name == text)
+            return folge;
+    throw Aufruffehler("unbekannte Ordnung \"" + std::string(name) +
+                       "\" (rang, alphabet oder liste)");
+}
+
+// "2" -> 2..2, "2-3" -> 2..3, "5-" -> 5 and more.
+void SilbenSetzen(Aufruf& aufruf, std::string_view wert) {
+    const auto zahl = [&](std::string_view text) {
+        std::size_t n = 0;
+        const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), n);
+        if (fehler != std::errc() || ende != text.data() + text.size() || n == 0)
+            throw Aufruffehler("--silben verlangt eine Silbenzahl oder einen Bereich wie 2-3, "
+                               "nicht \"" +
+                               std::string(wert) + "\"");
+        return n;
+    };
+    const std::size_t strich = wert.find('-');
+    aufruf.silbenVon = zahl(wert.substr(0, strich));
+    aufruf.silbenBis = strich == std::string_view::npos ? aufruf.silbenVon
+                       : strich + 1 == wert.size()      ? 0
+                                                        : zahl(wert.substr(strich + 1));
+    if (aufruf.silbenBis != 0 && aufruf.silbenBis < aufruf.silbenVon)
+        throw Aufruffehler("--silben " + std::string(wert) + ": der Bereich ist leer");
+}
+
+void BetonungSetzen(Aufruf& aufruf, std::string_view wert) {
+    if (wert.empty() || wert.find_first_not_of("xX") != std::string_view::npos)
+        throw Aufruffehler("--betonung verlangt ein Muster aus x (unbetont) und X (betont) wie "
+                           "xXx, nicht \"" +
+                           std::string(wert) + "\"");
+    aufruf.betonung = std::string(wert);
+}
+
 bool BrauchtWert(std::string_view option) {
     return option == "--vokale" || option == "--wortbestand" || option == "--kodierung" ||
-           option == "--lautgruppen" || option == "--format" || option == "--aussprache";
+           option == "--lautgruppen" || option == "--format" || option == "--aussprache" ||
+           option == "--ordnung" || option == "--silben" || option == "--betonung";
 }
 
 void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
@@ -70,6 +113,12 @@ void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert
         aufruf.format = FormatVon(wert);
     else if (option == "--aussprache")
         aufruf.aussprache = std::string(wert);
+    else if (option == "--ordnung")
+        aufruf.ordnung = TrefferfolgeVon(wert);
+    else if (option == "--silben")
+        SilbenSetzen(aufruf, wert);
+    else if (option == "--betonung")
+        BetonungSetzen(aufruf, wert);
     else
         aufruf.kodierung = KodierungVon(wert);
 }
@@ -87,6 +136,8 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         aufruf.unrein = true;
     else if (option == "--zweisilbig")
         aufruf.zweisilbig = true;
+    else if (option == "--abkuerzungen")
+        aufruf.abkuerzungen = true;
     else if (option == "-h" || option == "--help" || option == "--hilfe")
         aufruf.hilfe = true;
     else if (option == "-V" || option == "--version")
@@ -95,7 +146,32 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         throw Aufruffehler("unbekannte Option " + std::string(option));
 }
 
+// The order and the filters of the hits, each for the modes that have it.
+void FolgeUndFilterPruefen(const Aufruf& aufruf) {
+    const bool klang = aufruf.modus == Modus::Klang;
+    if (aufruf.ordnung == Trefferfolge::Alphabet && !klang)
+        throw Aufruffehler("--ordnung alphabet gilt nur für klang (sonst rang oder liste)");
+    if (aufruf.ordnung == Trefferfolge::Liste && klang)
+        throw Aufruffehler("--ordnung liste gilt nicht für klang (rang oder alphabet)");
+    if (aufruf.ordnung == Trefferfolge::Rang && aufruf.rueck)
+        throw Aufruffehler("--rueck ordnet nach Wortenden und passt nicht zu --ordnung rang");
+    const char* nurKlang = aufruf.abkuerzungen    ? "--abkuerzungen"
+                           : aufruf.silbenVon > 0 ? "--silben"
+                           : aufruf.betonung      ? "--betonung"
+                                                  : nullptr;
+    if (nurKlang && !klang)
+        throw Aufruffehler(std::string("Option ") + nurKlang + " gilt nur für klang");
+}
+
 } // namespace
+
+Trefferfolge Folge(const Aufruf& aufruf) {
+    if (aufruf.ordnung)
+        return *aufruf.ordnung;
+    if (aufruf.modus != Modus::Klang)
+        return Trefferfolge::Liste;
+    return aufruf.rueck ? Trefferfolge::Alphabet : Trefferfolge::Rang;
+}
 
 Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeIstTerminal) {
     Aufruf aufruf;
@@ -123,6 +199,7 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeI
     if (frei.empty())
         throw Aufruffehler("kein Suchmodus angegeben");
     aufruf.modus = ModusVon(frei[0]);
+    FolgeUndFilterPruefen(aufruf);
     aufruf.ausEingabe = frei.size() == 2 ? frei[1] == "-" : frei.size() == 1 && !eingabeIstTerminal;
     if (aufruf.ausEingabe)
         return aufruf;
@@ -152,7 +229,11 @@ Modi:
                        Laute ab dem Vokal der letzten betonten Silbe ("Gehör" -
                        "Friseur"; "Rost" reimt nicht auf "Trost"). Die Aussprache
                        kommt von espeak-ng; die Lautgruppen (--akzent) gelten
-                       hier nicht.
+                       hier nicht. Erst kommen die reinen Reime, dann mit
+                       --unrein die unreinen, zuletzt die rührenden (auch die
+                       Laute vor dem Reimvokal sind gleich: "Herz" -
+                       "Löwenherz"); darin häufige Wörter zuerst. Wörter, die
+                       man buchstabiert (AfD, j), fehlen ohne --abkuerzungen.
 
 TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
@@ -167,7 +248,8 @@ json ist jede Antwort ein JSON-Wert auf einer eigenen Zeile, ohne Leerzeile.
 Optionen:
   --minus              Treffer mit den Begrenzungswörtern entfernen, statt nur
                        diese zu behalten
-  --rueck              nach Wortenden ordnen statt alphabetisch
+  --rueck              nach Wortenden ordnen statt alphabetisch (bei klang statt
+                       nach Rang)
   --vokale TEXT        Vokalfeld des Liedreims (Vorgabe: a,e,i,o,u,ä,ö,ü)
   --akzent             auch alle Schreibweisen suchen, die nach den Lautgruppen
                        gleich klingen (Vorgabe: i/ie/ih, ei/äu/eu, t/tt, b/p):
@@ -183,6 +265,14 @@ Optionen:
   --aussprache DATEI   klang: eigene Ausspracheberichtigungen, je Zeile ein Wort
                        und seine Laute wie in data/aussprache.txt ("Garage
                        g a r 'a: Z @")
+  --ordnung ORDNUNG    Reihenfolge der Treffer: rang (häufige Wörter zuerst; bei
+                       klang die Vorgabe), alphabet (nur klang) oder liste (die
+                       Vorgabe der übrigen Modi; beim Schüttelreim die Fundfolge)
+  --abkuerzungen       klang: auch Wörter, die man buchstabiert (AfD, FDJ, j)
+  --silben N|N-M       klang: nur Treffer mit N Silben (N-M: N bis M, N-: N und
+                       mehr)
+  --betonung MUSTER    klang: nur Treffer mit diesem Betonungsmuster, je Silbe X
+                       (betont) oder x (unbetont): "xXx" wie Gebäude
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
   --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
@@ -202,10 +292,17 @@ Die Formate:
           tauschwort, endwort, stabwort)
   csv     RFC 4180 in UTF-8 mit derselben Kopfzeile, Zeilenende CR LF
   json    ein Array der Treffer; beim Schüttelreim Objekte mit den Feldern
-          suchwort, tauschwort, endwort, stabwort
+          suchwort, tauschwort, endwort, stabwort; bei klang Objekte mit wort,
+          lautschrift, silben, betonung, reim (rein, unrein oder ruehrend) und
+          rang (1: unter den 1.000 häufigsten Wortformen, 2: unter den 10.000
+          häufigsten, 3: seltener, null: nicht in der Häufigkeitsliste)
   raster  die Rasterdatei des Fensters (.grd): die Treffer zu vier je Zeile,
           Windows-1252, Zeilenende CR LF
 Außer bei zeilen erscheint die Ausgabe erst, wenn die Suche fertig ist.
+
+Die Häufigkeit stammt aus den Wortlisten von OpenSubtitles 2024 und der
+deutschen Wikipedia (Paket @zxcvbn-ts/language-de); Wörter ohne Rang folgen
+den übrigen, kürzere vor längeren.
 
 Mit --wortbestand berechnet klang beim ersten Mal die Klangschlüssel der ganzen
 Liste (bei einer großen Liste einige Sekunden, mit Fortschrittsbalken; Strg+C

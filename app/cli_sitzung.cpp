@@ -5,6 +5,8 @@
 #include "app/cli_meldung.h"
 #include "app/cli_suche.h"
 #include "app/cli_wortbestand.h"
+#include "data/haeufigkeit_eingebaut.h"
+#include "search/rangordnung.h"
 #include "search/trefferordnung.h"
 #include "soundgroups/lautgruppen.h"
 #include "text/fehler.h"
@@ -12,6 +14,7 @@
 
 #include <optional>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace quandel::cli {
 
@@ -56,24 +59,33 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
     : aufruf_(aufruf), ausgabe_(ausgabe),
       vokalfeld_(aufruf.vokale ? ArgumentAusUtf8("Vokalfeld", *aufruf.vokale)
                                : std::string(kVokalfeldVorgabe)),
-      lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)) {
+      lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)),
+      haeufigkeit_(daten::EingebauteHaeufigkeit()) {
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
-    // Plain lines can go out row by row; the other formats frame the whole answer.
-    if (aufruf.format == Format::Zeilen)
+    // Plain lines can go out row by row; the other formats frame the whole answer, and the
+    // order of common words first needs all rows.
+    if (aufruf.format == Format::Zeilen && Folge(aufruf) != Trefferfolge::Rang)
         kontext_.SchuettelZeile = [this](const std::array<std::string_view, 4>& zeile) {
             return ausgabe_.Schreiben(ZeilenText(zeile));
         };
 }
 
-std::string Sitzung::Antworttext(const std::vector<std::string>& treffer) const {
+std::string Sitzung::Antworttext(const std::vector<std::string>& treffer,
+                                 const std::vector<Klangtreffer>& klangtreffer) const {
     const std::size_t spalten = aufruf_.modus == Modus::Schuettel ? 4 : 1;
     std::string text;
     if (klang_ && aufruf_.format == Format::Json) {
+        std::unordered_map<std::string_view, const Klangtreffer*> nachWort;
+        for (const Klangtreffer& t : klangtreffer)
+            nachWort.emplace(t.wort, &t);
+        std::vector<Klangtreffer> geordnet;
         std::vector<Wortklang> klaenge;
-        for (const std::string& wort : treffer)
+        for (const std::string& wort : treffer) {
+            geordnet.push_back(*nachWort.at(wort));
             klaenge.push_back(klang_->Klang(geladen_.lexikon, wort));
-        text = KlangJsonText(treffer, klaenge);
+        }
+        text = KlangJsonText(geordnet, klaenge);
     } else {
         text = AusgabeText(treffer, spalten, aufruf_.format);
     }
@@ -123,12 +135,16 @@ int Sitzung::Beantworten(std::string_view suchtext) {
         abbruch.emplace(kontext_.AbbruchFlag);
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    SuchErgebnis ergebnis =
-        Suchen(aufruf_, klang_.get(), geladen_.indexPfad, kontext_, einstellungen, terminal);
+    KlangErgebnis antwort = Suchen(aufruf_, klang_.get(), haeufigkeit_, geladen_.indexPfad,
+                                   kontext_, einstellungen, terminal);
+    SuchErgebnis& ergebnis = antwort.ergebnis;
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);
-    if (!ausgabe_.Schreiben(Antworttext(ergebnis.treffer)))
+    // The sound search puts its hits in its own order of rank.
+    if (aufruf_.modus != Modus::Klang && Folge(aufruf_) == Trefferfolge::Rang)
+        NachRangOrdnen(ergebnis.treffer, aufruf_.modus == Modus::Schuettel ? 4 : 1, haeufigkeit_);
+    if (!ausgabe_.Schreiben(Antworttext(ergebnis.treffer, antwort.treffer)))
         return kAbgebrochen;
     if (terminal && !ergebnis.suchdauer.empty())
         Melden(ergebnis.suchdauer);

@@ -4,6 +4,7 @@
 //   ./build/bench/quandel-klang-bench --benchmark_filter=Ngerman
 #include "data/aussprache.h"
 #include "data/eingebaut.h"
+#include "data/haeufigkeit_eingebaut.h"
 #include "data/klang_eingebaut.h"
 #include "phonetics/espeak.h"
 #include "search/klangreim.h"
@@ -51,13 +52,15 @@ void BM_KlangEingebaut(benchmark::State& state, const char* wort) {
     static const std::unique_ptr<Lexikon> lexikon = lexikonAus(daten::Wortbestand());
     static const KlangIndex index = daten::EingebauterKlangIndex();
     static const Lautersetzung lautersetzung(VorgabeLautgruppen());
+    static const Haeufigkeit haeufigkeit = daten::EingebauteHaeufigkeit();
     Aussprache aussprache(espeak(), korrekturen());
     Klangquelle quelle{aussprache, index};
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = wort;
     for (auto _ : state) {
         SuchKontext kontext(*lexikon, lautersetzung);
-        benchmark::DoNotOptimize(KlangreimSuchen(kontext, einstellungen, quelle, {}));
+        benchmark::DoNotOptimize(
+            KlangreimSuchen(kontext, einstellungen, quelle, {}, haeufigkeit).ergebnis);
     }
 }
 BENCHMARK_CAPTURE(BM_KlangEingebaut, Station, "Station")->Unit(benchmark::kMicrosecond);
