@@ -193,7 +193,9 @@ TEST(CliKlang, NgermanMisreadWords) {
     // -bar never carries the rhyme, also not inflected.
     const std::string dimmbaren = klang("dimmbaren");
     EXPECT_FALSE(HatZeile(dimmbaren, "fahren") || HatZeile(dimmbaren, "abfahren")) << dimmbaren;
-    // ngerman has the verb "essen" in lower case only.
+    // ngerman has the noun "Erde" and the verb "essen" in lower case only.
+    const std::string werde = klang("werde");
+    EXPECT_TRUE(HatZeile(werde, "erde") && HatZeile(werde, "Pferde")) << werde;
     const std::string atheismus = klang("Atheismus");
     EXPECT_TRUE(HatZeile(atheismus, "Aktionismus")) << atheismus;
     EXPECT_FALSE(HatZeile(atheismus, "Abakus"));
