@@ -72,7 +72,7 @@ struct KlangErgebnis {
 // A word of the stock takes its stored keys; any other word is pronounced on the spot, the
 // compound rule using the stock's words. The ranks come from haeufigkeit.
 //   "Gehör" -> ... Friseur ...;  "Rost" -> ... but not Trost
-//   "Herz" (Rang) -> Schmerz, März, Scherz, ... Aprilscherz ... Löwenherz (identical) ...
+//   "Herz" (Rang) -> März, Schmerz, Scherz, ... Aprilscherz ... Löwenherz (identical) ...
 KlangErgebnis KlangreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                               Klangquelle& quelle, const Klangwahl& wahl,
                               const Haeufigkeit& haeufigkeit);
