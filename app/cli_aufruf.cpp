@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <utility>
 
 namespace quandel::cli {
@@ -54,9 +55,51 @@ Format FormatVon(std::string_view name) {
                        "\" (zeilen, tsv, csv, json oder raster)");
 }
 
+Trefferfolge TrefferfolgeVon(std::string_view name) {
+    constexpr std::array<std::pair<std::string_view, Trefferfolge>, 3> kFolgen{{
+        {"rang", Trefferfolge::Rang},
+        {"alphabet", Trefferfolge::Alphabet},
+        {"liste", Trefferfolge::Liste},
+    }};
+    for (const auto& [text, folge] : kFolgen)
+        if (name == text)
+            return folge;
+    throw Aufruffehler("unbekannte Ordnung \"" + std::string(name) +
+                       "\" (rang, alphabet oder liste)");
+}
+
+// "2" -> 2..2, "2-3" -> 2..3, "5-" -> 5 and more.
+void SilbenSetzen(Aufruf& aufruf, std::string_view wert) {
+    const auto zahl = [&](std::string_view text) {
+        std::size_t n = 0;
+        const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), n);
+        if (fehler != std::errc() || ende != text.data() + text.size() || n == 0)
+            throw Aufruffehler("--silben verlangt eine Silbenzahl oder einen Bereich wie 2-3, "
+                               "nicht \"" +
+                               std::string(wert) + "\"");
+        return n;
+    };
+    const std::size_t strich = wert.find('-');
+    aufruf.silbenVon = zahl(wert.substr(0, strich));
+    aufruf.silbenBis = strich == std::string_view::npos ? aufruf.silbenVon
+                       : strich + 1 == wert.size()      ? 0
+                                                        : zahl(wert.substr(strich + 1));
+    if (aufruf.silbenBis != 0 && aufruf.silbenBis < aufruf.silbenVon)
+        throw Aufruffehler("--silben " + std::string(wert) + ": der Bereich ist leer");
+}
+
+void BetonungSetzen(Aufruf& aufruf, std::string_view wert) {
+    if (wert.empty() || wert.find_first_not_of("xX") != std::string_view::npos)
+        throw Aufruffehler("--betonung verlangt ein Muster aus x (unbetont) und X (betont) wie "
+                           "xXx, nicht \"" +
+                           std::string(wert) + "\"");
+    aufruf.betonung = std::string(wert);
+}
+
 bool BrauchtWert(std::string_view option) {
     return option == "--vokale" || option == "--wortbestand" || option == "--kodierung" ||
-           option == "--lautgruppen" || option == "--format" || option == "--aussprache";
+           option == "--lautgruppen" || option == "--format" || option == "--aussprache" ||
+           option == "--ordnung" || option == "--silben" || option == "--betonung";
 }
 
 void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
@@ -71,6 +114,12 @@ void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert
         aufruf.format = FormatVon(wert);
     else if (option == "--aussprache")
         aufruf.aussprache = std::string(wert);
+    else if (option == "--ordnung")
+        aufruf.ordnung = TrefferfolgeVon(wert);
+    else if (option == "--silben")
+        SilbenSetzen(aufruf, wert);
+    else if (option == "--betonung")
+        BetonungSetzen(aufruf, wert);
     else
         aufruf.kodierung = KodierungVon(wert);
 }
@@ -88,6 +137,8 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         aufruf.unrein = true;
     else if (option == "--zweisilbig")
         aufruf.zweisilbig = true;
+    else if (option == "--abkuerzungen")
+        aufruf.abkuerzungen = true;
     else if (option == "-h" || option == "--help" || option == "--hilfe")
         aufruf.hilfe = true;
     else if (option == "-V" || option == "--version")
@@ -108,7 +159,9 @@ std::string_view Optionsname(std::string_view option) {
 // Why an option given is of no use to the call, or empty.
 std::string_view OhneNutzen(std::string_view option, const Aufruf& aufruf) {
     const bool klang = aufruf.modus == Modus::Klang;
-    if ((option == "--unrein" || option == "--zweisilbig" || option == "--aussprache") && !klang)
+    if ((option == "--unrein" || option == "--zweisilbig" || option == "--aussprache" ||
+         option == "--abkuerzungen" || option == "--silben" || option == "--betonung") &&
+        !klang)
         return "gilt nur für klang";
     if (option == "--vokale" && aufruf.modus != Modus::Lied)
         return "gilt nur für lied";
@@ -117,12 +170,26 @@ std::string_view OhneNutzen(std::string_view option, const Aufruf& aufruf) {
     if (option == "--rueck" && aufruf.modus == Modus::Schuettel)
         return "gilt nicht für schuettel (die Zeilen bleiben in der Reihenfolge, in der sie "
                "gefunden werden)";
+    if (option == "--rueck" && aufruf.ordnung == Trefferfolge::Rang)
+        return "ordnet nach Wortenden und passt nicht zu --ordnung rang";
+    if (option == "--ordnung" && aufruf.ordnung == Trefferfolge::Alphabet && !klang)
+        return "alphabet gilt nur für klang (sonst rang oder liste)";
+    if (option == "--ordnung" && aufruf.ordnung == Trefferfolge::Liste && klang)
+        return "liste gilt nicht für klang (rang oder alphabet)";
     if ((option == "--kodierung" || option == "--kein-cache") && !aufruf.wortbestand)
         return "gilt nur mit --wortbestand";
     return {};
 }
 
 } // namespace
+
+Trefferfolge Folge(const Aufruf& aufruf) {
+    if (aufruf.ordnung)
+        return *aufruf.ordnung;
+    if (aufruf.modus != Modus::Klang)
+        return Trefferfolge::Liste;
+    return aufruf.rueck ? Trefferfolge::Alphabet : Trefferfolge::Rang;
+}
 
 Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeIstTerminal) {
     Aufruf aufruf;
@@ -192,7 +259,11 @@ Modi:
                        Laute ab dem Vokal der letzten betonten Silbe ("Gehör" -
                        "Friseur"; "Rost" reimt nicht auf "Trost"). Die Aussprache
                        kommt von espeak-ng; die Lautgruppen (--akzent) gelten
-                       hier nicht.
+                       hier nicht. Erst kommen die reinen Reime, dann mit
+                       --unrein die unreinen, zuletzt die rührenden (auch die
+                       Laute vor dem Reimvokal sind gleich: "Herz" -
+                       "Löwenherz"); darin häufige Wörter zuerst. Wörter, die
+                       man buchstabiert (AfD, j), fehlen ohne --abkuerzungen.
 
 TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
@@ -207,8 +278,9 @@ json ist jede Antwort ein JSON-Wert auf einer eigenen Zeile, ohne Leerzeile.
 Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
   --minus              Treffer mit den Begrenzungswörtern entfernen, statt nur
                        diese zu behalten
-  --rueck              nach Wortenden ordnen statt alphabetisch (nicht bei
-                       schuettel, dessen Zeilen wie gefunden bleiben)
+  --rueck              nach Wortenden ordnen statt alphabetisch (bei klang statt
+                       nach Rang; nicht bei schuettel, dessen Zeilen wie gefunden
+                       bleiben)
   --vokale TEXT        lied: Vokalfeld (Vorgabe: a,e,i,o,u,ä,ö,ü)
   --akzent             nicht bei klang: auch alle Schreibweisen suchen, die
                        nach den Lautgruppen gleich klingen (Vorgabe: i/ie/ih,
@@ -225,6 +297,14 @@ Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
   --aussprache DATEI   klang: eigene Ausspracheberichtigungen, je Zeile ein Wort
                        und seine Laute wie in data/aussprache.txt ("Garage
                        g a r 'a: Z @")
+  --ordnung ORDNUNG    Reihenfolge der Treffer: rang (häufige Wörter zuerst; bei
+                       klang die Vorgabe), alphabet (nur klang) oder liste (die
+                       Vorgabe der übrigen Modi; beim Schüttelreim die Fundfolge)
+  --abkuerzungen       klang: auch Wörter, die man buchstabiert (AfD, FDJ, j)
+  --silben N|N-M       klang: nur Treffer mit N Silben (N-M: N bis M, N-: N und
+                       mehr)
+  --betonung MUSTER    klang: nur Treffer mit diesem Betonungsmuster, je Silbe X
+                       (betont) oder x (unbetont): "xXx" wie Gebäude
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
   --kodierung KOD      mit --wortbestand: Kodierung der Wortliste, utf8
@@ -247,10 +327,17 @@ Die Formate:
           tauschwort, endwort, stabwort)
   csv     RFC 4180 in UTF-8 mit derselben Kopfzeile, Zeilenende CR LF
   json    ein Array der Treffer; beim Schüttelreim Objekte mit den Feldern
-          suchwort, tauschwort, endwort, stabwort
+          suchwort, tauschwort, endwort, stabwort; bei klang Objekte mit wort,
+          lautschrift, silben, betonung, reim (rein, unrein oder ruehrend) und
+          rang (1: unter den 1.000 häufigsten Wortformen, 2: unter den 10.000
+          häufigsten, 3: seltener, null: nicht in der Häufigkeitsliste)
   raster  die Rasterdatei des Fensters (.grd): die Treffer zu vier je Zeile,
           Windows-1252, Zeilenende CR LF
 Außer bei zeilen erscheint die Ausgabe erst, wenn die Suche fertig ist.
+
+Die Häufigkeit stammt aus den Wortlisten von OpenSubtitles 2024 und der
+deutschen Wikipedia (Paket @zxcvbn-ts/language-de); Wörter ohne Rang folgen
+den übrigen, kürzere vor längeren.
 
 Mit --wortbestand berechnet klang beim ersten Mal die Klangschlüssel der ganzen
 Liste (bei einer großen Liste einige Sekunden, mit Fortschrittsbalken; Strg+C

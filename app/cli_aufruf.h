@@ -13,6 +13,9 @@ namespace quandel::cli {
 enum class Modus { End, Lied, Stab, Schuettel, Klang };
 using quandel::Kodierung;
 enum class Format { Zeilen, Tsv, Csv, Json, Raster };
+// The order of the hits: common words first (the default of klang), alphabetical (klang, as
+// every other search), the list's own order (the other modes' default).
+enum class Trefferfolge { Rang, Alphabet, Liste };
 
 // What the command line asks for, its texts still in UTF-8 as typed.
 //   quandel-cli end eide kreide --minus
@@ -28,6 +31,11 @@ struct Aufruf {
     bool zweisilbig = false;                // klang: two-syllable rhymes
     std::optional<std::string> lautgruppen; // a sound-group file instead of the default groups
     std::optional<std::string> aussprache;  // klang: a user's correction file
+    std::optional<Trefferfolge> ordnung;    // --ordnung; else the mode's default, see Folge
+    bool abkuerzungen = false;              // klang: also words read letter by letter
+    std::size_t silbenVon = 0;              // klang --silben N or N-M: 0 any, else at least
+    std::size_t silbenBis = 0;              // at most; 0 no limit ("N-")
+    std::optional<std::string> betonung;    // klang: the stress pattern of x and X
     std::optional<std::string> vokale;      // the vowel field, if not the default one
     std::optional<std::string> wortbestand;
     Kodierung kodierung = Kodierung::Utf8;
@@ -37,11 +45,16 @@ struct Aufruf {
     bool version = false;
 };
 
-// Bad usage: unknown mode or option, a missing value, no mode or no text.
+// Bad usage: unknown mode or option, a missing or bad value, an option the mode does not take,
+// no mode or no text.
 class Aufruffehler : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The order the call asks for: --ordnung, else for klang rang (alphabet with --rueck), else
+// liste.
+Trefferfolge Folge(const Aufruf& aufruf);
 
 // Reads the arguments after the program name. Options may stand anywhere; "--" makes every
 // further argument the mode or a text. With -h or --version nothing else is required. The

@@ -95,14 +95,21 @@ std::string Json(const std::vector<std::string>& treffer, std::size_t spalten) {
 
 } // namespace
 
-std::string KlangJsonText(const std::vector<std::string>& treffer,
+std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,
                           const std::vector<Wortklang>& klaenge) {
+    static constexpr std::array<std::string_view, 3> kReimarten{"rein", "unrein", "ruehrend"};
     std::string text = "[";
-    for (std::size_t i = 0; i < treffer.size() && i < klaenge.size(); ++i)
-        text += (i == 0 ? "\n  {\"wort\": " : ",\n  {\"wort\": ") +
-                JsonText(Utf8AusCp1252(treffer[i])) +
-                ", \"lautschrift\": " + JsonText(klaenge[i].lautschrift) +
-                ", \"silben\": " + std::to_string(klaenge[i].silben) + "}";
+    for (std::size_t i = 0; i < treffer.size() && i < klaenge.size(); ++i) {
+        const Klangtreffer& t = treffer[i];
+        const int klasse = Rangklasse(t.rang);
+        text +=
+            (i == 0 ? "\n  {\"wort\": " : ",\n  {\"wort\": ") + JsonText(Utf8AusCp1252(t.wort)) +
+            ", \"lautschrift\": " + JsonText(klaenge[i].lautschrift) +
+            ", \"silben\": " + std::to_string(t.Silben()) +
+            ", \"betonung\": " + JsonText(t.betonung) +
+            ", \"reim\": " + JsonText(std::string(kReimarten[static_cast<std::size_t>(t.art)])) +
+            ", \"rang\": " + (klasse == 0 ? std::string("null") : std::to_string(klasse)) + "}";
+    }
     return text + (treffer.empty() ? "]\n" : "\n]\n");
 }
 

@@ -25,10 +25,12 @@ std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spa
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten,
                         Format format);
 
-// The hits of a sound search as json, each with its pronunciation (IPA) and syllable count:
-//   {"Friseur"}, {{"fʁiˈzøːɐ̯", 2}} -> "[\n  {\"wort\": \"Friseur\", \"lautschrift\": \"fʁiˈzøːɐ̯\",
-//   \"silben\": 2}\n]\n"
-std::string KlangJsonText(const std::vector<std::string>& treffer,
+// The hits of a sound search as json, each with its pronunciation (IPA, from klaenge, in the same
+// order), syllable count, stress pattern, kind of rhyme ("rein", "unrein", "ruehrend") and rank
+// class (1 to 3, or null; see Rangklasse):
+//   -> "[\n  {\"wort\": \"Friseur\", \"lautschrift\": \"fʁiˈzøːɐ̯\", \"silben\": 2,
+//   \"betonung\": \"xX\", \"reim\": \"rein\", \"rang\": 3}\n]\n"
+std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,
                           const std::vector<Wortklang>& klaenge);
 
 // One spoonerism row (Windows-1252) as a UTF-8 line, its words joined by tabs.

@@ -13,9 +13,9 @@ std::unique_ptr<Klangbestand> KlangbestandAnlegen(const Aufruf& aufruf) {
     return std::make_unique<Klangbestand>(std::move(tabelle));
 }
 
-SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, const std::string& indexPfad,
-                         SuchKontext& kontext, const SuchEinstellungen& einstellungen,
-                         bool terminal) {
+KlangErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, const Haeufigkeit& haeufigkeit,
+                          const std::string& indexPfad, SuchKontext& kontext,
+                          const SuchEinstellungen& einstellungen, bool terminal) {
     if (!klang.Bereit(kontext.lexikon())) {
         // The compiled keys belong to the built-in stock with the built-in corrections only.
         std::optional<KlangIndex> eingebaut;
@@ -32,12 +32,20 @@ SuchErgebnis KlangSuchen(const Aufruf& aufruf, Klangbestand& klang, const std::s
             klang.Vorbereiten(kontext.lexikon(), std::move(eingebaut), berechnung, indexPfad);
         balken.Beenden();
         if (!bereit) {
-            SuchErgebnis abgebrochen;
-            abgebrochen.abgebrochen = true;
+            KlangErgebnis abgebrochen;
+            abgebrochen.ergebnis.abgebrochen = true;
             return abgebrochen;
         }
     }
-    return klang.Suchen(kontext, einstellungen, Klangart{aufruf.unrein, aufruf.zweisilbig});
+    Klangwahl wahl;
+    wahl.art = {aufruf.unrein, aufruf.zweisilbig};
+    wahl.ordnung =
+        Folge(aufruf) == Trefferfolge::Rang ? Klangordnung::Rang : Klangordnung::Alphabet;
+    wahl.abkuerzungen = aufruf.abkuerzungen;
+    wahl.silbenVon = aufruf.silbenVon;
+    wahl.silbenBis = aufruf.silbenBis;
+    wahl.betonung = aufruf.betonung.value_or("");
+    return klang.Suchen(kontext, einstellungen, wahl, haeufigkeit);
 }
 
 } // namespace quandel::cli

@@ -5,7 +5,9 @@
 #include "app/cli_meldung.h"
 #include "app/cli_suche.h"
 #include "app/cli_wortbestand.h"
+#include "data/haeufigkeit_eingebaut.h"
 #include "lexicon/vokalfolge.h"
+#include "search/rangordnung.h"
 #include "search/trefferordnung.h"
 #include "soundgroups/lautgruppen.h"
 #include "text/fehler.h"
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <optional>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace quandel::cli {
 
@@ -72,14 +75,16 @@ Lautersetzung LautersetzungFuer(const Aufruf& aufruf) {
 
 Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
     : aufruf_(aufruf), ausgabe_(ausgabe), vokalfeld_(VokalfeldVon(aufruf)),
-      lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)) {
+      lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)),
+      haeufigkeit_(daten::EingebauteHaeufigkeit()) {
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
-    // Plain lines can go out row by row; the other formats frame the whole answer.
+    // Plain lines can go out row by row; the other formats frame the whole answer, and the
+    // order of common words first needs all rows.
     // No row read from an index file cut short meanwhile is written; a file written to in
     // place is seen by its state, looked at every 1024th row (a system call per row would cost
     // a tenth of the search).
-    if (aufruf.format == Format::Zeilen)
+    if (aufruf.format == Format::Zeilen && Folge(aufruf) != Trefferfolge::Rang)
         kontext_.SchuettelZeile = [this](const std::array<std::string_view, 4>& zeile) {
             if ((++zeilen_ & 1023u) == 0)
                 geladen_.lexikon.AbbildPruefen();
@@ -89,14 +94,21 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
         };
 }
 
-std::string Sitzung::Antworttext(const std::vector<std::string>& treffer) const {
+std::string Sitzung::Antworttext(const std::vector<std::string>& treffer,
+                                 const std::vector<Klangtreffer>& klangtreffer) const {
     const std::size_t spalten = aufruf_.modus == Modus::Schuettel ? 4 : 1;
     std::string text;
     if (klang_ && aufruf_.format == Format::Json) {
+        std::unordered_map<std::string_view, const Klangtreffer*> nachWort;
+        for (const Klangtreffer& t : klangtreffer)
+            nachWort.emplace(t.wort, &t);
+        std::vector<Klangtreffer> geordnet;
         std::vector<Wortklang> klaenge;
-        for (const std::string& wort : treffer)
+        for (const std::string& wort : treffer) {
+            geordnet.push_back(*nachWort.at(wort));
             klaenge.push_back(klang_->Klang(geladen_.lexikon, wort));
-        text = KlangJsonText(treffer, klaenge);
+        }
+        text = KlangJsonText(geordnet, klaenge);
     } else {
         text = AusgabeText(treffer, spalten, aufruf_.format);
     }
@@ -153,14 +165,18 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     // Framed by two checks of the saved index: read from a file changed under the mapping, a
     // result is no answer.
     geladen_.lexikon.AbbildPruefen();
-    SuchErgebnis ergebnis =
-        Suchen(aufruf_, klang_.get(), geladen_.indexPfad, kontext_, einstellungen, terminal);
+    KlangErgebnis antwort = Suchen(aufruf_, klang_.get(), haeufigkeit_, geladen_.indexPfad,
+                                   kontext_, einstellungen, terminal);
+    SuchErgebnis& ergebnis = antwort.ergebnis;
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);
-    const std::string antwort = Antworttext(ergebnis.treffer);
+    // The sound search puts its hits in its own order of rank.
+    if (aufruf_.modus != Modus::Klang && Folge(aufruf_) == Trefferfolge::Rang)
+        NachRangOrdnen(ergebnis.treffer, aufruf_.modus == Modus::Schuettel ? 4 : 1, haeufigkeit_);
+    const std::string text = Antworttext(ergebnis.treffer, antwort.treffer);
     geladen_.lexikon.AbbildPruefen();
-    if (!ausgabe_.Schreiben(antwort))
+    if (!ausgabe_.Schreiben(text))
         return gestoppt();
     if (terminal && !ergebnis.suchdauer.empty())
         Melden(ergebnis.suchdauer);

@@ -3,6 +3,7 @@
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "lexicon/indexcache.h"
+#include "search/haeufigkeit.h"
 #include "search/klangbestand.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
@@ -47,7 +48,9 @@ public:
     bool LeerAntworten();
 
 private:
-    std::string Antworttext(const std::vector<std::string>& treffer) const;
+    // klangtreffer: the details of a sound search's hits, in any order.
+    std::string Antworttext(const std::vector<std::string>& treffer,
+                            const std::vector<Klangtreffer>& klangtreffer = {}) const;
 
     const Aufruf& aufruf_;
     Ausgabe& ausgabe_;
@@ -57,6 +60,7 @@ private:
     SuchKontext kontext_{geladen_.lexikon, lautersetzung_};
     std::unique_ptr<Klangbestand> klang_; // for the sound search only
     std::uint64_t zeilen_ = 0;            // spoonerism rows written
+    const Haeufigkeit haeufigkeit_;       // for the order of common words first
 };
 
 } // namespace quandel::cli

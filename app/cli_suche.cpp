@@ -25,19 +25,21 @@ SuchErgebnis SchuettelnMitBalken(SuchKontext& kontext, const SuchEinstellungen& 
 
 } // namespace
 
-SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const std::string& indexPfad,
-                    SuchKontext& kontext, const SuchEinstellungen& einstellungen, bool terminal) {
+KlangErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const Haeufigkeit& haeufigkeit,
+                     const std::string& indexPfad, SuchKontext& kontext,
+                     const SuchEinstellungen& einstellungen, bool terminal) {
     switch (aufruf.modus) {
     case Modus::End:
-        return EndreimSuchen(kontext, einstellungen);
+        return {EndreimSuchen(kontext, einstellungen), {}};
     case Modus::Lied:
-        return LiedreimSuchen(kontext, einstellungen);
+        return {LiedreimSuchen(kontext, einstellungen), {}};
     case Modus::Stab:
-        return StabreimSuchen(kontext, einstellungen);
+        return {StabreimSuchen(kontext, einstellungen), {}};
     case Modus::Schuettel:
-        return SchuettelnMitBalken(kontext, einstellungen, terminal);
+        return {SchuettelnMitBalken(kontext, einstellungen, terminal), {}};
     case Modus::Klang:
-        return KlangSuchen(aufruf, *klang, indexPfad, kontext, einstellungen, terminal);
+        return KlangSuchen(aufruf, *klang, haeufigkeit, indexPfad, kontext, einstellungen,
+                           terminal);
     }
     return {};
 }

@@ -9,9 +9,10 @@
 namespace quandel::cli {
 
 // Runs the search of the call's mode (the sound search with klang, which it needs, saving
-// computed keys with the index at indexPfad); the spoonerism and the computing of sound keys
-// draw their progress bar on stderr when `terminal`.
-SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const std::string& indexPfad,
-                    SuchKontext& kontext, const SuchEinstellungen& einstellungen, bool terminal);
+// computed keys with the index at indexPfad; only it gives Klangtreffer); the spoonerism and
+// the computing of sound keys draw their progress bar on stderr when `terminal`.
+KlangErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const Haeufigkeit& haeufigkeit,
+                     const std::string& indexPfad, SuchKontext& kontext,
+                     const SuchEinstellungen& einstellungen, bool terminal);
 
 } // namespace quandel::cli

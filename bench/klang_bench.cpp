@@ -1,11 +1,14 @@
 // Timings of the rhymes by sound: espeak-ng's pronunciation, the keys of Debian's
-// /usr/share/dict/ngerman (356,010 lines) computed the first time, and a query:
+// /usr/share/dict/ngerman (356,010 lines) computed the first time, and queries:
 //   ./build/bench/quandel-klang-bench
 //   ./build/bench/quandel-klang-bench --benchmark_filter=Ngerman
 #include "data/aussprache.h"
 #include "data/eingebaut.h"
+#include "data/haeufigkeit_eingebaut.h"
 #include "data/klang_eingebaut.h"
+#include "lexicon/indexcache.h"
 #include "phonetics/espeak.h"
+#include "search/klangbestand.h"
 #include "search/klangreim.h"
 #include "soundgroups/ersetzbaum.h"
 #include "text/zeilen.h"
@@ -51,13 +54,15 @@ void BM_KlangEingebaut(benchmark::State& state, const char* wort) {
     static const std::unique_ptr<Lexikon> lexikon = lexikonAus(daten::Wortbestand());
     static const KlangIndex index = daten::EingebauterKlangIndex();
     static const Lautersetzung lautersetzung(VorgabeLautgruppen());
+    static const Haeufigkeit haeufigkeit = daten::EingebauteHaeufigkeit();
     Aussprache aussprache(espeak(), korrekturen());
     Klangquelle quelle{aussprache, index};
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = wort;
     for (auto _ : state) {
         SuchKontext kontext(*lexikon, lautersetzung);
-        benchmark::DoNotOptimize(KlangreimSuchen(kontext, einstellungen, quelle, {}));
+        benchmark::DoNotOptimize(
+            KlangreimSuchen(kontext, einstellungen, quelle, {}, haeufigkeit).ergebnis);
     }
 }
 BENCHMARK_CAPTURE(BM_KlangEingebaut, Station, "Station")->Unit(benchmark::kMicrosecond);
@@ -89,6 +94,31 @@ void BM_NgermanSchluesselBerechnen(benchmark::State& state) {
     state.counters["Bytes/Wort"] = static_cast<double>(bytes) / static_cast<double>(worte.size());
 }
 BENCHMARK(BM_NgermanSchluesselBerechnen)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A query on ngerman with the keys of its saved index (computed the first time), in the order of
+// rank and in the alphabetical one: what the ranking adds to a search with 907 hits.
+void BM_NgermanKlangOrdnung(benchmark::State& state, Klangordnung ordnung) {
+    static LadeErgebnis geladen =
+        WortlisteLaden(kNgerman, Kodierung::Utf8, kVokalfeldVorgabe, {}, true);
+    static Klangbestand klang(daten::Aussprachekorrekturen());
+    static const Haeufigkeit haeufigkeit = daten::EingebauteHaeufigkeit();
+    static const Lautersetzung lautersetzung(VorgabeLautgruppen());
+    if (!klang.Vorbereiten(geladen.lexikon, std::nullopt, {}, geladen.indexPfad)) {
+        state.SkipWithError("Klangschlüssel fehlen");
+        return;
+    }
+    SuchEinstellungen einstellungen;
+    einstellungen.suchtext = "Hand";
+    Klangwahl wahl;
+    wahl.ordnung = ordnung;
+    for (auto _ : state) {
+        SuchKontext kontext(geladen.lexikon, lautersetzung);
+        benchmark::DoNotOptimize(klang.Suchen(kontext, einstellungen, wahl, haeufigkeit));
+    }
+}
+BENCHMARK_CAPTURE(BM_NgermanKlangOrdnung, Rang, Klangordnung::Rang)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_NgermanKlangOrdnung, Alphabet, Klangordnung::Alphabet)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace quandel

@@ -6,14 +6,13 @@ namespace quandel {
 
 namespace {
 
-void TabelleEntwerfen(AbschnittsEntwurf& entwurf, const Schluesseltabelle& tabelle,
-                      std::span<const std::uint32_t> ids) {
-    entwurf.Zahl(tabelle.Enden().size());
-    entwurf.Feld(tabelle.Enden());
-    entwurf.Zahl(tabelle.Zeichen().size());
-    entwurf.Bytes(tabelle.Zeichen());
-    entwurf.Zahl(ids.size());
-    entwurf.Feld(ids);
+void SpalteEntwerfen(AbschnittsEntwurf& entwurf, const Klangspalte& spalte) {
+    entwurf.Zahl(spalte.werte.Enden().size());
+    entwurf.Feld(spalte.werte.Enden());
+    entwurf.Zahl(spalte.werte.Zeichen().size());
+    entwurf.Bytes(spalte.werte.Zeichen());
+    entwurf.Zahl(spalte.ids.size());
+    entwurf.Feld(spalte.ids);
 }
 
 std::span<const std::uint32_t> ZahlenLesen(AbschnittsLeser& leser) {
@@ -27,8 +26,8 @@ AbschnittsEntwurf KlangAbschnittEntwerfen(const KlangIndex& index,
     AbschnittsEntwurf entwurf(kKlangAbschnitt, kKlangAbschnittVersion);
     entwurf.Zahl(ausspracheKennung);
     entwurf.Zahl(index.Pruefsumme());
-    TabelleEntwerfen(entwurf, index.ReinTabelle(), index.ReinIds());
-    TabelleEntwerfen(entwurf, index.ZweisilbigTabelle(), index.ZweisilbigIds());
+    for (std::size_t f = 0; f < kKlangfelder; ++f)
+        SpalteEntwerfen(entwurf, index.Spalte(static_cast<Klangfeld>(f)));
     return entwurf;
 }
 
@@ -40,17 +39,13 @@ std::optional<KlangIndex> KlangAbschnittLesen(std::string_view abschnitt,
         if (leser.Zahl() != ausspracheKennung)
             return std::nullopt;
         const std::uint64_t pruefsumme = leser.Zahl();
-        const auto tabelle = [&leser](std::span<const std::uint32_t>& ids) {
+        std::array<Klangspalte, kKlangfelder> spalten;
+        for (Klangspalte& spalte : spalten) {
             const std::span<const std::uint32_t> enden = ZahlenLesen(leser);
             const std::string_view zeichen = leser.Bytes(leser.Zahl());
-            ids = ZahlenLesen(leser);
-            return Schluesseltabelle(zeichen, enden);
-        };
-        std::span<const std::uint32_t> reinIds;
-        std::span<const std::uint32_t> zweisilbigIds;
-        const Schluesseltabelle rein = tabelle(reinIds);
-        const Schluesseltabelle zweisilbig = tabelle(zweisilbigIds);
-        return KlangIndex(rein, reinIds, zweisilbig, zweisilbigIds, pruefsumme, std::move(halter));
+            spalte = {Schluesseltabelle(zeichen, enden), ZahlenLesen(leser)};
+        }
+        return KlangIndex(spalten, pruefsumme, std::move(halter));
     } catch (const AbbildFehler&) {
         return std::nullopt;
     } catch (const Fehler&) {

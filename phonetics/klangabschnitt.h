@@ -16,7 +16,8 @@ namespace quandel {
 //   AbschnittsEntwurf e = KlangAbschnittEntwerfen(index, kennung);
 //   lexikon.AbbildMitAbschnitt(e) ... KlangAbschnittLesen(bytes, kennung) == the same keys
 inline constexpr std::string_view kKlangAbschnitt = "KLNG";
-inline constexpr std::uint32_t kKlangAbschnittVersion = 1;
+// Version 2 added the onsets and stress patterns; a section of another version is computed anew.
+inline constexpr std::uint32_t kKlangAbschnittVersion = 2;
 
 // The parts point into the index, which must live until the image is put together.
 AbschnittsEntwurf KlangAbschnittEntwerfen(const KlangIndex& index, std::uint64_t ausspracheKennung);

@@ -23,21 +23,21 @@ std::string_view Schluesseltabelle::operator[](std::uint32_t id) const {
     return std::string_view(zeichen_).substr(anfang, enden_[id] - anfang);
 }
 
-KlangIndex::KlangIndex(Schluesseltabelle rein, std::span<const std::uint32_t> reinIds,
-                       Schluesseltabelle zweisilbig, std::span<const std::uint32_t> zweisilbigIds,
+KlangIndex::KlangIndex(const std::array<Klangspalte, kKlangfelder>& spalten,
                        std::uint64_t pruefsumme, std::shared_ptr<const void> halter)
-    : rein_(rein), zweisilbig_(zweisilbig), reinIds_(reinIds), zweisilbigIds_(zweisilbigIds),
-      pruefsumme_(pruefsumme), halter_(std::move(halter)) {
-    const auto passt = [](std::span<const std::uint32_t> ids, const Schluesseltabelle& t) {
-        return std::all_of(ids.begin(), ids.end(), [&](std::uint32_t id) { return id < t.size(); });
-    };
-    if (reinIds_.size() != zweisilbigIds_.size() || !passt(reinIds_, rein_) ||
-        !passt(zweisilbigIds_, zweisilbig_))
+    : spalten_(spalten), pruefsumme_(pruefsumme), halter_(std::move(halter)) {
+    const bool stimmig = std::all_of(spalten_.begin(), spalten_.end(), [&](const Klangspalte& s) {
+        return s.ids.size() == Wortanzahl() &&
+               std::all_of(s.ids.begin(), s.ids.end(),
+                           [&](std::uint32_t id) { return id < s.werte.size(); });
+    });
+    if (!stimmig)
         throw Fehler("Die gespeicherten Klangschlüssel sind beschädigt.");
 }
 
-std::string_view KlangIndex::Schluessel(std::size_t wortNr, bool zweisilbig) const {
-    return zweisilbig ? zweisilbig_[zweisilbigIds_[wortNr]] : rein_[reinIds_[wortNr]];
+std::string_view KlangIndex::Wert(std::size_t wortNr, Klangfeld feld) const {
+    const Klangspalte& spalte = Spalte(feld);
+    return spalte.werte[spalte.ids[wortNr]];
 }
 
 std::vector<std::int32_t> KlangIndex::WorteMitSchluessel(std::string_view schluessel,
@@ -45,8 +45,9 @@ std::vector<std::int32_t> KlangIndex::WorteMitSchluessel(std::string_view schlue
     std::vector<std::int32_t> worte;
     if (schluessel.empty())
         return worte;
-    const Schluesseltabelle& tabelle = art.zweisilbig ? zweisilbig_ : rein_;
-    const std::span<const std::uint32_t> ids = art.zweisilbig ? zweisilbigIds_ : reinIds_;
+    const Klangspalte& spalte = Spalte(art.zweisilbig ? Klangfeld::Zweisilbig : Klangfeld::Rein);
+    const Schluesseltabelle& tabelle = spalte.werte;
+    const std::span<const std::uint32_t> ids = spalte.ids;
     const std::string gesucht = art.unrein ? Unrein(schluessel) : std::string(schluessel);
     std::vector<bool> passend(tabelle.size(), false);
     for (std::uint32_t id = 1; id < tabelle.size(); ++id)
@@ -62,11 +63,10 @@ bool KlangIndex::PasstZu(const TextFeld& kleinworte) const {
 }
 
 std::size_t KlangIndex::Speicherbedarf() const {
-    const auto tabelle = [](const Schluesseltabelle& t) {
-        return t.Zeichen().size() + t.Enden().size() * sizeof(std::uint32_t);
-    };
-    return tabelle(rein_) + tabelle(zweisilbig_) +
-           (reinIds_.size() + zweisilbigIds_.size()) * sizeof(std::uint32_t);
+    std::size_t bytes = 0;
+    for (const Klangspalte& s : spalten_)
+        bytes += s.werte.Zeichen().size() + (s.werte.Enden().size() + s.ids.size()) * 4;
+    return bytes;
 }
 
 std::uint64_t WortlistenPruefsumme(const TextFeld& kleinworte) {
@@ -107,8 +107,8 @@ private:
 class ListenGlieder : public Gliedquelle {
 public:
     ListenGlieder(const TextFeld& kleinworte, const std::vector<Lautfolge>& laute,
-                  const std::vector<std::size_t>& reimvokale)
-        : laute_(laute), reimvokale_(reimvokale) {
+                  const std::vector<Reimstelle>& reime)
+        : laute_(laute), reime_(reime) {
         nummern_.reserve(kleinworte.size());
         for (std::size_t i = 0; i < kleinworte.size(); ++i)
             nummern_.emplace(kleinworte[i], i);
@@ -121,15 +121,22 @@ public:
         if (gefunden == nummern_.end())
             return std::nullopt;
         const std::size_t nr = gefunden->second;
-        if (reimvokale_[nr] == kKeinReimvokal)
+        if (reime_[nr].vokal == kKeinReimvokal)
             return std::string_view();
-        schluessel_ = Codes(laute_[nr], reimvokale_[nr]);
+        schluessel_ = Codes(laute_[nr], reime_[nr].vokal);
         return std::string_view(schluessel_);
+    }
+
+    std::optional<std::string_view> Anlaut(std::string_view klein) const override {
+        const auto gefunden = nummern_.find(klein);
+        if (gefunden == nummern_.end())
+            return std::nullopt;
+        return std::string_view(reime_[gefunden->second].anlaut);
     }
 
 private:
     const std::vector<Lautfolge>& laute_;
-    const std::vector<std::size_t>& reimvokale_;
+    const std::vector<Reimstelle>& reime_;
     std::unordered_map<std::string_view, std::size_t> nummern_;
     mutable std::string schluessel_;
 };
@@ -150,8 +157,8 @@ std::optional<KlangIndex> KlangIndexBerechnen(const TextFeld& worte, const TextF
     };
 
     std::vector<Lautfolge> laute(anzahl);
-    std::vector<std::size_t> reimvokale(anzahl, kKeinReimvokal);
-    const ListenGlieder glieder(kleinworte, laute, reimvokale);
+    std::vector<Reimstelle> reime(anzahl);
+    const ListenGlieder glieder(kleinworte, laute, reime);
     for (std::size_t i = 0; i < anzahl; ++i) {
         laute[i] = LauteMitGliedern(aussprache, worte[i], kleinworte[i], glieder);
         if ((i & 255u) == 0) {
@@ -161,7 +168,7 @@ std::optional<KlangIndex> KlangIndexBerechnen(const TextFeld& worte, const TextF
         }
     }
 
-    // Shorter words first, so that a compound's last member has its final rhyme vowel.
+    // Shorter words first, so that a compound's last member has its final rhyme vowel and onset.
     std::vector<std::size_t> folge(anzahl);
     std::iota(folge.begin(), folge.end(), std::size_t{0});
     std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
@@ -169,33 +176,34 @@ std::optional<KlangIndex> KlangIndexBerechnen(const TextFeld& worte, const TextF
     });
     for (std::size_t j = 0; j < anzahl; ++j) {
         const std::size_t i = folge[j];
-        reimvokale[i] = ReimvokalMitGliedern(kleinworte[i], laute[i], glieder);
+        reime[i] = ReimstelleMitGliedern(kleinworte[i], laute[i], glieder);
         if ((j & 4095u) == 0)
             melden(anzahl + j / 20);
     }
 
     // The arrays the index points into.
     struct Speicher {
-        Sammler rein;
-        Sammler zweisilbig;
-        std::vector<std::uint32_t> reinIds;
-        std::vector<std::uint32_t> zweisilbigIds;
+        std::array<Sammler, kKlangfelder> werte;
+        std::array<std::vector<std::uint32_t>, kKlangfelder> ids;
     };
     auto speicher = std::make_shared<Speicher>();
-    speicher->reinIds.resize(anzahl);
-    speicher->zweisilbigIds.resize(anzahl);
+    for (auto& ids : speicher->ids)
+        ids.resize(anzahl);
     for (std::size_t i = 0; i < anzahl; ++i) {
-        const Klangschluessel schluessel = SchluesselAb(laute[i], reimvokale[i]);
-        speicher->reinIds[i] = speicher->rein.Id(schluessel.rein);
-        speicher->zweisilbigIds[i] = speicher->zweisilbig.Id(schluessel.zweisilbig);
+        const Klangschluessel schluessel = SchluesselAb(laute[i], reime[i].vokal);
+        const std::array<std::string, kKlangfelder> werte{
+            schluessel.rein, schluessel.zweisilbig, reime[i].anlaut,
+            Betonungsmuster(laute[i], reime[i].vokal, kleinworte[i])};
+        for (std::size_t f = 0; f < kKlangfelder; ++f)
+            speicher->ids[f][i] = speicher->werte[f].Id(werte[f]);
         if ((i & 4095u) == 0)
             melden(anzahl + anzahl / 20 + i / 20);
     }
     melden(gesamt);
-    const Speicher& s = *speicher;
-    return KlangIndex({s.rein.Zeichen(), s.rein.Enden()}, s.reinIds,
-                      {s.zweisilbig.Zeichen(), s.zweisilbig.Enden()}, s.zweisilbigIds,
-                      WortlistenPruefsumme(kleinworte), std::move(speicher));
+    std::array<Klangspalte, kKlangfelder> spalten;
+    for (std::size_t f = 0; f < kKlangfelder; ++f)
+        spalten[f] = {{speicher->werte[f].Zeichen(), speicher->werte[f].Enden()}, speicher->ids[f]};
+    return KlangIndex(spalten, WortlistenPruefsumme(kleinworte), std::move(speicher));
 }
 
 } // namespace quandel

@@ -5,6 +5,7 @@
 #include "phonetics/aussprachetabelle.h"
 #include "phonetics/reimschluessel.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -43,22 +44,36 @@ private:
     std::span<const std::uint32_t> enden_{kNurLeer};
 };
 
-// The sound keys of a word list: per word (by its number in the lexicon's Wortbestand) the id
-// of its pure and of its two-syllable key. About 8 bytes per word plus the distinct keys.
+// What the index holds per word: its pure and its two-syllable key, the onset before its rhyme
+// vowel (see SilbenAnlaut) and its stress pattern (see Betonungsmuster), whose length is its
+// number of syllables.
+enum class Klangfeld : std::size_t { Rein, Zweisilbig, Anlaut, Betonung };
+inline constexpr std::size_t kKlangfelder = 4;
+
+// One of those columns: the distinct values and, per word, the id of its value.
+struct Klangspalte {
+    Schluesseltabelle werte;
+    std::span<const std::uint32_t> ids;
+};
+
+// The sound keys of a word list: per word (by its number in the lexicon's Wortbestand) the ids
+// of its values in the four columns. About 16 bytes per word plus the distinct values.
 // The arrays are views into memory that the index keeps alive through halter: its own arrays,
 // the image of a saved index (so keys stored there are used where they lie), or none for the
 // compiled data of the built-in stock.
 class KlangIndex {
 public:
     KlangIndex() = default;
-    // From stored parts. pruefsumme is WortlistenPruefsumme of the lower-case words the keys
-    // belong to. Throws Fehler when the parts do not fit together.
-    KlangIndex(Schluesseltabelle rein, std::span<const std::uint32_t> reinIds,
-               Schluesseltabelle zweisilbig, std::span<const std::uint32_t> zweisilbigIds,
-               std::uint64_t pruefsumme, std::shared_ptr<const void> halter = nullptr);
+    // From stored parts, in the order of Klangfeld. pruefsumme is WortlistenPruefsumme of the
+    // lower-case words the keys belong to. Throws Fehler when the parts do not fit together.
+    KlangIndex(const std::array<Klangspalte, kKlangfelder>& spalten, std::uint64_t pruefsumme,
+               std::shared_ptr<const void> halter = nullptr);
 
-    std::size_t Wortanzahl() const { return reinIds_.size(); }
-    std::string_view Schluessel(std::size_t wortNr, bool zweisilbig) const;
+    std::size_t Wortanzahl() const { return spalten_[0].ids.size(); }
+    std::string_view Wert(std::size_t wortNr, Klangfeld feld) const;
+    std::string_view Schluessel(std::size_t wortNr, bool zweisilbig) const {
+        return Wert(wortNr, zweisilbig ? Klangfeld::Zweisilbig : Klangfeld::Rein);
+    }
 
     // The numbers of the words whose key of the kind equals schluessel (a key of that kind,
     // pure or two-syllable, not yet made near), ascending. An empty key finds nothing.
@@ -70,17 +85,13 @@ public:
     // Bytes held for the keys.
     std::size_t Speicherbedarf() const;
 
-    const Schluesseltabelle& ReinTabelle() const { return rein_; }
-    const Schluesseltabelle& ZweisilbigTabelle() const { return zweisilbig_; }
-    std::span<const std::uint32_t> ReinIds() const { return reinIds_; }
-    std::span<const std::uint32_t> ZweisilbigIds() const { return zweisilbigIds_; }
+    const Klangspalte& Spalte(Klangfeld feld) const {
+        return spalten_[static_cast<std::size_t>(feld)];
+    }
     std::uint64_t Pruefsumme() const { return pruefsumme_; }
 
 private:
-    Schluesseltabelle rein_;
-    Schluesseltabelle zweisilbig_;
-    std::span<const std::uint32_t> reinIds_;
-    std::span<const std::uint32_t> zweisilbigIds_;
+    std::array<Klangspalte, kKlangfelder> spalten_;
     std::uint64_t pruefsumme_ = 0;
     std::shared_ptr<const void> halter_;
 };
@@ -96,7 +107,8 @@ struct Berechnung {
 };
 
 // Computes the keys of a word list: each word pronounced (the correction table first), the
-// compound rule applied with the list's own words, the rhyme vowel found, the keys interned.
+// compound rule applied with the list's own words, the rhyme vowel and its onset found, the
+// keys and stress patterns interned.
 // worte are the stock entries (Windows-1252) and kleinworte the same lowered, in lexicon
 // order. Returns nothing when the abort flag was set.
 std::optional<KlangIndex> KlangIndexBerechnen(const TextFeld& worte, const TextFeld& kleinworte,

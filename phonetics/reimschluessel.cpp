@@ -17,6 +17,11 @@ bool IstSchwa(std::uint8_t code) {
     return name == "@" || name == "3";
 }
 
+// The code of a sound by its name.
+char Code(std::string_view name) {
+    return Codes(LauteAusTabelle(name))[0];
+}
+
 bool IstVokalbuchstabe(char zeichen) {
     switch (static_cast<unsigned char>(zeichen)) {
     case 'a':
@@ -116,6 +121,18 @@ std::size_t SchwacherTeil(const Lautfolge& laute, std::string_view klein) {
     }
 }
 
+// Whether a word is one of the weak suffixes with or without an ending ("bar", "baren",
+// "innen"), which never carries a compound's rhyme.
+bool IstSchwacheEndung(std::string_view wort) {
+    for (const Suffix& suffix : kSchwacheSuffixe)
+        if (wort.starts_with(suffix.buchstaben))
+            for (const std::string_view endung : kEndungen)
+                if (wort.size() == suffix.buchstaben.size() + endung.size() &&
+                    wort.ends_with(endung))
+                    return true;
+    return false;
+}
+
 // A front longer than a word of a list can be is none, not even without a linking "ens": so a
 // long search word costs no more than a short one.
 bool VorderteilIstWort(std::string_view vorne, const Gliedquelle& quelle) {
@@ -132,6 +149,99 @@ bool VorderteilIstWort(std::string_view vorne, const Gliedquelle& quelle) {
         if (quelle.IstWort(stamm + std::string(endung)))
             return true;
     return false;
+}
+
+// German onsets of two or three consonants (espeak-ng's names); a consonant before j (the i of
+// "Nation") makes one too.
+constexpr std::array<std::string_view, 34> kAnlautgruppen{
+    "p r",  "p l",  "b r", "b l", "t r", "d r",   "k r",   "k l",   "g r",   "g l",  "f r", "f l",
+    "v r",  "S p",  "S t", "S m", "S n", "S l",   "S v",   "S r",   "k n",   "g n",  "k v", "ts v",
+    "pF l", "pF r", "s k", "s p", "s t", "S p r", "S t r", "S p l", "s k r", "s t r"};
+
+// Whether the consonants laute[von, bis) make one onset.
+bool IstAnlautgruppe(const Lautfolge& laute, std::size_t von, std::size_t bis) {
+    if (LautName(laute[bis - 1].code) == "j")
+        return bis - von == 2;
+    std::string namen;
+    for (std::size_t i = von; i < bis; ++i) {
+        if (i > von)
+            namen += ' ';
+        namen += LautName(laute[i].code);
+    }
+    return std::find(kAnlautgruppen.begin(), kAnlautgruppen.end(), namen) != kAnlautgruppen.end();
+}
+
+// Where codes end with a member's onset and pure key, except that espeak-ng read the member's
+// rhyme vowel with the r after it as the vocalic -er ("Löwenherz" ... h 3 ts for "Herz"
+// h E r ts): the position that tail starts at, or npos.
+std::size_t ReduziertesGlied(std::string_view codes, std::string_view anlaut,
+                             std::string_view schluessel) {
+    static const char kEr = Code("3");
+    static const char kR = Code("r");
+    const std::string glied = std::string(anlaut) + std::string(schluessel);
+    std::size_t i = codes.size();
+    std::size_t j = glied.size();
+    bool reduziert = false;
+    while (j > 0) {
+        if (i == 0)
+            return std::string::npos;
+        if (codes[i - 1] == glied[j - 1]) {
+            --i;
+            --j;
+        } else if (codes[i - 1] == kEr && j == anlaut.size() + 2 && glied[j - 1] == kR) {
+            --i;
+            j -= 2;
+            reduziert = true;
+        } else {
+            return std::string::npos;
+        }
+    }
+    return reduziert ? i : std::string::npos;
+}
+
+// Loan-word suffixes whose stress espeak-ng misses: the word's sounds end with `gelesen` (or,
+// where that is empty, with the sounds of `richtig` stressed elsewhere) and are corrected to
+// `richtig`.
+struct Lehnsuffix {
+    std::string_view buchstaben;
+    std::string_view gelesen;
+    std::string_view richtig;
+};
+
+constexpr std::array<Lehnsuffix, 10> kLehnsuffixe{{
+    {"eismus", "aI s m U s", "e: 'I s m U s"}, // Atheismus, read with the diphthong of "Eis"
+    {"aismus", "aI s m U s", "a: 'I s m U s"}, // Judaismus
+    {"eismen", "aI s m @ n", "e: 'I s m @ n"},
+    {"aismen", "aI s m @ n", "a: 'I s m @ n"},
+    {"ismus", "", "'I s m U s"},
+    {"ismen", "", "'I s m @ n"},
+    {"ess", "", "'E s"}, // Abszess, Exzess
+    {"esse", "", "'E s @"},
+    {"essen", "", "'E s @ n"}, // Abszessen, Zypressen, Mätressen
+    {"esses", "", "'E s @ s"},
+}};
+
+void LehnsuffixBetonen(Lautfolge& laute, std::string_view klein) {
+    const std::string codes = Codes(laute);
+    for (const Lehnsuffix& suffix : kLehnsuffixe) {
+        if (klein.size() <= suffix.buchstaben.size() || !klein.ends_with(suffix.buchstaben))
+            continue;
+        const Lautfolge richtig = LauteAusTabelle(suffix.richtig);
+        const std::string gelesen =
+            Codes(suffix.gelesen.empty() ? richtig : LauteAusTabelle(suffix.gelesen));
+        if (!codes.ends_with(gelesen))
+            continue;
+        const auto anfang = static_cast<std::ptrdiff_t>(laute.size() - gelesen.size());
+        if (std::any_of(laute.begin() + anfang, laute.end(),
+                        [](const Laut& laut) { return laut.betonung == Betonung::Haupt; }))
+            return; // read right
+        laute.erase(laute.begin() + anfang, laute.end());
+        for (Laut& laut : laute)
+            if (laut.betonung == Betonung::Haupt)
+                laut.betonung = Betonung::Neben;
+        laute.insert(laute.end(), richtig.begin(), richtig.end());
+        return;
+    }
 }
 
 } // namespace
@@ -173,22 +283,42 @@ std::size_t Reimvokal(const Lautfolge& laute, std::string_view klein) {
     return reimvokal;
 }
 
-std::size_t GliedReimvokal(std::string_view klein, const Lautfolge& laute,
-                           const Gliedquelle& quelle) {
+std::optional<Reimstelle> GliedReim(std::string_view klein, Lautfolge& laute,
+                                    const Gliedquelle& quelle) {
     if (klein.size() < 6)
-        return kKeinReimvokal;
+        return std::nullopt;
     const std::string codes = Codes(laute);
     // Members are words of the list, and no longer.
     for (std::size_t laenge = std::min(klein.size() - 3, kLaengsteZeile); laenge >= 3; --laenge) {
         const std::string_view glied = klein.substr(klein.size() - laenge);
+        if (IstSchwacheEndung(glied))
+            continue;
         const auto schluessel = quelle.ReinerSchluessel(glied);
-        if (!schluessel || schluessel->empty() || !codes.ends_with(*schluessel))
+        if (!schluessel || schluessel->empty())
             continue;
-        if (!VorderteilIstWort(klein.substr(0, klein.size() - laenge), quelle))
+        const std::string anlaut(quelle.Anlaut(glied).value_or(std::string_view()));
+        const bool gleich = codes.ends_with(*schluessel);
+        const std::size_t reduziert =
+            gleich || laenge < 4 ? std::string::npos : ReduziertesGlied(codes, anlaut, *schluessel);
+        if ((!gleich && reduziert == std::string::npos) ||
+            !VorderteilIstWort(klein.substr(0, klein.size() - laenge), quelle))
             continue;
-        return laute.size() - schluessel->size();
+        if (gleich) {
+            // Under the word's main stress the member ends no compound but a word split at
+            // random ("gemacht", "Gestein"), whose onset is its own.
+            const std::size_t vokal = laute.size() - schluessel->size();
+            const bool zufall = laute[vokal].betonung == Betonung::Haupt;
+            return Reimstelle{vokal, zufall ? SilbenAnlaut(laute, vokal) : anlaut};
+        }
+        // The member's own sounds in place of the reduced ones, its rhyme vowel stressed.
+        laute.resize(reduziert);
+        const std::string eigene = anlaut + std::string(*schluessel);
+        for (std::size_t i = 0; i < eigene.size(); ++i)
+            laute.push_back({static_cast<std::uint8_t>(eigene[i]),
+                             i == anlaut.size() ? Betonung::Neben : Betonung::Keine});
+        return Reimstelle{reduziert + anlaut.size(), anlaut};
     }
-    return kKeinReimvokal;
+    return std::nullopt;
 }
 
 Lautfolge LauteMitGliedern(Aussprache& aussprache, std::string_view wort, std::string_view klein,
@@ -207,13 +337,52 @@ Lautfolge LauteMitGliedern(Aussprache& aussprache, std::string_view wort, std::s
         laute.insert(laute.end(), glied->begin(), glied->end());
         return laute;
     }
-    return aussprache.Laute(wort);
+    Lautfolge laute = aussprache.Laute(wort);
+    LehnsuffixBetonen(laute, klein);
+    return laute;
 }
 
-std::size_t ReimvokalMitGliedern(std::string_view klein, const Lautfolge& laute,
+Reimstelle ReimstelleMitGliedern(std::string_view klein, Lautfolge& laute,
                                  const Gliedquelle& quelle) {
-    const std::size_t glied = GliedReimvokal(klein, laute, quelle);
-    return glied != kKeinReimvokal ? glied : Reimvokal(laute, klein);
+    if (std::optional<Reimstelle> glied = GliedReim(klein, laute, quelle))
+        return std::move(*glied);
+    const std::size_t vokal = Reimvokal(laute, klein);
+    return {vokal, SilbenAnlaut(laute, vokal)};
+}
+
+std::string SilbenAnlaut(const Lautfolge& laute, std::size_t vokal) {
+    if (vokal >= laute.size())
+        return {};
+    std::size_t anfang = vokal;
+    while (anfang > 0 && !IstVokal(laute[anfang - 1].code))
+        --anfang;
+    if (anfang > 0 && anfang < vokal) {
+        std::size_t laenge = std::min<std::size_t>(vokal - anfang, 3);
+        while (laenge > 1 && !IstAnlautgruppe(laute, vokal - laenge, vokal))
+            --laenge;
+        anfang = vokal - laenge;
+    }
+    std::string anlaut;
+    for (std::size_t i = anfang; i < vokal; ++i)
+        anlaut += static_cast<char>(laute[i].code);
+    return anlaut;
+}
+
+std::string Betonungsmuster(const Lautfolge& laute, std::size_t reimvokal, std::string_view klein) {
+    const std::size_t schwach = SchwacherTeil(laute, klein);
+    std::string muster;
+    for (std::size_t i = 0; i < laute.size(); ++i) {
+        if (!IstVokal(laute[i].code))
+            continue;
+        const Betonung betonung = laute[i].betonung;
+        const bool betont =
+            i == reimvokal ||
+            (i < schwach &&
+             (betonung == Betonung::Haupt ||
+              (betonung == Betonung::Neben && (i == 0 || !IstVokal(laute[i - 1].code)))));
+        muster += betont ? 'X' : 'x';
+    }
+    return muster;
 }
 
 Klangschluessel SchluesselAb(const Lautfolge& laute, std::size_t reimvokal) {

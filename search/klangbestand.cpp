@@ -51,8 +51,8 @@ std::uint64_t Klangbestand::ausspracheKennung() {
     return Pruefsumme64(espeak_.Version()) ^ korrekturen_.Pruefsumme();
 }
 
-SuchErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
-                                  Klangart art) {
+KlangErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
+                                   const Klangwahl& wahl, const Haeufigkeit& haeufigkeit) {
     if (!Bereit(kontext.lexikon()))
         throw Fehler("Die Klangschlüssel des Wortbestands fehlen.");
     // The abort flag reaches espeak-ng for this search only: a search word of megabytes ends
@@ -63,7 +63,16 @@ SuchErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen&
     } beachten{espeak_};
     espeak_.AbbruchBeachten(&kontext.AbbruchFlag);
     Klangquelle quelle = Quelle();
-    return KlangreimSuchen(kontext, einstellungen, quelle, art);
+    return KlangreimSuchen(kontext, einstellungen, quelle, wahl, haeufigkeit);
+}
+
+SuchErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
+                                  Klangart art) {
+    Klangwahl wahl;
+    wahl.art = art;
+    wahl.ordnung = Klangordnung::Alphabet;
+    wahl.abkuerzungen = true;
+    return Suchen(kontext, einstellungen, wahl, Haeufigkeit()).ergebnis;
 }
 
 Wortklang Klangbestand::Klang(const Lexikon& lexikon, std::string_view wort) {

@@ -31,11 +31,18 @@ public:
     bool Vorbereiten(const Lexikon& lexikon, std::optional<KlangIndex> gespeichert,
                      Berechnung berechnung, const std::string& indexPfad = {});
 
-    // The sound search over the prepared keys (see KlangreimSuchen); kontext.AbbruchFlag also
-    // stops espeak-ng.
+    // The sound search over the prepared keys (see KlangreimSuchen): the hits in the order
+    // wahl asks for, each with its kind, rank (from haeufigkeit) and stress pattern.
+    // kontext.AbbruchFlag also stops espeak-ng.
+    KlangErgebnis Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
+                         const Klangwahl& wahl, const Haeufigkeit& haeufigkeit);
+
+    // The same in the order of every search (the caller sorts), words read letter by letter
+    // included: the hit words alone.
     SuchErgebnis Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen, Klangart art);
 
-    // A word's pronunciation and syllable count (see WortklangVon); needs prepared keys.
+    // A word's pronunciation, syllable count and stress pattern (see WortklangVon); needs
+    // prepared keys.
     Wortklang Klang(const Lexikon& lexikon, std::string_view wort);
 
     const KlangIndex* Index() const { return index_ ? &*index_ : nullptr; }

@@ -3,6 +3,7 @@
 #include "cli_prozess.h"
 #include "testdatei.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -38,8 +39,8 @@ TEST(CliKlang, RhymesBySoundOnTheBuiltInStock) {
     EXPECT_TRUE(HatZeile(rost, "Frost"));
     EXPECT_FALSE(HatZeile(rost, "Trost"));
     EXPECT_EQ(rost, Ausgabe({"klang", "rost"}));
-    // In "Vor" order like every search; the word itself is no hit.
-    const std::string glueck = Ausgabe({"klang", "Glück"});
+    // With --ordnung alphabet in "Vor" order like every search; the word itself is no hit.
+    const std::string glueck = Ausgabe({"klang", "Glück", "--ordnung", "alphabet"});
     EXPECT_TRUE(HatZeile(glueck, "Stück"));
     EXPECT_FALSE(HatZeile(glueck, "Glück"));
     EXPECT_LT(glueck.find("Frühstück"), glueck.find("zurück"));
@@ -54,23 +55,40 @@ TEST(CliKlang, NearAndTwoSyllableRhymes) {
     EXPECT_TRUE(HatZeile(Ausgabe({"klang", "Station"}), "Sohn"));
 }
 
-TEST(CliKlang, JsonNamesPronunciationAndSyllables) {
-    const std::string json = Ausgabe({"klang", "Gehör", "--format", "json"});
+TEST(CliKlang, JsonNamesPronunciationSyllablesStressKindAndRank) {
+    const std::string json =
+        Ausgabe({"klang", "Gehör", "--format", "json", "--ordnung", "alphabet"});
     EXPECT_EQ(json.rfind("[\n  {\"wort\": \"Gouverneur\", \"lautschrift\": \"", 0), 0u) << json;
-    EXPECT_NE(json.find("\"silben\": 3},\n  {\"wort\": \"hör\", \"lautschrift\": \"ˈh"),
+    EXPECT_NE(json.find("\"silben\": 3, \"betonung\": \"XxX\", \"reim\": \"rein\", \"rang\": "
+                        "2},\n  {\"wort\": \"hör\", \"lautschrift\": \"ˈhøːʁ\", \"silben\": 1, "
+                        "\"betonung\": \"X\", \"reim\": \"ruehrend\", \"rang\": 1},\n  {\"wort\": "
+                        "\"Ingenieur\""),
               std::string::npos)
         << json;
-    EXPECT_NE(json.find("\"silben\": 1},\n  {\"wort\": \"Ingenieur\""), std::string::npos);
-    EXPECT_TRUE(json.ends_with("\"silben\": 2}\n]\n")) << json;
+    EXPECT_TRUE(json.ends_with("\"silben\": 2, \"betonung\": \"xX\", \"reim\": \"ruehrend\", "
+                               "\"rang\": 2}\n]\n"))
+        << json;
+    // A near rhyme; the identical rhymes last.
+    EXPECT_NE(Ausgabe({"klang", "Glück", "--unrein", "--format", "json"})
+                  .find("{\"wort\": \"dick\", \"lautschrift\": \"ˈdɪk\", \"silben\": 1, "
+                        "\"betonung\": \"X\", \"reim\": \"unrein\", \"rang\": 2}"),
+              std::string::npos);
+    EXPECT_TRUE(Ausgabe({"klang", "Stein", "--format", "json"})
+                    .ends_with("{\"wort\": \"Edelstein\", \"lautschrift\": \"ˈeːdəlˌʃtaɪn\", "
+                               "\"silben\": 3, \"betonung\": \"XxX\", \"reim\": \"ruehrend\", "
+                               "\"rang\": 3}\n]\n"));
     // From stdin one line per answer, an answer without hits an empty array.
     const auto zeilen = TestdateiSchreiben("klang-zeilen.txt", "Rost\nxyzxyz\n");
     const auto lauf = CliAusfuehren({"klang", "-", "--format", "json"}, {.eingabeDatei = zeilen});
-    EXPECT_EQ(lauf.aus.rfind("[{\"wort\": \"Frost\", \"lautschrift\": \"", 0), 0u) << lauf.aus;
-    EXPECT_TRUE(lauf.aus.ends_with("\"silben\": 1}]\n[]\n")) << lauf.aus;
+    EXPECT_EQ(lauf.aus.rfind("[{\"wort\": \"prost\", \"lautschrift\": \"", 0), 0u) << lauf.aus;
+    EXPECT_TRUE(
+        lauf.aus.ends_with("{\"wort\": \"Frost\", \"lautschrift\": \"ˈfʁɔst\", \"silben\": "
+                           "1, \"betonung\": \"X\", \"reim\": \"rein\", \"rang\": 3}]\n[]\n"))
+        << lauf.aus;
 }
 
 TEST(CliKlang, LimitWordsAndOrder) {
-    EXPECT_EQ(Ausgabe({"klang", "Geist", "eist"}),
+    EXPECT_EQ(Ausgabe({"klang", "Geist", "eist", "--ordnung", "alphabet"}),
               "beweist\ngereist\nmeist\nreist\nseist\nweist\n");
     const std::string minus = Ausgabe({"klang", "Geist", "eist", "--minus"});
     EXPECT_TRUE(HatZeile(minus, "beißt"));
@@ -125,6 +143,72 @@ TEST(CliKlang, NgermanGehoerFindsFriseur) {
     EXPECT_TRUE(HatZeile(gehoer, "Friseur"));
     EXPECT_TRUE(HatZeile(gehoer, "Likör"));
     EXPECT_FALSE(HatZeile(gehoer, "Gehör"));
+}
+
+// The first n lines of an output.
+std::vector<std::string> ErsteZeilen(const std::string& ausgabe, std::size_t n) {
+    std::vector<std::string> zeilen;
+    std::size_t anfang = 0;
+    for (std::size_t ende;
+         zeilen.size() < n && (ende = ausgabe.find('\n', anfang)) != std::string::npos;
+         anfang = ende + 1)
+        zeilen.push_back(ausgabe.substr(anfang, ende - anfang));
+    return zeilen;
+}
+
+bool Enthaelt(const std::vector<std::string>& zeilen, const std::string& wort) {
+    return std::find(zeilen.begin(), zeilen.end(), wort) != zeilen.end();
+}
+
+TEST(CliKlang, NgermanCommonRhymesFirst) {
+    const auto klang = [](const std::string& wort) {
+        return Ausgabe({"klang", wort, "--wortbestand", kNgerman});
+    };
+    EXPECT_TRUE(Enthaelt(ErsteZeilen(klang("Berg"), 10), "Zwerg"));
+    EXPECT_TRUE(Enthaelt(ErsteZeilen(klang("Reise"), 10), "leise"));
+    EXPECT_TRUE(Enthaelt(ErsteZeilen(klang("Garten"), 10), "warten"));
+    EXPECT_TRUE(Enthaelt(ErsteZeilen(klang("Ende"), 10), "Hände"));
+    // Herz: Schmerz among the first five; Aprilscherz a pure rhyme, Löwenherz and
+    // Menschenherz identical ones after the pure rhymes.
+    const std::string herz =
+        Ausgabe({"klang", "Herz", "--wortbestand", kNgerman, "--format", "json"});
+    const auto stelle = [&](const std::string& wort) {
+        return herz.find("{\"wort\": \"" + wort + "\"");
+    };
+    EXPECT_TRUE(Enthaelt(ErsteZeilen(klang("Herz"), 5), "Schmerz"));
+    ASSERT_NE(stelle("Aprilscherz"), std::string::npos) << herz;
+    EXPECT_NE(herz.find("\"reim\": \"rein\"", stelle("Aprilscherz")), std::string::npos);
+    EXPECT_LT(herz.find("\"reim\": \"rein\"", stelle("Aprilscherz")),
+              herz.find("\"reim\": \"ruehrend\"", stelle("Aprilscherz")));
+    for (const std::string identisch : {"Löwenherz", "Menschenherz"}) {
+        ASSERT_NE(stelle(identisch), std::string::npos) << identisch;
+        EXPECT_LT(herz.find("\"reim\": \"ruehrend\""), stelle(identisch));
+        EXPECT_EQ(herz.find("\"reim\": \"rein\"", stelle(identisch)), std::string::npos);
+    }
+    // No words read letter by letter (AfD, FDJ, the letter j).
+    for (const std::string& zeile : ErsteZeilen(klang("Schnee"), 1000))
+        EXPECT_NE(zeile, "AfD");
+    const auto gott = ErsteZeilen(klang("Gott"), 1000);
+    EXPECT_FALSE(Enthaelt(gott, "FDJ") || Enthaelt(gott, "j")) << gott.size();
+    EXPECT_TRUE(Enthaelt(
+        ErsteZeilen(Ausgabe({"klang", "Gott", "--wortbestand", kNgerman, "--abkuerzungen"}), 1000),
+        "FDJ"));
+}
+
+TEST(CliKlang, NgermanMisreadWords) {
+    const auto klang = [](const std::string& wort) {
+        return Ausgabe({"klang", wort, "--wortbestand", kNgerman});
+    };
+    // -bar never carries the rhyme, also not inflected.
+    const std::string dimmbaren = klang("dimmbaren");
+    EXPECT_FALSE(HatZeile(dimmbaren, "fahren") || HatZeile(dimmbaren, "abfahren")) << dimmbaren;
+    // ngerman has the noun "Erde" and the verb "essen" in lower case only.
+    const std::string werde = klang("werde");
+    EXPECT_TRUE(HatZeile(werde, "erde") && HatZeile(werde, "Pferde")) << werde;
+    const std::string atheismus = klang("Atheismus");
+    EXPECT_TRUE(HatZeile(atheismus, "Aktionismus")) << atheismus;
+    EXPECT_FALSE(HatZeile(atheismus, "Abakus"));
+    EXPECT_TRUE(HatZeile(klang("Abszessen"), "essen"));
 }
 
 TEST(CliKlang, CtrlCStopsComputingTheKeys) {

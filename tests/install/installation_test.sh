@@ -68,7 +68,10 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
     [ "$(ergaenzt quandel-cli sch | tr '\n' ' ')" = "schuettel schuettelreim " ] ||
         fehlt "Ergänzung der Modi: $(ergaenzt quandel-cli sch)"
     [ "$(ergaenzt quandel-cli end --kodierung c)" = "cp1252" ] || fehlt "Ergänzung der Kodierung"
+    [ "$(ergaenzt quandel-cli klang --ordnung a)" = "alphabet" ] || fehlt "Ergänzung der Ordnung"
     ergaenzt quandel-cli end --r | grep -qx -- --rueck || fehlt "Ergänzung der Optionen"
+    [ "$(ergaenzt quandel-cli klang --si)" = "--silben=" ] || fehlt "Ergänzung von --silben"
+    [ -z "$(ergaenzt quandel-cli end --si)" ] || fehlt "--silben ergänzt außerhalb von klang"
 else
     fehlt "bash-completion ist nicht installiert (scripts/install-deps.sh)"
 fi

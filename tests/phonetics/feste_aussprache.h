@@ -37,25 +37,36 @@ private:
 };
 
 // A word list for the compound rule: words (UTF-8, lower case) with their pure keys given as
-// espeak-ng names ("o: f"), or without a key.
+// espeak-ng names ("o: f"), or without a key; an onset stands before "|" ("h | o: f").
 class FesteGlieder : public Gliedquelle {
 public:
     FesteGlieder(std::initializer_list<std::pair<std::string, std::string>> worte) {
-        for (const auto& [wort, laute] : worte)
-            schluessel_.emplace(Cp1252AusUtf8(wort), Codes(LauteAusTabelle(laute)));
+        for (const auto& [wort, laute] : worte) {
+            const std::size_t strich = laute.find('|');
+            const std::string anlaut = strich == std::string::npos ? "" : laute.substr(0, strich);
+            const std::string rein = strich == std::string::npos ? laute : laute.substr(strich + 1);
+            glieder_.emplace(Cp1252AusUtf8(wort), std::pair(Codes(LauteAusTabelle(rein)),
+                                                            Codes(LauteAusTabelle(anlaut))));
+        }
     }
     bool IstWort(std::string_view klein) const override {
-        return schluessel_.contains(std::string(klein));
+        return glieder_.contains(std::string(klein));
     }
     std::optional<std::string_view> ReinerSchluessel(std::string_view klein) const override {
-        const auto gefunden = schluessel_.find(std::string(klein));
-        if (gefunden == schluessel_.end())
+        const auto gefunden = glieder_.find(std::string(klein));
+        if (gefunden == glieder_.end())
             return std::nullopt;
-        return std::string_view(gefunden->second);
+        return std::string_view(gefunden->second.first);
+    }
+    std::optional<std::string_view> Anlaut(std::string_view klein) const override {
+        const auto gefunden = glieder_.find(std::string(klein));
+        if (gefunden == glieder_.end())
+            return std::nullopt;
+        return std::string_view(gefunden->second.second);
     }
 
 private:
-    std::map<std::string, std::string> schluessel_;
+    std::map<std::string, std::pair<std::string, std::string>> glieder_; // key, onset
 };
 
 // A key as espeak-ng names, for readable failures: "Y: r"; a two-syllable key shows its

@@ -68,5 +68,42 @@ TEST(Reimpaare, HeldOutList) {
     EXPECT_GE(b.richtig, 136u) << b.fehler;
 }
 
+// Frequent words espeak-ng misreads, corrected by data/aussprache.txt or by the stress of
+// loan-word suffixes.
+TEST(Reimpaare, CorrectedWords) {
+    EspeakAussprecher espeak;
+    const Aussprachetabelle korrekturen = daten::Aussprachekorrekturen();
+    Aussprache aussprache(espeak, korrekturen);
+    const KlangIndex index = daten::EingebauterKlangIndex();
+    Klangquelle quelle{aussprache, index};
+    const auto schluessel = [&](const char* wort) {
+        return KlangSchluessel(EingebautesLexikon(), quelle, Cp1252AusUtf8(wort), {});
+    };
+    const std::pair<const char*, const char*> reime[] = {{"werde", "Erde"},
+                                                         {"werde", "Pferde"},
+                                                         {"werden", "Erden"},
+                                                         {"jedoch", "noch"},
+                                                         {"zugleich", "gleich"},
+                                                         {"sobald", "bald"},
+                                                         {"solange", "lange"},
+                                                         {"jawohl", "wohl"},
+                                                         {"infolge", "Folge"},
+                                                         {"wodurch", "durch"},
+                                                         {"wofür", "für"},
+                                                         {"weshalb", "deshalb"},
+                                                         {"seitdem", "bequem"},
+                                                         {"Distrikt", "Konflikt"},
+                                                         {"umgebracht", "Nacht"},
+                                                         {"umgebaut", "laut"},
+                                                         {"Atheismus", "Aktionismus"},
+                                                         {"Abszessen", "Essen"},
+                                                         {"Zypressen", "Essen"}};
+    for (const auto& [a, b] : reime) {
+        EXPECT_FALSE(schluessel(a).empty()) << a;
+        EXPECT_EQ(schluessel(a), schluessel(b)) << a << " / " << b;
+    }
+    EXPECT_NE(schluessel("Atheismus"), schluessel("Abakus"));
+}
+
 } // namespace
 } // namespace quandel::test

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace quandel::test {
 namespace {
@@ -67,8 +68,9 @@ TEST(Reimschluessel, UnstressedWordsAndWordsWithoutVowels) {
 // The compound rule with a list of words and their pure keys.
 std::string MitGliedern(const std::string& wort, std::string_view phoneme,
                         const FesteGlieder& glieder) {
-    const Lautfolge laute = LauteAusEspeak(phoneme);
-    return Namen(SchluesselAb(laute, ReimvokalMitGliedern(KleinCp(wort), laute, glieder)).rein);
+    Lautfolge laute = LauteAusEspeak(phoneme);
+    const Reimstelle reim = ReimstelleMitGliedern(KleinCp(wort), laute, glieder);
+    return Namen(SchluesselAb(laute, reim.vokal).rein);
 }
 
 TEST(Reimschluessel, CompoundTakesItsLastMember) {
@@ -94,6 +96,149 @@ TEST(Reimschluessel, CompoundTakesItsLastMember) {
     EXPECT_EQ(MitGliedern("Trost", "t r 'o: s t", glieder), "o: s t");
     // The front may be the stem of a word in -e/-n/-en.
     EXPECT_EQ(MitGliedern("Sonnweg", "z 'O n v e: k", glieder), "e: k");
+}
+
+// The rhyme of a compound: the key's names, the onset's names and the stress pattern.
+struct Gliedklang {
+    std::string rein;
+    std::string anlaut;
+    std::string betonung;
+    bool operator==(const Gliedklang&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& aus, const Gliedklang& k) {
+    return aus << k.anlaut << " | " << k.rein << " " << k.betonung;
+}
+
+Gliedklang KlangMitGliedern(const std::string& wort, std::string_view phoneme,
+                            const FesteGlieder& glieder) {
+    Lautfolge laute = LauteAusEspeak(phoneme);
+    const Reimstelle reim = ReimstelleMitGliedern(KleinCp(wort), laute, glieder);
+    return {Namen(SchluesselAb(laute, reim.vokal).rein), Namen(reim.anlaut),
+            Betonungsmuster(laute, reim.vokal, KleinCp(wort))};
+}
+
+TEST(Reimschluessel, LastMemberReadWithTheVocalicEr) {
+    const FesteGlieder glieder({{"herz", "h | E r ts"},
+                                {"scherz", "S | E r ts"},
+                                {"schmerz", "S m | E r ts"},
+                                {"der", "d | e: r"},
+                                {"löwen", "Y: v @ n"},
+                                {"april", "i: l"},
+                                {"menschen", "E n S @ n"},
+                                {"welt", "E l t"},
+                                {"schnei", "aI"}});
+    // espeak-ng reads the member with its vowel reduced, so its key is not at the end; the
+    // member's own sounds take the place of the reduced ones.
+    EXPECT_EQ(KlangMitGliedern("Löwenherz", "l 'Y: v E2 n h 3 ts", glieder),
+              (Gliedklang{"E r ts", "h", "XxX"}));
+    EXPECT_EQ(KlangMitGliedern("Menschenherz", "m 'E n S E2 n h 3 ts", glieder),
+              (Gliedklang{"E r ts", "h", "XxX"}));
+    EXPECT_EQ(KlangMitGliedern("Aprilscherz", "_! 'a p r I l S 3 ts", glieder),
+              (Gliedklang{"E r ts", "S", "XxX"}));
+    EXPECT_EQ(KlangMitGliedern("Weltschmerz", "v 'E l t S m 3 ts", glieder),
+              (Gliedklang{"E r ts", "S m", "XX"}));
+    // A member of three letters does not count ("der" in "Schneider"), nor one whose onset
+    // differs.
+    EXPECT_EQ(KlangMitGliedern("Schneider", "S n 'aI d 3", glieder),
+              (Gliedklang{"aI d 3", "S n", "Xx"}));
+    EXPECT_EQ(KlangMitGliedern("Menschenherz", "m 'E n S E2 n C 3 ts", glieder).rein,
+              "E n S E n C 3 ts");
+    // A member espeak-ng reads in full keeps the word's own sounds.
+    EXPECT_EQ(KlangMitGliedern("Menschenherz", "m 'E n S E2 n h E r ts", glieder),
+              (Gliedklang{"E r ts", "h", "XxX"}));
+}
+
+TEST(Reimschluessel, OnsetOfTheLastMember) {
+    const FesteGlieder glieder({{"sonne", "z | O n @"},
+                                {"acht", "a x t"},
+                                {"arten", "a r t @ n"},
+                                {"gem", "E m"},
+                                {"vogel", "f | o: g @ l"},
+                                {"mittag", "m | I t a: k"}});
+    // espeak-ng reads "ss" as one s; the member's onset counts.
+    EXPECT_EQ(KlangMitGliedern("Mittagssonne", "m 'I t a k s ,O n @", glieder),
+              (Gliedklang{"O n @", "z", "XxXx"}));
+    EXPECT_EQ(KlangMitGliedern("Vogelarten", "f 'o: g @ l ,a r t @ n", glieder),
+              (Gliedklang{"a r t @ n", "", "XxXx"}));
+    // The main stress on the member's vowel: no compound, the word's own onset.
+    EXPECT_EQ(KlangMitGliedern("gemacht", "g @ m 'a x t", glieder),
+              (Gliedklang{"a x t", "m", "xX"}));
+}
+
+TEST(Reimschluessel, WeakSuffixIsNoMember) {
+    const FesteGlieder glieder({{"bar", "b | a: r"},
+                                {"baren", "b | a: r @ n"},
+                                {"samen", "z | a: m @ n"},
+                                {"innen", "I n @ n"},
+                                {"dimm", "d | I m"},
+                                {"lang", "l | a N"},
+                                {"lehrer", "l | e: r 3"}});
+    // "dimm" + "baren" would rhyme with "fahren".
+    EXPECT_EQ(KlangMitGliedern("dimmbaren", "d 'I m b A: R @ n", glieder).rein, "I m b a: r @ n");
+    EXPECT_EQ(KlangMitGliedern("dimmbar", "d 'I m b A: r", glieder).rein, "I m b a: r");
+    EXPECT_EQ(KlangMitGliedern("langsamen", "l 'a N z A: m @ n", glieder).rein, "a N z a: m @ n");
+    EXPECT_EQ(KlangMitGliedern("Lehrerinnen", "l 'e: R @ R ,I n @ n", glieder).rein,
+              "e: r @ r I n @ n");
+}
+
+TEST(Reimschluessel, OnsetOfTheRhymeSyllable) {
+    const auto anlaut = [](const std::string& wort, std::string_view phoneme) {
+        const Lautfolge laute = LauteAusEspeak(phoneme);
+        return Namen(SilbenAnlaut(laute, Reimvokal(laute, KleinCp(wort))));
+    };
+    EXPECT_EQ(anlaut("Herz", "h 'E r ts"), "h");
+    EXPECT_EQ(anlaut("Zwerg", "ts v 'E r k"), "ts v");
+    EXPECT_EQ(anlaut("Heidelberg", "h 'aI d @ l b ,E r k"), "b");
+    EXPECT_EQ(anlaut("Abendsonne", "_! 'A: b @ n d z ,O n @"), "z");
+    EXPECT_EQ(anlaut("Gestrüpp", "g @ S t r 'y p"), "S t r");
+    EXPECT_EQ(anlaut("Station", "S t a ts j 'o: n"), "ts j");
+    EXPECT_EQ(anlaut("Ende", "_! 'E n d @"), "");
+    EXPECT_EQ(anlaut("Radio", "r 'A d I ; ,o:"), "r");
+    EXPECT_EQ(anlaut("Poet", "p o: 'e: t"), "");
+    EXPECT_EQ(Namen(SilbenAnlaut(LauteAusEspeak("p s t"), kKeinReimvokal)), "");
+}
+
+TEST(Reimschluessel, StressPattern) {
+    const auto muster = [](const std::string& wort, std::string_view phoneme) {
+        const Lautfolge laute = LauteAusEspeak(phoneme);
+        return Betonungsmuster(laute, Reimvokal(laute, KleinCp(wort)), KleinCp(wort));
+    };
+    EXPECT_EQ(muster("Gebäude", "g @ b 'OY d @"), "xXx");
+    EXPECT_EQ(muster("Sonnenschein", "z 'O n @ n S ,aI n"), "XxX");
+    EXPECT_EQ(muster("Elefant", "_| ,e: l e: f 'a n t"), "XxX");
+    // Not on a weak suffix, nor after another vowel; the rhyme vowel always.
+    EXPECT_EQ(muster("Zeitung", "ts 'aI t _| ,U N"), "Xx");
+    EXPECT_EQ(muster("Ballung", "b a l 'U N"), "Xx");
+    EXPECT_EQ(muster("Radio", "r 'A d I ; ,o:"), "Xxx");
+    EXPECT_EQ(muster("werden", "v ,E r d @ n"), "Xx");
+    EXPECT_EQ(muster("pst", "p s t"), "");
+}
+
+TEST(Reimschluessel, StressOfLoanWordSuffixes) {
+    FesteAussprache espeak({{"Atheismus", "_! 'a t aI s m ,U s"},
+                            {"Aktionismus", "_| a k ts j ,o: n 'I s m U s"},
+                            {"Abszessen", "_! 'a p s ts E2 s @ n"},
+                            {"Essen", "_! 'E s @ n"},
+                            {"Interessen", "_| ,I n t @ R 'E s @ n"},
+                            {"Abakus", "_! 'A b a k ,U s"}});
+    Aussprachetabelle tabelle;
+    Aussprache aussprache(espeak, tabelle);
+    const FesteGlieder glieder({});
+    const auto klang = [&](const std::string& wort) {
+        Lautfolge laute = LauteMitGliedern(aussprache, Cp1252AusUtf8(wort), KleinCp(wort), glieder);
+        const Reimstelle reim = ReimstelleMitGliedern(KleinCp(wort), laute, glieder);
+        return Gliedklang{Namen(SchluesselAb(laute, reim.vokal).rein), Namen(Codes(laute)),
+                          Betonungsmuster(laute, reim.vokal, KleinCp(wort))};
+    };
+    // espeak-ng reads the ei of "Eis" and stresses the a.
+    EXPECT_EQ(klang("Atheismus"), (Gliedklang{"I s m U s", "a t e: I s m U s", "XxXx"}));
+    EXPECT_EQ(klang("Aktionismus").rein, "I s m U s");
+    EXPECT_NE(klang("Abakus").rein, "I s m U s");
+    EXPECT_EQ(klang("Abszessen"), (Gliedklang{"E s @ n", "a p s ts E s @ n", "XXx"}));
+    EXPECT_EQ(klang("Essen").rein, "E s @ n");
+    // Read right: nothing changes.
+    EXPECT_EQ(klang("Interessen"), (Gliedklang{"E s @ n", "I n t @ r E s @ n", "XxXx"}));
 }
 
 TEST(Reimschluessel, CorrectedMemberOfACompound) {
@@ -124,6 +269,12 @@ public:
             return std::nullopt;
         return std::string_view(schluessel_);
     }
+    std::optional<std::string_view> Anlaut(std::string_view klein) const override {
+        gefragt(klein);
+        if (klein != "haus")
+            return std::nullopt;
+        return std::string_view(anlaut_);
+    }
 
     mutable std::size_t fragen = 0;
     mutable std::size_t laengste = 0;
@@ -134,6 +285,7 @@ private:
         laengste = std::max(laengste, klein.size());
     }
     std::string schluessel_ = Codes(LauteAusTabelle("aU s"));
+    std::string anlaut_ = Codes(LauteAusTabelle("h"));
 };
 
 TEST(Reimschluessel, ALongWordCostsNoMoreThanTheLongestWordOfAList) {
@@ -149,8 +301,8 @@ TEST(Reimschluessel, ALongWordCostsNoMoreThanTheLongestWordOfAList) {
     const ZaehlendeGlieder glieder;
 
     const auto beginn = std::chrono::steady_clock::now();
-    const Lautfolge laute = LauteMitGliedern(aussprache, wort, wort, glieder);
-    const std::size_t reimvokal = ReimvokalMitGliedern(wort, laute, glieder);
+    Lautfolge laute = LauteMitGliedern(aussprache, wort, wort, glieder);
+    const std::size_t reimvokal = ReimstelleMitGliedern(wort, laute, glieder).vokal;
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
 
     EXPECT_EQ(Namen(Codes(laute)), "a: h aU s");
@@ -256,10 +408,13 @@ TEST(KlangIndex, KeysOfAListWithItsCompounds) {
     EXPECT_TRUE(index->WorteMitSchluessel("", {}).empty());
 
     // The same keys through the stored parts.
-    const KlangIndex kopie(index->ReinTabelle(), index->ReinIds(), index->ZweisilbigTabelle(),
-                           index->ZweisilbigIds(), index->Pruefsumme());
+    const KlangIndex kopie({index->Spalte(Klangfeld::Rein), index->Spalte(Klangfeld::Zweisilbig),
+                            index->Spalte(Klangfeld::Anlaut), index->Spalte(Klangfeld::Betonung)},
+                           index->Pruefsumme());
     for (std::size_t i = 0; i < worte.size(); ++i)
-        EXPECT_EQ(kopie.Schluessel(i, false), index->Schluessel(i, false));
+        for (const Klangfeld feld :
+             {Klangfeld::Rein, Klangfeld::Zweisilbig, Klangfeld::Anlaut, Klangfeld::Betonung})
+            EXPECT_EQ(kopie.Wert(i, feld), index->Wert(i, feld));
 }
 
 TEST(KlangIndex, AbortStopsTheComputing) {
@@ -280,8 +435,11 @@ TEST(KlangIndex, DamagedStoredPartsAreRefused) {
     EXPECT_THROW(Schluesseltabelle("abc", enden), Fehler);
     const std::uint32_t ids[] = {0, 2};
     const std::uint32_t leer[] = {0, 0};
-    EXPECT_THROW(KlangIndex(Schluesseltabelle("ab", enden), ids, Schluesseltabelle(), leer, 0),
+    const Klangspalte gut{Schluesseltabelle(), leer};
+    EXPECT_THROW(KlangIndex({Klangspalte{Schluesseltabelle("ab", enden), ids}, gut, gut, gut}, 0),
                  Fehler);
+    const std::uint32_t kurz[] = {0};
+    EXPECT_THROW(KlangIndex({gut, gut, gut, Klangspalte{Schluesseltabelle(), kurz}}, 0), Fehler);
 }
 
 } // namespace

@@ -12,14 +12,26 @@ namespace {
 
 class Klangreim : public ::testing::Test {
 protected:
-    SuchErgebnis klang(const std::string& text, Klangart art = {},
-                       BegrenzungsModus modus = BegrenzungsModus::Plus) {
+    KlangErgebnis gewaehlt(const std::string& text, const Klangwahl& wahl,
+                           BegrenzungsModus modus = BegrenzungsModus::Plus) {
         SuchKontext kontext(EingebautesLexikon(), VorgabeLautersetzung());
         SuchEinstellungen einstellungen;
         einstellungen.suchtext = cp(text);
         einstellungen.begrenzung = modus;
         Klangquelle quelle{aussprache, index};
-        return KlangreimSuchen(kontext, einstellungen, quelle, art);
+        KlangErgebnis ergebnis = KlangreimSuchen(kontext, einstellungen, quelle, wahl, haeufigkeit);
+        EXPECT_EQ(ergebnis.treffer.size(), ergebnis.ergebnis.treffer.size());
+        return ergebnis;
+    }
+
+    // Every hit in collation order, as the window asks for them.
+    SuchErgebnis klang(const std::string& text, Klangart art = {},
+                       BegrenzungsModus modus = BegrenzungsModus::Plus) {
+        Klangwahl wahl;
+        wahl.art = art;
+        wahl.ordnung = Klangordnung::Alphabet;
+        wahl.abkuerzungen = true;
+        return gewaehlt(text, wahl, modus).ergebnis;
     }
 
     std::set<std::string> treffer(const std::string& text, Klangart art = {},
@@ -34,6 +46,8 @@ protected:
     Aussprachetabelle tabelle;
     Aussprache aussprache{espeak, tabelle};
     const KlangIndex index = daten::EingebauterKlangIndex();
+    const Haeufigkeit haeufigkeit = HaeufigkeitAufbauen(
+        {"ist", "wein", "stein", "sein", "bein", "mein", "schein", "herz", "schmerz", "scherz"});
 };
 
 TEST_F(Klangreim, CompiledKeysBelongToTheBuiltInStock) {
@@ -107,6 +121,95 @@ TEST_F(Klangreim, WordsOutsideTheStockArePronounced) {
     EXPECT_EQ(espeak.aufrufe, 3) << "Zwergenstein, Quandelhof and Weg, not the stock's weg";
 }
 
+// The words of hits of one kind, in their order.
+std::vector<std::string> WorteDerArt(const KlangErgebnis& ergebnis, Reimart art) {
+    std::vector<std::string> worte;
+    for (const Klangtreffer& t : ergebnis.treffer)
+        if (t.art == art)
+            worte.push_back(Utf8AusCp1252(t.wort));
+    return worte;
+}
+
+TEST_F(Klangreim, RankedOrderPureThenIdentical) {
+    const KlangErgebnis stein = gewaehlt("Stein", {});
+    EXPECT_TRUE(stein.ergebnis.ohneSortierung);
+    ASSERT_EQ(stein.ergebnis.treffer.size(), stein.treffer.size());
+    for (std::size_t i = 0; i < stein.treffer.size(); ++i)
+        EXPECT_EQ(stein.ergebnis.treffer[i], stein.treffer[i].wort);
+    // The ranked words first, by rank; then the unranked, one per onset first, the shorter
+    // first; "Schein" leads its onset, "Sonnenschein" follows later.
+    const std::vector<std::string> reine = WorteDerArt(stein, Reimart::Rein);
+    ASSERT_GE(reine.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(reine.begin(), reine.begin() + 8),
+              (std::vector<std::string>{"Wein", "sein", "Bein", "mein", "Schein", "ein", "dein",
+                                        "fein"}));
+    const auto stelle = [&](const std::string& wort) {
+        return std::find(reine.begin(), reine.end(), wort) - reine.begin();
+    };
+    EXPECT_LT(stelle("Hain"), stelle("Sonnenschein"));
+    EXPECT_LT(stelle("rein"), stelle("Rhein"));
+    // The same onset before the rhyme vowel: identical rhymes, last.
+    EXPECT_EQ(WorteDerArt(stein, Reimart::Ruehrend),
+              (std::vector<std::string>{"Gestein", "Edelstein"}));
+    EXPECT_EQ(stein.treffer.back().wort, "Edelstein");
+    EXPECT_EQ(stein.treffer.front().rang, 2u);
+    EXPECT_EQ(stein.treffer.back().rang, std::nullopt);
+    EXPECT_EQ(stein.treffer.back().betonung, "XxX");
+    EXPECT_EQ(stein.treffer.back().Silben(), 3u);
+}
+
+TEST_F(Klangreim, NearRhymesBetweenPureAndIdentical) {
+    Klangwahl wahl;
+    wahl.art.unrein = true;
+    const KlangErgebnis glueck = gewaehlt("Glück", wahl);
+    std::vector<Reimart> arten;
+    for (const Klangtreffer& t : glueck.treffer)
+        if (arten.empty() || arten.back() != t.art)
+            arten.push_back(t.art);
+    EXPECT_EQ(arten, (std::vector<Reimart>{Reimart::Rein, Reimart::Unrein, Reimart::Ruehrend}));
+    const auto unrein = WorteDerArt(glueck, Reimart::Unrein);
+    EXPECT_TRUE(std::find(unrein.begin(), unrein.end(), "dick") != unrein.end());
+    EXPECT_EQ(WorteDerArt(glueck, Reimart::Ruehrend),
+              (std::vector<std::string>{"Unglück", "zum Glück"}));
+    // The order of every search: the caller sorts, the kinds are given all the same.
+    wahl.ordnung = Klangordnung::Alphabet;
+    const KlangErgebnis alphabet = gewaehlt("Glück", wahl);
+    EXPECT_FALSE(alphabet.ergebnis.ohneSortierung);
+    EXPECT_EQ(menge(alphabet.ergebnis.treffer), menge(glueck.ergebnis.treffer));
+    EXPECT_EQ(WorteDerArt(alphabet, Reimart::Ruehrend).size(), 2u);
+}
+
+TEST_F(Klangreim, SyllablesStressPatternAndAbbreviations) {
+    Klangwahl wahl;
+    wahl.silbenVon = 2;
+    wahl.silbenBis = 2;
+    const KlangErgebnis zwei = gewaehlt("Stein", wahl);
+    EXPECT_EQ(menge(zwei.ergebnis.treffer),
+              (std::set<std::string>{"Verein", "allein", "hinein", "gemein", "Mondschein", "herein",
+                                     "Gestein"}));
+    wahl.silbenBis = 0; // two and more
+    EXPECT_EQ(gewaehlt("Stein", wahl).treffer.size(), 14u);
+    wahl = {};
+    wahl.betonung = "XxX";
+    EXPECT_EQ(menge(gewaehlt("Stein", wahl).ergebnis.treffer),
+              (std::set<std::string>{"irgendein", "Führerschein", "überein", "Sonnenschein",
+                                     "Edelstein"}));
+    // Read letter by letter: left out unless asked for.
+    wahl = {};
+    const auto schnee = menge(gewaehlt("Schnee", wahl).ergebnis.treffer);
+    EXPECT_TRUE(schnee.contains("See") && !schnee.contains("SPD") && !schnee.contains("Pkw"));
+    wahl.abkuerzungen = true;
+    const auto alle = menge(gewaehlt("Schnee", wahl).ergebnis.treffer);
+    EXPECT_TRUE(alle.contains("SPD") && alle.contains("Pkw") && alle.contains("BRD"));
+}
+
+TEST(Abkuerzung, WordsReadLetterByLetter) {
+    for (const char* wort : {"AfD", "FDJ", "j", "Pkw", "US-CD", "SPD"})
+        EXPECT_TRUE(IstAbkuerzung(wort)) << wort;
+    for (const char* wort : {"E-Mail", "Schnee", "UNO-Sitz", "See", "Idee", "zum Glück"})
+        EXPECT_FALSE(IstAbkuerzung(cp(wort))) << wort;
+}
+
 TEST_F(Klangreim, NoSearchWordNoSearch) {
     EXPECT_EQ(klang("").ausgang, Ausgang::NichtGesucht);
     EXPECT_EQ(klang("   ").ausgang, Ausgang::NichtGesucht);
@@ -118,6 +221,7 @@ TEST_F(Klangreim, PronunciationAndSyllablesForTheReader) {
     const Wortklang zwerg = WortklangVon(EingebautesLexikon(), quelle, cp("Zwergenstein"));
     EXPECT_EQ(zwerg.lautschrift, "ˈtsvɛʁɡənˌʃtaɪn");
     EXPECT_EQ(zwerg.silben, 3u);
+    EXPECT_EQ(zwerg.betonung, "XxX");
 }
 
 } // namespace
