@@ -302,7 +302,8 @@ std::vector<std::uint32_t> Thesaurus::GruppenVon(std::string_view wort) const {
     return gruppen;
 }
 
-std::vector<std::vector<std::string>> Thesaurus::Gruppen(std::string_view wort) const {
+std::vector<std::vector<std::string>> Thesaurus::Gruppen(std::string_view eingabe) const {
+    const std::string wort = Kernwort(eingabe);
     // The word's own entries: its exact form, or where it has none, any of its case forms.
     const bool exakt = schluesselNr(wort).has_value();
     std::vector<std::vector<std::string>> gruppen;
@@ -334,7 +335,7 @@ std::vector<std::string> Thesaurus::Synonyme(std::string_view wort) const {
 }
 
 std::vector<std::uint32_t> Thesaurus::SinnkreisVon(std::string_view wort) const {
-    const std::vector<std::uint32_t> eigene = GruppenVon(wort);
+    const std::vector<std::uint32_t> eigene = GruppenVon(Kernwort(wort));
     std::vector<std::uint32_t> kreis = eigene;
     for (const std::uint32_t gruppe : eigene) {
         const auto [von, bis] = eintraegeDer(gruppe);

@@ -31,7 +31,9 @@ std::string Kernwort(std::string_view eintrag);
 // fewer than two entries.
 //
 // A word is looked up as it is written ("Kummer", "weg" the adverb, "Weg" the noun); a word no
-// entry has exactly is looked up ignoring case ("kummer" finds the sets of "Kummer").
+// entry has exactly is looked up ignoring case ("kummer" finds the sets of "Kummer"). Gruppen,
+// Synonyme and SinnkreisVon take the word as typed, by its Kernwort: "abdüsen (ugs.)" and
+// " abdüsen" find what "abdüsen" finds.
 //
 // All of it lives in one image (abbild.h), built from the text or mapped from the cache folder
 // (ThesaurusLaden); copies share it. Only read once made.

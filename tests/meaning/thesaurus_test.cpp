@@ -48,7 +48,10 @@ TEST(Thesaurus, WordsFoundWithoutTheirMarks) {
     EXPECT_EQ(synonyme("Gag"), (std::vector<std::string>{"Scherz", "Witz"}));
     EXPECT_EQ(synonyme("schwer ums Herz"), (std::vector<std::string>{"bedrückt sein"}));
     EXPECT_EQ(synonyme("Leid"), (std::vector<std::string>{"Sorge", "Kummer", "Verzweiflung"}));
-    EXPECT_TRUE(synonyme("abdüsen (ugs.)").empty());
+    // Typed with its marks or blanks it is the same word.
+    EXPECT_EQ(synonyme("abdüsen (ugs.)"), synonyme("abdüsen"));
+    EXPECT_EQ(synonyme(" schwer  ums Herz"), synonyme("schwer ums Herz"));
+    EXPECT_EQ(thesaurus().SinnkreisVon(cp("(der) Witz")), thesaurus().SinnkreisVon(cp("Witz")));
     EXPECT_TRUE(synonyme("Herz").empty());
     EXPECT_TRUE(synonyme("").empty());
 }
