@@ -1,5 +1,8 @@
 #include "app/cli_aufruf.h"
 
+#include "text/fehler.h"
+#include "text/kodierung.h"
+
 #include <array>
 #include <utility>
 
@@ -7,7 +10,7 @@ namespace quandel::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Modus>, 12> kModi{{
+constexpr std::array<std::pair<std::string_view, Modus>, 14> kModi{{
     {"end", Modus::End},
     {"endreim", Modus::End},
     {"lied", Modus::Lied},
@@ -20,6 +23,8 @@ constexpr std::array<std::pair<std::string_view, Modus>, 12> kModi{{
     {"schüttelreim", Modus::Schuettel},
     {"klang", Modus::Klang},
     {"klangreim", Modus::Klang},
+    {"synonym", Modus::Synonym},
+    {"synonyme", Modus::Synonym},
 }};
 
 Modus ModusVon(std::string_view name) {
@@ -27,7 +32,7 @@ Modus ModusVon(std::string_view name) {
         if (name == text)
             return modus;
     throw Aufruffehler("unbekannter Suchmodus \"" + std::string(name) +
-                       "\" (end, lied, stab, schuettel oder klang)");
+                       "\" (end, lied, stab, schuettel, klang oder synonym)");
 }
 
 Kodierung KodierungVon(std::string_view name) {
@@ -55,7 +60,15 @@ Format FormatVon(std::string_view name) {
 
 bool BrauchtWert(std::string_view option) {
     return option == "--vokale" || option == "--wortbestand" || option == "--kodierung" ||
-           option == "--lautgruppen" || option == "--format" || option == "--aussprache";
+           option == "--lautgruppen" || option == "--format" || option == "--aussprache" ||
+           option == "--thesaurus" || option == "--wortart" || option == "--sinn";
+}
+
+Wortarten WortartenVon(std::string_view liste) {
+    if (const std::optional<Wortarten> arten = WortartenAusKennwoertern(liste))
+        return *arten;
+    throw Aufruffehler("unbekannte Wortart in \"" + std::string(liste) +
+                       "\" (nomen, verb, adjektiv, adverb, andere; mehrere durch Kommas getrennt)");
 }
 
 void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
@@ -70,6 +83,12 @@ void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert
         aufruf.format = FormatVon(wert);
     else if (option == "--aussprache")
         aufruf.aussprache = std::string(wert);
+    else if (option == "--thesaurus")
+        aufruf.thesaurus = std::string(wert);
+    else if (option == "--wortart")
+        aufruf.wortarten = WortartenVon(wert);
+    else if (option == "--sinn")
+        aufruf.sinn = std::string(wert);
     else
         aufruf.kodierung = KodierungVon(wert);
 }
@@ -93,6 +112,21 @@ void SchalterSetzen(Aufruf& aufruf, std::string_view option) {
         aufruf.version = true;
     else
         throw Aufruffehler("unbekannte Option " + std::string(option));
+}
+
+// The options of meaning where they would do nothing, and the options of the word stock and the
+// searches with synonym, which searches no stock.
+void SinnOptionenPruefen(const Aufruf& aufruf) {
+    const bool reim = aufruf.modus != Modus::Schuettel && aufruf.modus != Modus::Synonym;
+    if (!reim && (aufruf.sinn || !aufruf.wortarten.Unbekannt()))
+        throw Aufruffehler("--wortart und --sinn gelten nur für end, lied, stab und klang");
+    if (aufruf.thesaurus && aufruf.modus != Modus::Synonym && !aufruf.sinn)
+        throw Aufruffehler("--thesaurus gilt nur für synonym und mit --sinn");
+    if (aufruf.modus == Modus::Synonym &&
+        (aufruf.minus || aufruf.rueck || aufruf.akzent || aufruf.unrein || aufruf.zweisilbig ||
+         aufruf.aussprache || aufruf.vokale || aufruf.wortbestand ||
+         aufruf.kodierung != Kodierung::Utf8))
+        throw Aufruffehler("synonym nimmt nur die Optionen --thesaurus, --format und --kein-cache");
 }
 
 } // namespace
@@ -123,6 +157,7 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeI
     if (frei.empty())
         throw Aufruffehler("kein Suchmodus angegeben");
     aufruf.modus = ModusVon(frei[0]);
+    SinnOptionenPruefen(aufruf);
     aufruf.ausEingabe = frei.size() == 2 ? frei[1] == "-" : frei.size() == 1 && !eingabeIstTerminal;
     if (aufruf.ausEingabe)
         return aufruf;
@@ -136,11 +171,20 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeI
     return aufruf;
 }
 
+std::string ArgumentAusUtf8(std::string_view name, std::string_view utf8) {
+    try {
+        return Cp1252AusUtf8(utf8);
+    } catch (const Fehler& fehler) {
+        throw Fehler(std::string(name) + " \"" + std::string(utf8) + "\": " + fehler.what());
+    }
+}
+
 std::string_view Hilfetext() {
     return R"(Aufruf: quandel-cli MODUS [OPTIONEN] TEXT...
        quandel-cli MODUS [OPTIONEN] [-] < DATEI
 
-Sucht Reime im eingebauten Wortbestand oder in einer Wortliste.
+Sucht Reime im eingebauten Wortbestand oder in einer Wortliste, dazu Synonyme aus
+OpenThesaurus.
 
 Modi:
   end, endreim         Wörter, die auf das Suchwort enden
@@ -153,6 +197,13 @@ Modi:
                        "Friseur"; "Rost" reimt nicht auf "Trost"). Die Aussprache
                        kommt von espeak-ng; die Lautgruppen (--akzent) gelten
                        hier nicht.
+  synonym, synonyme    Wörter gleichen oder ähnlichen Sinns aus OpenThesaurus: die
+                       Einträge jeder Gruppe, die das Wort enthält, in ihrer
+                       Reihenfolge, jedes einmal, das Wort selbst nicht ("Kummer" -
+                       "Trauer", "Gram", "Sorge", ...). Gefunden wird das Wort wie
+                       geschrieben, steht es so nirgends, ohne Rücksicht auf Groß-
+                       und Kleinschreibung; Zusätze in Klammern wie (ugs.) zählen
+                       beim Suchen nicht und werden mit ausgegeben.
 
 TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
@@ -183,12 +234,25 @@ Optionen:
   --aussprache DATEI   klang: eigene Ausspracheberichtigungen, je Zeile ein Wort
                        und seine Laute wie in data/aussprache.txt ("Garage
                        g a r 'a: Z @")
+  --wortart ARTEN      end, lied, stab, klang: nur Treffer dieser Wortarten: nomen,
+                       verb, adjektiv, adverb, andere; mehrere durch Kommas getrennt
+                       ("nomen,verb"). Die Wortarten stammen aus Dings Wörterbuch;
+                       nicht verzeichnete Formen erben sie von ihrer Grundform, wo
+                       die Endung sicher ist, sonst gelten sie als unbekannt.
+  --sinn WORT          end, lied, stab, klang: nur Treffer, die mit WORT oder mit
+                       einem Wort aus dessen Gruppen eine Gruppe des Thesaurus
+                       teilen, also Synonyme von WORT und Synonyme seiner Synonyme
+                       ("klang Herz --sinn Witz" gibt Scherz)
+  --thesaurus DATEI    synonym, --sinn: ein Thesaurus im Textformat von OpenThesaurus
+                       (UTF-8, je Zeile eine Gruppe, Einträge durch ";" getrennt)
+                       statt /usr/share/openthesaurus-de/thesaurus.txt
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
   --kodierung KOD      Kodierung der Wortliste: utf8 (Vorgabe) oder cp1252
   --format FORMAT      Ausgabeformat: zeilen (Vorgabe), tsv, csv, json oder raster
-  --kein-cache         den Index der Wortliste weder lesen noch speichern (sonst
-                       liegt er in ${XDG_CACHE_HOME:-~/.cache}/quandel-tornar/)
+  --kein-cache         den Index der Wortliste und des Thesaurus weder lesen noch
+                       speichern (sonst liegen sie in
+                       ${XDG_CACHE_HOME:-~/.cache}/quandel-tornar/)
   -h, --help           diese Hilfe
   -V, --version        Versionsnummer
   --                   die weiteren Argumente sind keine Optionen
@@ -201,8 +265,11 @@ Die Formate:
   tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
           tauschwort, endwort, stabwort)
   csv     RFC 4180 in UTF-8 mit derselben Kopfzeile, Zeilenende CR LF
-  json    ein Array der Treffer; beim Schüttelreim Objekte mit den Feldern
-          suchwort, tauschwort, endwort, stabwort
+  json    ein Array der Treffer, je ein Objekt mit wort und wortart (die
+          Wortarten als Liste, leer wenn unbekannt; bei klang auch lautschrift
+          und silben); beim Schüttelreim Objekte mit den Feldern suchwort,
+          tauschwort, endwort, stabwort; bei synonym ein Array der Gruppen,
+          jede ein Array ihrer Einträge
   raster  die Rasterdatei des Fensters (.grd): die Treffer zu vier je Zeile,
           Windows-1252, Zeilenende CR LF
 Außer bei zeilen erscheint die Ausgabe erst, wenn die Suche fertig ist.
@@ -214,9 +281,10 @@ bricht ab) und speichert sie mit dem Index der Liste.
 Rückgabewert: 0 Treffer gefunden (bei Suchtexten aus der Standardeingabe: für
 mindestens eine Zeile); 1 kein Eintrag, oder TEXT enthält kein Suchwort (nur
 Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
-unlesbare Wortliste, Lautgruppendatei oder Ausspracheberichtigung, zu viele
-Lautvarianten (mehr als 100.000) oder eine nicht schreibbare Ausgabe; 130
-Schüttelreim oder Klangschlüssel abgebrochen.
+unlesbare Wortliste, Lautgruppendatei oder Ausspracheberichtigung, ein fehlender
+oder unlesbarer Thesaurus, ein Wort für --sinn, das nicht im Thesaurus steht,
+zu viele Lautvarianten (mehr als 100.000) oder eine nicht schreibbare Ausgabe;
+130 Schüttelreim oder Klangschlüssel abgebrochen.
 )";
 }
 

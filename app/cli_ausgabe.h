@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/cli_aufruf.h"
+#include "meaning/wortart.h"
 #include "search/klangreim.h"
 
 #include <array>
@@ -25,11 +26,23 @@ std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spa
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten,
                         Format format);
 
-// The hits of a sound search as json, each with its pronunciation (IPA) and syllable count:
-//   {"Friseur"}, {{"fʁiˈzøːɐ̯", 2}} -> "[\n  {\"wort\": \"Friseur\", \"lautschrift\": \"fʁiˈzøːɐ̯\",
-//   \"silben\": 2}\n]\n"
+// The hits of an end, song or alliteration search as json, each with its word classes (an
+// empty list when unknown):
+//   {"Kreide"}, {Nomen} -> "[\n  {\"wort\": \"Kreide\", \"wortart\": [\"nomen\"]}\n]\n"
+std::string WortartJsonText(const std::vector<std::string>& treffer,
+                            const std::vector<Wortarten>& arten);
+
+// The hits of a sound search as json, each with its pronunciation (IPA), syllable count and
+// word classes:
+//   {"Friseur"}, {{"fʁiˈzøːɐ̯", 2}}, {Nomen} -> "[\n  {\"wort\": \"Friseur\", \"lautschrift\":
+//   \"fʁiˈzøːɐ̯\", \"silben\": 2, \"wortart\": [\"nomen\"]}\n]\n"
 std::string KlangJsonText(const std::vector<std::string>& treffer,
-                          const std::vector<Wortklang>& klaenge);
+                          const std::vector<Wortklang>& klaenge,
+                          const std::vector<Wortarten>& arten);
+
+// Synonym sets (Windows-1252) as json, one array per set:
+//   {{"Trauer", "Gram"}, {"Sorge"}} -> "[\n  [\"Trauer\", \"Gram\"],\n  [\"Sorge\"]\n]\n"
+std::string GruppenJsonText(const std::vector<std::vector<std::string>>& gruppen);
 
 // One spoonerism row (Windows-1252) as a UTF-8 line, its words joined by tabs.
 std::string ZeilenText(const std::array<std::string_view, 4>& zeile);

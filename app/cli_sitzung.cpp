@@ -3,8 +3,10 @@
 #include "app/cli_abbruch.h"
 #include "app/cli_klang.h"
 #include "app/cli_meldung.h"
+#include "app/cli_sinn.h"
 #include "app/cli_suche.h"
 #include "app/cli_wortbestand.h"
+#include "data/wortarten_eingebaut.h"
 #include "search/trefferordnung.h"
 #include "soundgroups/lautgruppen.h"
 #include "text/fehler.h"
@@ -16,14 +18,6 @@
 namespace quandel::cli {
 
 namespace {
-
-std::string ArgumentAusUtf8(std::string_view name, std::string_view utf8) {
-    try {
-        return Cp1252AusUtf8(utf8);
-    } catch (const Fehler& fehler) {
-        throw Fehler(std::string(name) + " \"" + std::string(utf8) + "\": " + fehler.what());
-    }
-}
 
 int Status(const SuchErgebnis& ergebnis) {
     if (ergebnis.abgebrochen)
@@ -56,7 +50,9 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
     : aufruf_(aufruf), ausgabe_(ausgabe),
       vokalfeld_(aufruf.vokale ? ArgumentAusUtf8("Vokalfeld", *aufruf.vokale)
                                : std::string(kVokalfeldVorgabe)),
-      lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)) {
+      lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)),
+      wortarten_(daten::EingebauteWortarten()), thesaurus_(ThesaurusFuer(aufruf)),
+      sieb_(TreffersiebFuer(aufruf, wortarten_, thesaurus_ ? &*thesaurus_ : nullptr)) {
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
     // Plain lines can go out row by row; the other formats frame the whole answer.
@@ -69,14 +65,22 @@ Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
 std::string Sitzung::Antworttext(const std::vector<std::string>& treffer) const {
     const std::size_t spalten = aufruf_.modus == Modus::Schuettel ? 4 : 1;
     std::string text;
-    if (klang_ && aufruf_.format == Format::Json) {
-        std::vector<Wortklang> klaenge;
+    if (aufruf_.format == Format::Json && spalten == 1) {
+        std::vector<Wortarten> arten;
         for (const std::string& wort : treffer)
-            klaenge.push_back(klang_->Klang(geladen_.lexikon, wort));
-        text = KlangJsonText(treffer, klaenge);
+            arten.push_back(wortarten_.Von(wort));
+        std::vector<Wortklang> klaenge;
+        if (klang_)
+            for (const std::string& wort : treffer)
+                klaenge.push_back(klang_->Klang(geladen_.lexikon, wort));
+        text = klang_ ? KlangJsonText(treffer, klaenge, arten) : WortartJsonText(treffer, arten);
     } else {
         text = AusgabeText(treffer, spalten, aufruf_.format);
     }
+    return Einzeilig(std::move(text));
+}
+
+std::string Sitzung::Einzeilig(std::string text) const {
     if (aufruf_.format != Format::Json || !aufruf_.ausEingabe)
         return text;
     // One JSON value per line: the line breaks and indents between the values go (strings
@@ -109,7 +113,23 @@ bool Sitzung::LeerAntworten() {
     return ausgabe_.Schreiben(Antworttext({}));
 }
 
+int Sitzung::SynonymeBeantworten(std::string_view suchtext) {
+    const std::string wort = ArgumentAusUtf8("Suchtext", suchtext);
+    const std::vector<std::string> synonyme = thesaurus_->Synonyme(wort);
+    const std::string text = aufruf_.format == Format::Json
+                                 ? Einzeilig(GruppenJsonText(thesaurus_->Gruppen(wort)))
+                                 : AusgabeText(synonyme, 1, aufruf_.format);
+    if (!ausgabe_.Schreiben(text))
+        return kAbgebrochen;
+    if (!synonyme.empty())
+        return kTreffer;
+    Melden(Kernwort(wort).empty() ? "Der Suchtext enthält kein Suchwort." : "kein Eintrag");
+    return kOhneTreffer;
+}
+
 int Sitzung::Beantworten(std::string_view suchtext) {
+    if (aufruf_.modus == Modus::Synonym)
+        return SynonymeBeantworten(suchtext);
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = ArgumentAusUtf8("Suchtext", suchtext);
     einstellungen.vokalfeld = vokalfeld_;
@@ -125,6 +145,11 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     SuchErgebnis ergebnis =
         Suchen(aufruf_, klang_.get(), geladen_.indexPfad, kontext_, einstellungen, terminal);
+    if (sieb_.Aktiv()) {
+        sieb_.Sieben(ergebnis.treffer);
+        if (ergebnis.ausgang == Ausgang::Treffer && ergebnis.treffer.empty())
+            ergebnis.ausgang = Ausgang::KeinEintrag;
+    }
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);

@@ -3,11 +3,15 @@
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "lexicon/indexcache.h"
+#include "meaning/thesaurus.h"
+#include "meaning/treffersieb.h"
+#include "meaning/wortartentabelle.h"
 #include "search/klangbestand.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +24,8 @@ constexpr int kOhneTreffer = 1;
 constexpr int kFalscherAufruf = 2;
 constexpr int kAbgebrochen = 130;
 
-// One run of the command line: the word stock and the sound groups read and the lexicon
-// built once, then one answer for each search text.
+// One run of the command line: the word stock and the sound groups read, the lexicon built and
+// the thesaurus loaded once, then one answer for each search text.
 class Sitzung {
 public:
     Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe);
@@ -41,6 +45,9 @@ public:
 
 private:
     std::string Antworttext(const std::vector<std::string>& treffer) const;
+    // For search texts from stdin, a json answer on one line.
+    std::string Einzeilig(std::string text) const;
+    int SynonymeBeantworten(std::string_view suchtext);
 
     const Aufruf& aufruf_;
     Ausgabe& ausgabe_;
@@ -49,6 +56,9 @@ private:
     LadeErgebnis geladen_;
     SuchKontext kontext_{geladen_.lexikon, lautersetzung_};
     std::unique_ptr<Klangbestand> klang_; // for the sound search only
+    Wortartentabelle wortarten_;
+    std::optional<Thesaurus> thesaurus_; // for synonym and --sinn only
+    Treffersieb sieb_;                   // --wortart, --sinn
 };
 
 } // namespace quandel::cli

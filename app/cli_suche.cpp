@@ -38,6 +38,8 @@ SuchErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const std::string
         return SchuettelnMitBalken(kontext, einstellungen, terminal);
     case Modus::Klang:
         return KlangSuchen(aufruf, *klang, indexPfad, kontext, einstellungen, terminal);
+    case Modus::Synonym: // answered from the thesaurus, not by a search of the stock
+        break;
     }
     return {};
 }

@@ -50,19 +50,21 @@ TEST(CliKlang, NearAndTwoSyllableRhymes) {
     EXPECT_TRUE(HatZeile(Ausgabe({"klang", "Station"}), "Sohn"));
 }
 
-TEST(CliKlang, JsonNamesPronunciationAndSyllables) {
+TEST(CliKlang, JsonNamesPronunciationSyllablesAndWordClass) {
     const std::string json = Ausgabe({"klang", "Gehör", "--format", "json"});
     EXPECT_EQ(json.rfind("[\n  {\"wort\": \"Gouverneur\", \"lautschrift\": \"", 0), 0u) << json;
-    EXPECT_NE(json.find("\"silben\": 3},\n  {\"wort\": \"hör\", \"lautschrift\": \"ˈh"),
+    EXPECT_NE(json.find("\"silben\": 3, \"wortart\": [\"nomen\"]},\n  {\"wort\": \"hör\", "
+                        "\"lautschrift\": \"ˈh"),
               std::string::npos)
         << json;
-    EXPECT_NE(json.find("\"silben\": 1},\n  {\"wort\": \"Ingenieur\""), std::string::npos);
-    EXPECT_TRUE(json.ends_with("\"silben\": 2}\n]\n")) << json;
+    EXPECT_NE(json.find("\"silben\": 1, \"wortart\": [\"verb\"]},\n  {\"wort\": \"Ingenieur\""),
+              std::string::npos);
+    EXPECT_TRUE(json.ends_with("\"silben\": 2, \"wortart\": [\"verb\"]}\n]\n")) << json;
     // From stdin one line per answer, an answer without hits an empty array.
     const auto zeilen = TestdateiSchreiben("klang-zeilen.txt", "Rost\nxyzxyz\n");
     const auto lauf = CliAusfuehren({"klang", "-", "--format", "json"}, {.eingabeDatei = zeilen});
     EXPECT_EQ(lauf.aus.rfind("[{\"wort\": \"Frost\", \"lautschrift\": \"", 0), 0u) << lauf.aus;
-    EXPECT_TRUE(lauf.aus.ends_with("\"silben\": 1}]\n[]\n")) << lauf.aus;
+    EXPECT_TRUE(lauf.aus.ends_with("\"silben\": 1, \"wortart\": []}]\n[]\n")) << lauf.aus;
 }
 
 TEST(CliKlang, LimitWordsAndOrder) {
