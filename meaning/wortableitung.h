@@ -3,6 +3,7 @@
 #include "meaning/wortart.h"
 #include "text/kleinschreibung.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -26,11 +27,23 @@ inline char Gross(char zeichen) {
     return zeichen;
 }
 
-inline std::string Verbunden(std::string_view a, std::string_view b) {
-    std::string text(a);
-    text += b;
-    return text;
-}
+// Two texts joined on the stack: the rules try many joins per word, most of them no form of
+// the table. One too long for any form reads as empty, which no form is.
+class Verbunden {
+public:
+    Verbunden(std::string_view a, std::string_view b) {
+        if (a.size() + b.size() > sizeof puffer_)
+            return;
+        std::copy(a.begin(), a.end(), puffer_);
+        std::copy(b.begin(), b.end(), puffer_ + a.size());
+        laenge_ = a.size() + b.size();
+    }
+    operator std::string_view() const { return {puffer_, laenge_}; }
+
+private:
+    char puffer_[256];
+    std::size_t laenge_ = 0;
+};
 
 // Endings of the plural and the genitive: Wohnung-en, Lehrerin-nen, Kind-er, Tag-es.
 inline constexpr std::array<std::string_view, 9> kNomenEndungen{"e",  "en",  "n",   "s", "es",
