@@ -49,49 +49,93 @@ void utf8Pruefen(std::string_view zeile) {
     }
 }
 
-// The entries of a line in Windows-1252; those it cannot hold are left out.
-std::vector<std::string> eintraegeDerZeile(std::string_view zeile) {
-    std::vector<std::string> eintraege;
-    std::string ganz;
-    bool umgewandelt = true;
+// The entries of a line in Windows-1252, as views into `text`, which it fills; those
+// Windows-1252 cannot hold are left out.
+void eintraegeDerZeile(std::string_view zeile, std::string& text,
+                       std::vector<std::string_view>& eintraege) {
+    eintraege.clear();
+    std::vector<std::pair<std::size_t, std::size_t>> stellen; // in text
+    bool ganz = true;
     try {
-        ganz = Cp1252AusUtf8(zeile);
+        text = Cp1252AusUtf8(zeile);
     } catch (const Fehler&) {
         utf8Pruefen(zeile);
-        umgewandelt = false;
+        ganz = false;
+        text.clear();
     }
-    const std::string_view text = umgewandelt ? std::string_view(ganz) : zeile;
-    for (std::size_t anfang = 0; anfang <= text.size();) {
-        const std::size_t ende = std::min(text.find(';', anfang), text.size());
-        const std::string_view eintrag = ohneRand(text.substr(anfang, ende - anfang));
+    const std::string_view quelle = ganz ? std::string_view(text) : zeile;
+    for (std::size_t anfang = 0; anfang <= quelle.size();) {
+        const std::size_t ende = std::min(quelle.find(';', anfang), quelle.size());
+        const std::string_view eintrag = ohneRand(quelle.substr(anfang, ende - anfang));
         anfang = ende + 1;
         if (eintrag.empty())
             continue;
-        if (umgewandelt) {
-            eintraege.emplace_back(eintrag);
+        if (ganz) {
+            eintraege.push_back(eintrag);
             continue;
         }
         try {
-            eintraege.push_back(Cp1252AusUtf8(eintrag));
+            const std::string umgewandelt = Cp1252AusUtf8(eintrag);
+            stellen.emplace_back(text.size(), umgewandelt.size());
+            text += umgewandelt;
         } catch (const Fehler&) {
         }
     }
-    return eintraege;
+    for (const auto& [anfang, laenge] : stellen)
+        eintraege.push_back(std::string_view(text).substr(anfang, laenge));
+}
+
+// An entry's Kernwort appended to `ziel`.
+void kernAnhaengen(std::string& ziel, std::string_view eintrag) {
+    const std::size_t anfang = ziel.size();
+    int tiefe = 0;
+    bool luecke = false;
+    for (const char c : eintrag) {
+        if (c == '(') {
+            ++tiefe;
+        } else if (c == ')' && tiefe > 0) {
+            --tiefe;
+        } else if (tiefe == 0 && (c == ' ' || c == '\t')) {
+            luecke = ziel.size() > anfang;
+        } else if (tiefe == 0) {
+            if (luecke)
+                ziel += ' ';
+            luecke = false;
+            ziel += c;
+        }
+    }
 }
 
 struct Bau {
     std::vector<std::uint32_t> eintragEnde{0};
     std::string eintragPool;
     std::vector<std::uint32_t> gruppenAnfang{0};
-    std::vector<std::pair<std::string, std::uint32_t>> kernwoerter; // with their set
+    // The Kernwoerter with their set, their texts in kernPool.
+    struct Kern {
+        std::uint32_t anfang;
+        std::uint32_t laenge;
+        std::uint32_t gruppe;
+    };
+    std::string kernPool;
+    std::vector<Kern> kerne;
     std::vector<std::uint32_t> schluesselEnde{0};
     std::string schluesselPool;
     std::vector<std::uint32_t> schluesselAnfang{0};
     std::vector<std::uint32_t> schluesselGruppen;
     std::vector<std::uint32_t> kleinOrdnung;
+
+    std::string_view kern(const Kern& k) const {
+        return std::string_view(kernPool).substr(k.anfang, k.laenge);
+    }
 };
 
 void zeilenLesen(Bau& bau, std::string_view utf8, const std::string& quelle) {
+    bau.eintragPool.reserve(utf8.size());
+    bau.kernPool.reserve(utf8.size());
+    bau.eintragEnde.reserve(utf8.size() / 12);
+    bau.kerne.reserve(utf8.size() / 12);
+    std::string text;
+    std::vector<std::string_view> eintraege;
     std::size_t nummer = 0;
     for (std::size_t anfang = 0; anfang < utf8.size();) {
         const std::size_t ende = std::min(utf8.find('\n', anfang), utf8.size());
@@ -100,31 +144,36 @@ void zeilenLesen(Bau& bau, std::string_view utf8, const std::string& quelle) {
         ++nummer;
         if (zeile.empty() || zeile.starts_with('#'))
             continue;
-        std::vector<std::string> eintraege;
         try {
-            eintraege = eintraegeDerZeile(zeile);
+            eintraegeDerZeile(zeile, text, eintraege);
         } catch (const Fehler& fehler) {
             throw Fehler(quelle + ", Zeile " + std::to_string(nummer) + ": " + fehler.what());
         }
         if (eintraege.size() < 2)
             continue;
         const auto gruppe = static_cast<std::uint32_t>(bau.gruppenAnfang.size() - 1);
-        for (const std::string& eintrag : eintraege) {
+        for (const std::string_view eintrag : eintraege) {
             bau.eintragPool += eintrag;
             bau.eintragEnde.push_back(static_cast<std::uint32_t>(bau.eintragPool.size()));
-            std::string kern = Kernwort(eintrag);
-            if (!kern.empty())
-                bau.kernwoerter.emplace_back(std::move(kern), gruppe);
+            const auto kernAnfang = static_cast<std::uint32_t>(bau.kernPool.size());
+            kernAnhaengen(bau.kernPool, eintrag);
+            const auto laenge = static_cast<std::uint32_t>(bau.kernPool.size() - kernAnfang);
+            if (laenge > 0)
+                bau.kerne.push_back({kernAnfang, laenge, gruppe});
         }
         bau.gruppenAnfang.push_back(static_cast<std::uint32_t>(bau.eintragEnde.size() - 1));
     }
 }
 
 void schluesselOrdnen(Bau& bau) {
-    std::sort(bau.kernwoerter.begin(), bau.kernwoerter.end());
-    for (std::size_t i = 0; i < bau.kernwoerter.size(); ++i) {
-        const auto& [kern, gruppe] = bau.kernwoerter[i];
-        const bool neu = i == 0 || kern != bau.kernwoerter[i - 1].first;
+    std::sort(bau.kerne.begin(), bau.kerne.end(), [&bau](const Bau::Kern& a, const Bau::Kern& b) {
+        const int vergleich = bau.kern(a).compare(bau.kern(b));
+        return vergleich < 0 || (vergleich == 0 && a.gruppe < b.gruppe);
+    });
+    for (std::size_t i = 0; i < bau.kerne.size(); ++i) {
+        const std::string_view kern = bau.kern(bau.kerne[i]);
+        const std::uint32_t gruppe = bau.kerne[i].gruppe;
+        const bool neu = i == 0 || kern != bau.kern(bau.kerne[i - 1]);
         if (neu) {
             if (i > 0)
                 bau.schluesselAnfang.push_back(
@@ -135,7 +184,7 @@ void schluesselOrdnen(Bau& bau) {
         if (neu || bau.schluesselGruppen.back() != gruppe)
             bau.schluesselGruppen.push_back(gruppe);
     }
-    if (!bau.kernwoerter.empty())
+    if (!bau.kerne.empty())
         bau.schluesselAnfang.push_back(static_cast<std::uint32_t>(bau.schluesselGruppen.size()));
     const TextFeld schluessel(bau.schluesselEnde, bau.schluesselPool);
     bau.kleinOrdnung.resize(schluessel.size());
@@ -180,22 +229,7 @@ bool alleKleiner(std::span<const std::uint32_t> zahlen, std::size_t grenze) {
 
 std::string Kernwort(std::string_view eintrag) {
     std::string kern;
-    int tiefe = 0;
-    bool luecke = false;
-    for (const char c : eintrag) {
-        if (c == '(') {
-            ++tiefe;
-        } else if (c == ')' && tiefe > 0) {
-            --tiefe;
-        } else if (tiefe == 0 && (c == ' ' || c == '\t')) {
-            luecke = !kern.empty();
-        } else if (tiefe == 0) {
-            if (luecke)
-                kern += ' ';
-            luecke = false;
-            kern += c;
-        }
-    }
+    kernAnhaengen(kern, eintrag);
     return kern;
 }
 
