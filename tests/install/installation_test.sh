@@ -69,6 +69,11 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
         fehlt "Ergänzung der Modi: $(ergaenzt quandel-cli sch)"
     [ "$(ergaenzt quandel-cli end --kodierung c)" = "cp1252" ] || fehlt "Ergänzung der Kodierung"
     ergaenzt quandel-cli end --r | grep -qx -- --rueck || fehlt "Ergänzung der Optionen"
+    [ "$(ergaenzt quandel-cli syn | tr '\n' ' ')" = "synonym synonyme " ] ||
+        fehlt "Ergänzung des Modus synonym: $(ergaenzt quandel-cli syn)"
+    [ "$(ergaenzt quandel-cli klang Herz --wortart nomen,ad | tr '\n' ' ')" = \
+        "nomen,adjektiv nomen,adverb " ] ||
+        fehlt "Ergänzung der Wortarten: $(ergaenzt quandel-cli klang Herz --wortart nomen,ad)"
 else
     fehlt "bash-completion ist nicht installiert (scripts/install-deps.sh)"
 fi
