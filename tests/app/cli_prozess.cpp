@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <spawn.h>
@@ -168,6 +169,16 @@ Lauf CliAusfuehren(const std::vector<std::string>& argumente) {
 
 Lauf CliAusfuehren(const std::vector<std::string>& argumente, const Umgebung& umgebung) {
     return CliProzess(argumente, umgebung).Abwarten();
+}
+
+std::string Ausgabe(const std::vector<std::string>& argumente) {
+    const Lauf lauf = CliAusfuehren(argumente);
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+    return lauf.aus;
+}
+
+bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
+    return ("\n" + ausgabe).find("\n" + zeile + "\n") != std::string::npos;
 }
 
 } // namespace quandel::testhilfe

@@ -7,20 +7,12 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+using quandel::testhilfe::Ausgabe;
 using quandel::testhilfe::CliAusfuehren;
+using quandel::testhilfe::HatZeile;
 using quandel::testhilfe::TestdateiSchreiben;
 
 namespace {
-
-bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
-    return ("\n" + ausgabe).find("\n" + zeile + "\n") != std::string::npos;
-}
-
-std::string Ausgabe(const std::vector<std::string>& argumente) {
-    const auto lauf = CliAusfuehren(argumente);
-    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
-    return lauf.aus;
-}
 
 const std::string& Thesaurus() {
     static const std::string pfad =

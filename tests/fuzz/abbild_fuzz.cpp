@@ -1,8 +1,7 @@
 // The image of an index file, damaged and then sealed again (every checksum made to fit), so
 // that only the checks of offsets, lengths and counts stand between the damage and the
 // searches: the lexicon must turn the image away or search it without reading outside it.
-// The input is a list of damages, five bytes each: a position (four bytes, little-endian,
-// taken modulo the image's length) and a byte to exclusive-or there.
+// The input is a list of damages (Beschaedigen).
 #include "lexicon/abbild.h"
 #include "lexicon/lexikon.h"
 #include "pruefen.h"
@@ -40,14 +39,7 @@ std::vector<std::uint64_t> Vorlage() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     static const std::vector<std::uint64_t> vorlage = Vorlage();
     std::vector<std::uint64_t> worte = vorlage;
-    auto* bytes = reinterpret_cast<unsigned char*>(worte.data());
-    const std::size_t laenge = worte.size() * 8;
-    for (std::size_t i = 0; i + 5 <= groesse; i += 5) {
-        std::uint32_t stelle;
-        std::memcpy(&stelle, daten + i, sizeof stelle);
-        bytes[stelle % laenge] ^= daten[i + 4];
-    }
-    Versiegeln(worte);
+    Beschaedigen(worte, daten, groesse);
 
     Lexikon lexikon;
     EreignisHaken haken;

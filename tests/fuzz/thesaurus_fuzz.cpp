@@ -1,9 +1,9 @@
 // The thesaurus, from two sides. An input whose first byte is even is a thesaurus text: it is
 // read (or refused for a line that is not UTF-8), and its image must come back whole and
-// answer alike. An odd first byte makes the rest a list of damages to a fixed image, five
-// bytes each as in abbild_fuzz, sealed again so that only the checks of offsets and counts
-// stand between the damage and the look-ups: the image must be refused or looked up without
-// reading outside it, checked in full or in its header only.
+// answer alike. An odd first byte makes the rest a list of damages to a fixed image
+// (Beschaedigen), sealed again so that only the checks of offsets and counts stand between the
+// damage and the look-ups: the image must be refused or looked up without reading outside it,
+// checked in full or in its header only.
 #include "meaning/thesaurus.h"
 #include "pruefen.h"
 #include "text/fehler.h"
@@ -66,14 +66,7 @@ const char kVorlage[] = "# Vorlage\nTrauer;Gram;Kummer\nSorge;Kummer;Leid (geh.)
 void SchadenPruefen(const std::uint8_t* daten, std::size_t groesse) {
     static const std::string vorlage(ThesaurusAusText(kVorlage, "vorlage").Abbild());
     std::vector<std::uint64_t> worte = Worte(vorlage);
-    auto* bytes = reinterpret_cast<unsigned char*>(worte.data());
-    const std::size_t laenge = worte.size() * 8;
-    for (std::size_t i = 0; i + 5 <= groesse; i += 5) {
-        std::uint32_t stelle;
-        std::memcpy(&stelle, daten + i, sizeof stelle);
-        bytes[stelle % laenge] ^= daten[i + 4];
-    }
-    Versiegeln(worte);
+    Beschaedigen(worte, daten, groesse);
     for (const Pruefumfang umfang : {Pruefumfang::Alles, Pruefumfang::Kopf}) {
         std::shared_ptr<const AbbildSpeicher> speicher = std::make_shared<EigenerSpeicher>(worte);
         if (const std::optional<Thesaurus> thesaurus =

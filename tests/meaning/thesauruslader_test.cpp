@@ -75,17 +75,6 @@ TEST_F(ThesaurusLadenTest, DamagedOrForeignIndexIsRebuilt) {
     EXPECT_EQ(dateiLesen(index), gut);
 }
 
-// Bytes this process has read through read(2) so far.
-std::uint64_t gelesenBisher() {
-    std::ifstream io("/proc/self/io");
-    std::string name;
-    std::uint64_t wert = 0;
-    while (io >> name >> wert)
-        if (name == "rchar:")
-            return wert;
-    return 0;
-}
-
 TEST_F(ThesaurusLadenTest, RecordedUnchangedIsNotReadAndAChangeReplacesTheIndex) {
     std::string gross = test::kThesaurusText;
     for (int i = 0; i < 2000; ++i)
@@ -95,9 +84,9 @@ TEST_F(ThesaurusLadenTest, RecordedUnchangedIsNotReadAndAChangeReplacesTheIndex)
     // Only files last changed some seconds before a load are recorded by their state.
     std::this_thread::sleep_for(std::chrono::milliseconds(3200));
     ThesaurusLaden(pfad, true); // the index checked in full, then recorded
-    const std::uint64_t vorher = gelesenBisher();
+    const std::uint64_t vorher = test::GelesenBisher();
     EXPECT_EQ(kummer(), kKummer);
-    EXPECT_LT(gelesenBisher() - vorher, gross.size() / 4);
+    EXPECT_LT(test::GelesenBisher() - vorher, gross.size() / 4);
 
     const std::string alterIndex =
         cache.IndexOrdner() + "/" + ThesaurusIndexName(ThesaurusKennung(gross));
