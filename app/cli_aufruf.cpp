@@ -203,7 +203,8 @@ Modi:
                        "Trauer", "Gram", "Sorge", ...). Gefunden wird das Wort wie
                        geschrieben, steht es so nirgends, ohne Rücksicht auf Groß-
                        und Kleinschreibung; Zusätze in Klammern wie (ugs.) zählen
-                       beim Suchen nicht und werden mit ausgegeben.
+                       beim Suchen nicht und werden mit ausgegeben. TEXT ist hier
+                       das Wort oder die Wendung als Ganzes ("schwer ums Herz").
 
 TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
