@@ -1,5 +1,8 @@
 #include "app/cli_aufruf.h"
 
+#include "text/fehler.h"
+#include "text/kodierung.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -9,7 +12,7 @@ namespace quandel::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Modus>, 12> kModi{{
+constexpr std::array<std::pair<std::string_view, Modus>, 14> kModi{{
     {"end", Modus::End},
     {"endreim", Modus::End},
     {"lied", Modus::Lied},
@@ -22,6 +25,8 @@ constexpr std::array<std::pair<std::string_view, Modus>, 12> kModi{{
     {"schüttelreim", Modus::Schuettel},
     {"klang", Modus::Klang},
     {"klangreim", Modus::Klang},
+    {"synonym", Modus::Synonym},
+    {"synonyme", Modus::Synonym},
 }};
 
 Modus ModusVon(std::string_view name) {
@@ -29,7 +34,7 @@ Modus ModusVon(std::string_view name) {
         if (name == text)
             return modus;
     throw Aufruffehler("unbekannter Suchmodus \"" + std::string(name) +
-                       "\" (end, lied, stab, schuettel oder klang)");
+                       "\" (end, lied, stab, schuettel, klang oder synonym)");
 }
 
 Kodierung KodierungVon(std::string_view name) {
@@ -99,7 +104,15 @@ void BetonungSetzen(Aufruf& aufruf, std::string_view wert) {
 bool BrauchtWert(std::string_view option) {
     return option == "--vokale" || option == "--wortbestand" || option == "--kodierung" ||
            option == "--lautgruppen" || option == "--format" || option == "--aussprache" ||
-           option == "--ordnung" || option == "--silben" || option == "--betonung";
+           option == "--ordnung" || option == "--silben" || option == "--betonung" ||
+           option == "--thesaurus" || option == "--wortart" || option == "--sinn";
+}
+
+Wortarten WortartenVon(std::string_view liste) {
+    if (const std::optional<Wortarten> arten = WortartenAusKennwoertern(liste))
+        return *arten;
+    throw Aufruffehler("unbekannte Wortart in \"" + std::string(liste) +
+                       "\" (nomen, verb, adjektiv, adverb, andere; mehrere durch Kommas getrennt)");
 }
 
 void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert) {
@@ -120,6 +133,12 @@ void OptionSetzen(Aufruf& aufruf, std::string_view option, std::string_view wert
         SilbenSetzen(aufruf, wert);
     else if (option == "--betonung")
         BetonungSetzen(aufruf, wert);
+    else if (option == "--thesaurus")
+        aufruf.thesaurus = std::string(wert);
+    else if (option == "--wortart")
+        aufruf.wortarten = WortartenVon(wert);
+    else if (option == "--sinn")
+        aufruf.sinn = std::string(wert);
     else
         aufruf.kodierung = KodierungVon(wert);
 }
@@ -159,6 +178,10 @@ std::string_view Optionsname(std::string_view option) {
 // Why an option given is of no use to the call, or empty.
 std::string_view OhneNutzen(std::string_view option, const Aufruf& aufruf) {
     const bool klang = aufruf.modus == Modus::Klang;
+    // The synonyms search no word stock and order nothing.
+    if (aufruf.modus == Modus::Synonym && option != "--thesaurus" && option != "--format" &&
+        option != "--kein-cache")
+        return "gilt nicht für synonym (es nimmt nur --thesaurus, --format und --kein-cache)";
     if ((option == "--unrein" || option == "--zweisilbig" || option == "--aussprache" ||
          option == "--abkuerzungen" || option == "--silben" || option == "--betonung") &&
         !klang)
@@ -176,8 +199,15 @@ std::string_view OhneNutzen(std::string_view option, const Aufruf& aufruf) {
         return "alphabet gilt nur für klang (sonst rang oder liste)";
     if (option == "--ordnung" && aufruf.ordnung == Trefferfolge::Liste && klang)
         return "liste gilt nicht für klang (rang oder alphabet)";
-    if ((option == "--kodierung" || option == "--kein-cache") && !aufruf.wortbestand)
+    if ((option == "--wortart" || option == "--sinn") && aufruf.modus == Modus::Schuettel)
+        return "gilt nur für end, lied, stab und klang";
+    if (option == "--thesaurus" && aufruf.modus != Modus::Synonym && !aufruf.sinn)
+        return "gilt nur für synonym und mit --sinn";
+    if (option == "--kodierung" && !aufruf.wortbestand)
         return "gilt nur mit --wortbestand";
+    if (option == "--kein-cache" && !aufruf.wortbestand && aufruf.modus != Modus::Synonym &&
+        !aufruf.sinn)
+        return "gilt nur mit --wortbestand, für synonym und mit --sinn";
     return {};
 }
 
@@ -243,11 +273,20 @@ Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeI
     return aufruf;
 }
 
+std::string ArgumentAusUtf8(std::string_view name, std::string_view utf8) {
+    try {
+        return Cp1252AusUtf8(utf8);
+    } catch (const Fehler& fehler) {
+        throw Fehler(std::string(name) + " \"" + std::string(utf8) + "\": " + fehler.what());
+    }
+}
+
 std::string_view Hilfetext() {
     return R"(Aufruf: quandel-cli MODUS [OPTIONEN] TEXT...
        quandel-cli MODUS [OPTIONEN] [-] < DATEI
 
-Sucht Reime im eingebauten Wortbestand oder in einer Wortliste.
+Sucht Reime im eingebauten Wortbestand oder in einer Wortliste, dazu Synonyme
+aus OpenThesaurus.
 
 Modi:
   end, endreim         Wörter, die auf das Suchwort enden
@@ -264,6 +303,15 @@ Modi:
                        Laute vor dem Reimvokal sind gleich: "Herz" -
                        "Löwenherz"); darin häufige Wörter zuerst. Wörter, die
                        man buchstabiert (AfD, j), fehlen ohne --abkuerzungen.
+  synonym, synonyme    Wörter gleichen oder ähnlichen Sinns aus OpenThesaurus:
+                       die Einträge jeder Gruppe, die das Wort enthält, in ihrer
+                       Reihenfolge, jedes einmal, das Wort selbst nicht
+                       ("Kummer" - "Trauer", "Gram", "Sorge", ...). Gefunden
+                       wird das Wort wie geschrieben, steht es so nirgends, ohne
+                       Rücksicht auf Groß- und Kleinschreibung; Zusätze in
+                       Klammern wie (ugs.) zählen beim Suchen nicht und werden
+                       mit ausgegeben. TEXT ist hier das Wort oder die Wendung
+                       als Ganzes ("schwer ums Herz").
 
 TEXT wird wie im Suchfeld eingegeben; mehrere TEXT-Argumente werden mit einem
 Leerzeichen verbunden. Kommas und Leerzeichen trennen die Begriffe: der erste ist
@@ -279,8 +327,8 @@ Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
   --minus              Treffer mit den Begrenzungswörtern entfernen, statt nur
                        diese zu behalten
   --rueck              nach Wortenden ordnen statt alphabetisch (bei klang statt
-                       nach Rang; nicht bei schuettel, dessen Zeilen wie gefunden
-                       bleiben)
+                       nach Rang; nicht bei schuettel, dessen Zeilen wie
+                       gefunden bleiben)
   --vokale TEXT        lied: Vokalfeld (Vorgabe: a,e,i,o,u,ä,ö,ü)
   --akzent             nicht bei klang: auch alle Schreibweisen suchen, die
                        nach den Lautgruppen gleich klingen (Vorgabe: i/ie/ih,
@@ -299,19 +347,35 @@ Optionen (jede höchstens einmal und nur, wo der Modus sie verwendet):
                        g a r 'a: Z @")
   --ordnung ORDNUNG    Reihenfolge der Treffer: rang (häufige Wörter zuerst; bei
                        klang die Vorgabe), alphabet (nur klang) oder liste (die
-                       Vorgabe der übrigen Modi; beim Schüttelreim die Fundfolge)
+                       Vorgabe der übrigen Modi; beim Schüttelreim die
+                       Fundfolge)
   --abkuerzungen       klang: auch Wörter, die man buchstabiert (AfD, FDJ, j)
   --silben N|N-M       klang: nur Treffer mit N Silben (N-M: N bis M, N-: N und
                        mehr)
   --betonung MUSTER    klang: nur Treffer mit diesem Betonungsmuster, je Silbe X
                        (betont) oder x (unbetont): "xXx" wie Gebäude
+  --wortart ARTEN      end, lied, stab, klang: nur Treffer dieser Wortarten:
+                       nomen, verb, adjektiv, adverb, andere; mehrere durch
+                       Kommas getrennt ("nomen,verb"). Die Wortarten stammen aus
+                       Dings Wörterbuch; nicht verzeichnete Formen erben sie von
+                       ihrer Grundform, wo die Endung sicher ist, sonst gelten
+                       sie als unbekannt.
+  --sinn WORT          end, lied, stab, klang: nur Treffer, die mit WORT oder
+                       mit einem Wort aus dessen Gruppen eine Gruppe des
+                       Thesaurus teilen, also Synonyme von WORT und Synonyme
+                       seiner Synonyme ("klang Herz --sinn Witz" gibt Scherz)
+  --thesaurus DATEI    synonym, --sinn: ein Thesaurus im Textformat von
+                       OpenThesaurus (UTF-8, je Zeile eine Gruppe, Einträge
+                       durch ";" getrennt) statt
+                       /usr/share/openthesaurus-de/thesaurus.txt
   --wortbestand DATEI  Wortliste mit einem Wort je Zeile statt des eingebauten
                        Wortbestands
   --kodierung KOD      mit --wortbestand: Kodierung der Wortliste, utf8
                        (Vorgabe) oder cp1252
   --format FORMAT      Ausgabeformat: zeilen (Vorgabe), tsv, csv, json oder raster
-  --kein-cache         mit --wortbestand: den Index der Wortliste weder lesen
-                       noch speichern (sonst liegt er in
+  --kein-cache         mit --wortbestand, bei synonym und mit --sinn: den Index
+                       der Wortliste und des Thesaurus weder lesen noch
+                       speichern (sonst liegen sie in
                        ${XDG_CACHE_HOME:-~/.cache}/quandel-tornar/)
   -h, --help           diese Hilfe
   -V, --version        Versionsnummer
@@ -326,11 +390,14 @@ Die Formate:
   tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
           tauschwort, endwort, stabwort)
   csv     RFC 4180 in UTF-8 mit derselben Kopfzeile, Zeilenende CR LF
-  json    ein Array der Treffer; beim Schüttelreim Objekte mit den Feldern
-          suchwort, tauschwort, endwort, stabwort; bei klang Objekte mit wort,
-          lautschrift, silben, betonung, reim (rein, unrein oder ruehrend) und
-          rang (1: unter den 1.000 häufigsten Wortformen, 2: unter den 10.000
-          häufigsten, 3: seltener, null: nicht in der Häufigkeitsliste)
+  json    ein Array der Treffer, je ein Objekt mit wort und wortart (die
+          Wortarten als Liste, leer wenn unbekannt); beim Schüttelreim Objekte
+          mit den Feldern suchwort, tauschwort, endwort, stabwort; bei klang
+          dazu lautschrift, silben, betonung, reim (rein, unrein oder ruehrend)
+          und rang (1: unter den 1.000 häufigsten Wortformen, 2: unter den
+          10.000 häufigsten, 3: seltener, null: nicht in der
+          Häufigkeitsliste); bei synonym ein Array der Gruppen, jede ein Array
+          ihrer Einträge
   raster  die Rasterdatei des Fensters (.grd): die Treffer zu vier je Zeile,
           Windows-1252, Zeilenende CR LF
 Außer bei zeilen erscheint die Ausgabe erst, wenn die Suche fertig ist.
@@ -346,9 +413,10 @@ bricht ab) und speichert sie mit dem Index der Liste.
 Rückgabewert: 0 Treffer gefunden (bei Suchtexten aus der Standardeingabe: für
 mindestens eine Zeile); 1 kein Eintrag, oder TEXT enthält kein Suchwort (nur
 Leerzeichen); 2 falscher Aufruf, ein Zeichen außerhalb von Windows-1252, eine
-unlesbare Wortliste, Lautgruppendatei oder Ausspracheberichtigung, zu viele
-Lautvarianten (mehr als 100.000) oder eine nicht schreibbare Ausgabe; 130
-Schüttelreim, Klangreim oder Klangschlüssel mit Strg+C abgebrochen, 143 mit
+unlesbare Wortliste, Lautgruppendatei oder Ausspracheberichtigung, ein fehlender
+oder unlesbarer Thesaurus, ein Wort für --sinn, das nicht im Thesaurus steht,
+zu viele Lautvarianten (mehr als 100.000) oder eine nicht schreibbare Ausgabe;
+130 Schüttelreim, Klangreim oder Klangschlüssel mit Strg+C abgebrochen, 143 mit
 SIGTERM.
 )";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lexicon/wortliste.h"
+#include "meaning/wortart.h"
 
 #include <optional>
 #include <stdexcept>
@@ -10,7 +11,7 @@
 
 namespace quandel::cli {
 
-enum class Modus { End, Lied, Stab, Schuettel, Klang };
+enum class Modus { End, Lied, Stab, Schuettel, Klang, Synonym };
 using quandel::Kodierung;
 enum class Format { Zeilen, Tsv, Csv, Json, Raster };
 // The order of the hits: common words first (the default of klang), alphabetical (klang, as
@@ -38,6 +39,9 @@ struct Aufruf {
     std::optional<std::string> betonung;    // klang: the stress pattern of x and X
     std::optional<std::string> vokale;      // the vowel field, if not the default one
     std::optional<std::string> wortbestand;
+    std::optional<std::string> thesaurus; // synonym, --sinn: another thesaurus file
+    Wortarten wortarten;                  // --wortart: keep hits of these classes only
+    std::optional<std::string> sinn;      // --sinn: keep synonyms of it and of its synonyms
     Kodierung kodierung = Kodierung::Utf8;
     Format format = Format::Zeilen;
     bool keinCache = false; // --kein-cache: build in memory, save no index
@@ -63,5 +67,9 @@ Trefferfolge Folge(const Aufruf& aufruf);
 Aufruf AufrufLesen(const std::vector<std::string_view>& argumente, bool eingabeIstTerminal);
 
 std::string_view Hilfetext();
+
+// An argument's text in Windows-1252; Fehler naming it when it cannot be:
+//   "Suchtext \"łódź\": Das Zeichen \"ł\" (U+0142) ist in Windows-1252 nicht darstellbar."
+std::string ArgumentAusUtf8(std::string_view name, std::string_view utf8);
 
 } // namespace quandel::cli

@@ -56,6 +56,20 @@ std::string JsonText(const std::string& utf8) {
     return text + '"';
 }
 
+// The field "wortart" of a hit's json object: ", \"wortart\": [\"nomen\", \"verb\"]".
+std::string WortartFeld(Wortarten arten) {
+    std::string feld = ", \"wortart\": [";
+    bool erste = true;
+    for (Wortart art : kWortarten)
+        if (arten.Hat(art)) {
+            feld += erste ? "\"" : ", \"";
+            feld += WortartKennwort(art);
+            feld += '"';
+            erste = false;
+        }
+    return feld + "]";
+}
+
 // Header and rows with the given field separator and line end; fields pass through `feld`.
 template <typename Feld>
 std::string Tabelle(const std::vector<std::string>& treffer, std::size_t spalten,
@@ -96,10 +110,11 @@ std::string Json(const std::vector<std::string>& treffer, std::size_t spalten) {
 } // namespace
 
 std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,
-                          const std::vector<Wortklang>& klaenge) {
+                          const std::vector<Wortklang>& klaenge,
+                          const std::vector<Wortarten>& arten) {
     static constexpr std::array<std::string_view, 3> kReimarten{"rein", "unrein", "ruehrend"};
     std::string text = "[";
-    for (std::size_t i = 0; i < treffer.size() && i < klaenge.size(); ++i) {
+    for (std::size_t i = 0; i < treffer.size() && i < klaenge.size() && i < arten.size(); ++i) {
         const Klangtreffer& t = treffer[i];
         const int klasse = Rangklasse(t.rang);
         text +=
@@ -108,9 +123,30 @@ std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,
             ", \"silben\": " + std::to_string(t.Silben()) +
             ", \"betonung\": " + JsonText(t.betonung) +
             ", \"reim\": " + JsonText(std::string(kReimarten[static_cast<std::size_t>(t.art)])) +
-            ", \"rang\": " + (klasse == 0 ? std::string("null") : std::to_string(klasse)) + "}";
+            ", \"rang\": " + (klasse == 0 ? std::string("null") : std::to_string(klasse)) +
+            WortartFeld(arten[i]) + "}";
     }
     return text + (treffer.empty() ? "]\n" : "\n]\n");
+}
+
+std::string WortartJsonText(const std::vector<std::string>& treffer,
+                            const std::vector<Wortarten>& arten) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < treffer.size() && i < arten.size(); ++i)
+        text += (i == 0 ? "\n  {\"wort\": " : ",\n  {\"wort\": ") +
+                JsonText(Utf8AusCp1252(treffer[i])) + WortartFeld(arten[i]) + "}";
+    return text + (treffer.empty() ? "]\n" : "\n]\n");
+}
+
+std::string GruppenJsonText(const std::vector<std::vector<std::string>>& gruppen) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < gruppen.size(); ++i) {
+        text += i == 0 ? "\n  [" : ",\n  [";
+        for (std::size_t j = 0; j < gruppen[i].size(); ++j)
+            text += (j == 0 ? "" : ", ") + JsonText(Utf8AusCp1252(gruppen[i][j]));
+        text += "]";
+    }
+    return text + (gruppen.empty() ? "]\n" : "\n]\n");
 }
 
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/cli_aufruf.h"
+#include "meaning/wortart.h"
 #include "search/klangreim.h"
 
 #include <array>
@@ -25,13 +26,24 @@ std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spa
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten,
                         Format format);
 
+// The hits of an end, song or alliteration search as json, each with its word classes (an
+// empty list when unknown):
+//   {"Kreide"}, {Nomen} -> "[\n  {\"wort\": \"Kreide\", \"wortart\": [\"nomen\"]}\n]\n"
+std::string WortartJsonText(const std::vector<std::string>& treffer,
+                            const std::vector<Wortarten>& arten);
+
 // The hits of a sound search as json, each with its pronunciation (IPA, from klaenge, in the same
-// order), syllable count, stress pattern, kind of rhyme ("rein", "unrein", "ruehrend") and rank
-// class (1 to 3, or null; see Rangklasse):
+// order), syllable count, stress pattern, kind of rhyme ("rein", "unrein", "ruehrend"), rank
+// class (1 to 3, or null; see Rangklasse) and word classes (from arten, in the same order):
 //   -> "[\n  {\"wort\": \"Friseur\", \"lautschrift\": \"fʁiˈzøːɐ̯\", \"silben\": 2,
-//   \"betonung\": \"xX\", \"reim\": \"rein\", \"rang\": 3}\n]\n"
+//   \"betonung\": \"xX\", \"reim\": \"rein\", \"rang\": 3, \"wortart\": [\"nomen\"]}\n]\n"
 std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,
-                          const std::vector<Wortklang>& klaenge);
+                          const std::vector<Wortklang>& klaenge,
+                          const std::vector<Wortarten>& arten);
+
+// Synonym sets (Windows-1252) as json, one array per set:
+//   {{"Trauer", "Gram"}, {"Sorge"}} -> "[\n  [\"Trauer\", \"Gram\"],\n  [\"Sorge\"]\n]\n"
+std::string GruppenJsonText(const std::vector<std::vector<std::string>>& gruppen);
 
 // One spoonerism row (Windows-1252) as a UTF-8 line, its words joined by tabs.
 std::string ZeilenText(const std::array<std::string_view, 4>& zeile);

@@ -3,9 +3,11 @@
 #include "app/cli_abbruch.h"
 #include "app/cli_klang.h"
 #include "app/cli_meldung.h"
+#include "app/cli_sinn.h"
 #include "app/cli_suche.h"
 #include "app/cli_wortbestand.h"
 #include "data/haeufigkeit_eingebaut.h"
+#include "data/wortarten_eingebaut.h"
 #include "lexicon/vokalfolge.h"
 #include "search/rangordnung.h"
 #include "search/trefferordnung.h"
@@ -21,14 +23,6 @@
 namespace quandel::cli {
 
 namespace {
-
-std::string ArgumentAusUtf8(std::string_view name, std::string_view utf8) {
-    try {
-        return Cp1252AusUtf8(utf8);
-    } catch (const Fehler& fehler) {
-        throw Fehler(std::string(name) + " \"" + std::string(utf8) + "\": " + fehler.what());
-    }
-}
 
 int Status(const SuchErgebnis& ergebnis) {
     if (ergebnis.abgebrochen)
@@ -76,7 +70,9 @@ Lautersetzung LautersetzungFuer(const Aufruf& aufruf) {
 Sitzung::Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe)
     : aufruf_(aufruf), ausgabe_(ausgabe), vokalfeld_(VokalfeldVon(aufruf)),
       lautersetzung_(LautersetzungFuer(aufruf)), geladen_(LexikonLaden(aufruf, vokalfeld_)),
-      haeufigkeit_(daten::EingebauteHaeufigkeit()) {
+      haeufigkeit_(daten::EingebauteHaeufigkeit()), wortarten_(daten::EingebauteWortarten()),
+      thesaurus_(ThesaurusFuer(aufruf)),
+      sieb_(TreffersiebFuer(aufruf, wortarten_, thesaurus_ ? &*thesaurus_ : nullptr)) {
     if (aufruf.modus == Modus::Klang)
         klang_ = KlangbestandAnlegen(aufruf);
     // Plain lines can go out row by row; the other formats frame the whole answer, and the
@@ -98,20 +94,31 @@ std::string Sitzung::Antworttext(const std::vector<std::string>& treffer,
                                  const std::vector<Klangtreffer>& klangtreffer) const {
     const std::size_t spalten = aufruf_.modus == Modus::Schuettel ? 4 : 1;
     std::string text;
-    if (klang_ && aufruf_.format == Format::Json) {
-        std::unordered_map<std::string_view, const Klangtreffer*> nachWort;
-        for (const Klangtreffer& t : klangtreffer)
-            nachWort.emplace(t.wort, &t);
-        std::vector<Klangtreffer> geordnet;
-        std::vector<Wortklang> klaenge;
-        for (const std::string& wort : treffer) {
-            geordnet.push_back(*nachWort.at(wort));
-            klaenge.push_back(klang_->Klang(geladen_.lexikon, wort));
+    if (aufruf_.format == Format::Json && spalten == 1) {
+        std::vector<Wortarten> arten;
+        for (const std::string& wort : treffer)
+            arten.push_back(wortarten_.Von(wort));
+        if (klang_) {
+            std::unordered_map<std::string_view, const Klangtreffer*> nachWort;
+            for (const Klangtreffer& t : klangtreffer)
+                nachWort.emplace(t.wort, &t);
+            std::vector<Klangtreffer> geordnet;
+            std::vector<Wortklang> klaenge;
+            for (const std::string& wort : treffer) {
+                geordnet.push_back(*nachWort.at(wort));
+                klaenge.push_back(klang_->Klang(geladen_.lexikon, wort));
+            }
+            text = KlangJsonText(geordnet, klaenge, arten);
+        } else {
+            text = WortartJsonText(treffer, arten);
         }
-        text = KlangJsonText(geordnet, klaenge);
     } else {
         text = AusgabeText(treffer, spalten, aufruf_.format);
     }
+    return Einzeilig(std::move(text));
+}
+
+std::string Sitzung::Einzeilig(std::string text) const {
     if (aufruf_.format != Format::Json || !aufruf_.ausEingabe)
         return text;
     // One JSON value per line: the line breaks and indents between the values go (strings
@@ -144,7 +151,31 @@ bool Sitzung::LeerAntworten() {
     return ausgabe_.Schreiben(Antworttext({}));
 }
 
+void Sitzung::IndexePruefen() const {
+    geladen_.lexikon.AbbildPruefen();
+    if (thesaurus_)
+        thesaurus_->AbbildPruefen();
+}
+
+int Sitzung::SynonymeBeantworten(std::string_view suchtext) {
+    const std::string wort = ArgumentAusUtf8("Suchtext", suchtext);
+    IndexePruefen();
+    const std::vector<std::string> synonyme = thesaurus_->Synonyme(wort);
+    const std::string text = aufruf_.format == Format::Json
+                                 ? Einzeilig(GruppenJsonText(thesaurus_->Gruppen(wort)))
+                                 : AusgabeText(synonyme, 1, aufruf_.format);
+    IndexePruefen();
+    if (!ausgabe_.Schreiben(text))
+        return kAbgebrochen;
+    if (!synonyme.empty())
+        return kTreffer;
+    Melden(Kernwort(wort).empty() ? "Der Suchtext enthält kein Suchwort." : "kein Eintrag");
+    return kOhneTreffer;
+}
+
 int Sitzung::Beantworten(std::string_view suchtext) {
+    if (aufruf_.modus == Modus::Synonym)
+        return SynonymeBeantworten(suchtext);
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = ArgumentAusUtf8("Suchtext", suchtext);
     einstellungen.vokalfeld = vokalfeld_;
@@ -162,12 +193,17 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     };
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    // Framed by two checks of the saved index: read from a file changed under the mapping, a
+    // Framed by two checks of the saved indexes: read from a file changed under the mapping, a
     // result is no answer.
-    geladen_.lexikon.AbbildPruefen();
+    IndexePruefen();
     KlangErgebnis antwort = Suchen(aufruf_, klang_.get(), haeufigkeit_, geladen_.indexPfad,
                                    kontext_, einstellungen, terminal);
     SuchErgebnis& ergebnis = antwort.ergebnis;
+    if (sieb_.Aktiv()) {
+        sieb_.Sieben(ergebnis.treffer);
+        if (ergebnis.ausgang == Ausgang::Treffer && ergebnis.treffer.empty())
+            ergebnis.ausgang = Ausgang::KeinEintrag;
+    }
     if (!ergebnis.ohneSortierung)
         TrefferSortieren(ergebnis.treffer, aufruf_.rueck ? Richtung::Rueck : Richtung::Vor,
                          kontext_.haken);
@@ -175,7 +211,7 @@ int Sitzung::Beantworten(std::string_view suchtext) {
     if (aufruf_.modus != Modus::Klang && Folge(aufruf_) == Trefferfolge::Rang)
         NachRangOrdnen(ergebnis.treffer, aufruf_.modus == Modus::Schuettel ? 4 : 1, haeufigkeit_);
     const std::string text = Antworttext(ergebnis.treffer, antwort.treffer);
-    geladen_.lexikon.AbbildPruefen();
+    IndexePruefen();
     if (!ausgabe_.Schreiben(text))
         return gestoppt();
     if (terminal && !ergebnis.suchdauer.empty())

@@ -3,6 +3,9 @@
 #include "app/cli_aufruf.h"
 #include "app/cli_ausgabe.h"
 #include "lexicon/indexcache.h"
+#include "meaning/thesaurus.h"
+#include "meaning/treffersieb.h"
+#include "meaning/wortartentabelle.h"
 #include "search/haeufigkeit.h"
 #include "search/klangbestand.h"
 #include "search/suchkontext.h"
@@ -10,6 +13,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +31,8 @@ inline bool Gestoppt(int status) {
     return status == kAbgebrochen || status == kBeendet;
 }
 
-// One run of the command line: the word stock and the sound groups read and the lexicon
-// built once, then one answer for each search text.
+// One run of the command line: the word stock and the sound groups read, the lexicon built and
+// the thesaurus loaded once, then one answer for each search text.
 class Sitzung {
 public:
     Sitzung(const Aufruf& aufruf, Ausgabe& ausgabe);
@@ -51,6 +55,12 @@ private:
     // klangtreffer: the details of a sound search's hits, in any order.
     std::string Antworttext(const std::vector<std::string>& treffer,
                             const std::vector<Klangtreffer>& klangtreffer = {}) const;
+    // For search texts from stdin, a json answer on one line.
+    std::string Einzeilig(std::string text) const;
+    int SynonymeBeantworten(std::string_view suchtext);
+    // Throws IndexVeraendert when a saved index in use (the list's, the thesaurus's) has
+    // changed since it was mapped.
+    void IndexePruefen() const;
 
     const Aufruf& aufruf_;
     Ausgabe& ausgabe_;
@@ -61,6 +71,9 @@ private:
     std::unique_ptr<Klangbestand> klang_; // for the sound search only
     std::uint64_t zeilen_ = 0;            // spoonerism rows written
     const Haeufigkeit haeufigkeit_;       // for the order of common words first
+    Wortartentabelle wortarten_;
+    std::optional<Thesaurus> thesaurus_; // for synonym and --sinn only
+    Treffersieb sieb_;                   // --wortart, --sinn
 };
 
 } // namespace quandel::cli

@@ -40,6 +40,8 @@ KlangErgebnis Suchen(const Aufruf& aufruf, Klangbestand* klang, const Haeufigkei
     case Modus::Klang:
         return KlangSuchen(aufruf, *klang, haeufigkeit, indexPfad, kontext, einstellungen,
                            terminal);
+    case Modus::Synonym: // answered from the thesaurus, not by a search of the stock
+        break;
     }
     return {};
 }

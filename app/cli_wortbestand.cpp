@@ -6,6 +6,8 @@
 namespace quandel::cli {
 
 LadeErgebnis LexikonLaden(const Aufruf& aufruf, std::string_view vokalfeld) {
+    if (aufruf.modus == Modus::Synonym)
+        return {}; // the synonyms search no word stock
     EreignisHaken haken;
     if (!aufruf.wortbestand) {
         LadeErgebnis eingebaut;

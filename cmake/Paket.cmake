@@ -16,14 +16,19 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS wngerman)
 # search (loaded at its first pronunciation, with its German voice data) and Qt's platform
 # plugin.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libespeak-ng1, espeak-ng-data")
+# The synonyms come from Debian's OpenThesaurus, read at run time. (The word classes are taken
+# from trans-de-en when the program is built and compiled in: no dependency.)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS openthesaurus-de-text)
 if(QUANDEL_GUI)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
     # Qt's own texts (dialog buttons, context menus) in German; English without it.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+    string(PREPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, ")
 endif()
 set(CPACK_PACKAGE_DESCRIPTION
     "Quandel Tornar searches a built-in stock of 6806 German words and phrases
 for end rhymes, song rhymes (the same sequence of vowels), spoonerisms and
 alliterations. The command-line program quandel-cli runs the same searches
-from a terminal or a script, also on any word list such as wngerman's.")
+from a terminal or a script, also on any word list such as wngerman's; it
+lists synonyms from OpenThesaurus and keeps only the rhymes of a word class
+or of a sense.")
 include(CPack)

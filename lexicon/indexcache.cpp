@@ -119,13 +119,8 @@ LadeErgebnis laden(const std::string& pfad, Kodierung kodierung, std::string_vie
     if (!ordner.empty())
         stempel = StempelLesen(ordner, *datei.Zustand(), kodierungNr);
 
-    // Records what this load has learnt, if the list is old enough to be trusted by its state.
     const auto vermerken = [&](const ListenKennung& kennung, const DateiZustand& index) {
-        if (!LangeUnveraendert(*datei.Zustand(), vorher))
-            return;
-        const DateiZustand indexVermerk = LangeUnveraendert(index, vorher) ? index : DateiZustand{};
-        if (!stempel || stempel->kennung != kennung || stempel->index != indexVermerk)
-            StempelSchreiben(ordner, {*datei.Zustand(), kennung, indexVermerk});
+        StempelVermerken(ordner, stempel, {*datei.Zustand(), kennung, index}, vorher);
     };
 
     if (stempel) {
@@ -171,6 +166,10 @@ void IndexSpeichern(const std::string& pfad, std::string_view abbild) {
     const std::size_t schnitt = pfad.rfind('/');
     if (schnitt != std::string::npos)
         DateiErsetzen(pfad.substr(0, schnitt), pfad.substr(schnitt + 1), abbild);
+}
+
+std::unique_ptr<AbbildSpeicher> IndexAbbilden(const std::string& pfad, DateiZustand& zustand) {
+    return abbilden(pfad, zustand);
 }
 
 std::string IndexOrdner() {

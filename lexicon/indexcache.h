@@ -3,6 +3,7 @@
 #include "lexicon/lexikon.h"
 #include "lexicon/wortliste.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ struct LadeErgebnis {
 // a reader never sees half a file and two writers never mix theirs. Any failure leaves no file
 // behind and is not reported: the index is only a help for the next start.
 void IndexSpeichern(const std::string& pfad, std::string_view abbild);
+
+// Maps an index file of the folder read-only, with its state; nullptr when there is none. The
+// mapping outlives a later replacement of the file.
+std::unique_ptr<AbbildSpeicher> IndexAbbilden(const std::string& pfad, DateiZustand& zustand);
 
 // The lexicon of a word list file. With mitIndex, a saved index of the same bytes is mapped
 // instead of building, and a build is saved for the next time (temporary file, then rename, so

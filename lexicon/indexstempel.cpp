@@ -150,4 +150,14 @@ void StempelSchreiben(const std::string& ordner, const ListenStempel& stempel) {
                   {reinterpret_cast<const char*>(&datei), sizeof datei});
 }
 
+void StempelVermerken(const std::string& ordner, const std::optional<ListenStempel>& bisher,
+                      const ListenStempel& gelernt, std::int64_t vorherNs) {
+    if (!LangeUnveraendert(gelernt.liste, vorherNs))
+        return;
+    const DateiZustand index =
+        LangeUnveraendert(gelernt.index, vorherNs) ? gelernt.index : DateiZustand{};
+    if (!bisher || bisher->kennung != gelernt.kennung || bisher->index != index)
+        StempelSchreiben(ordner, {gelernt.liste, gelernt.kennung, index});
+}
+
 } // namespace quandel

@@ -65,4 +65,10 @@ void DateiErsetzen(const std::string& ordner, const std::string& name, std::stri
 // record is only a help for the next load.
 void StempelSchreiben(const std::string& ordner, const ListenStempel& stempel);
 
+// Records what a load has learnt (StempelSchreiben), if the list was last changed well before
+// vorherNs, the time taken before it was read, so that its state can be trusted; the index's
+// state only if the same holds for it. Writes nothing when `bisher` already says the same.
+void StempelVermerken(const std::string& ordner, const std::optional<ListenStempel>& bisher,
+                      const ListenStempel& gelernt, std::int64_t vorherNs);
+
 } // namespace quandel

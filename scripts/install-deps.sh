@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian (run as root).
+# Installs what building, running and testing need on Debian (run as root). The build reads the
+# word classes from trans-de-en; the synonyms come from openthesaurus-de-text.
 set -euo pipefail
 
 packages=(
@@ -7,7 +8,7 @@ packages=(
     libicu-dev qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
     libespeak-ng-dev espeak-ng-data
     fonts-liberation fonts-dejavu-core
-    wngerman python3 hyperfine
+    wngerman openthesaurus-de-text trans-de-en python3 hyperfine
     clang dpkg-dev desktop-file-utils appstream man-db bash-completion
 )
 

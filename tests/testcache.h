@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -44,6 +46,17 @@ inline std::size_t IndexeUndReste(const std::string& ordner) {
         anzahl += name.ends_with(".qtidx") || name.starts_with('.') ? 1 : 0;
     }
     return anzahl;
+}
+
+// Bytes this process has read through read(2) so far.
+inline std::uint64_t GelesenBisher() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t wert = 0;
+    while (io >> name >> wert)
+        if (name == "rchar:")
+            return wert;
+    return 0;
 }
 
 } // namespace quandel::test

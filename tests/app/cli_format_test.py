@@ -5,6 +5,7 @@ import csv
 import io
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -26,7 +27,7 @@ def zeilen(*argumente):
     return [z.split("\t") for z in lauf(*argumente).decode("utf-8").splitlines()]
 
 
-def formate_vergleichen(name, argumente, kopf):
+def formate_vergleichen(name, argumente, kopf, mit_json=True):
     zeilen_ = zeilen(*argumente)
     pruefen(len(zeilen_) > 0, f"{name}: keine Treffer")
 
@@ -40,8 +41,12 @@ def formate_vergleichen(name, argumente, kopf):
     pruefen(gelesen == [kopf] + zeilen_, f"{name}: csv {gelesen[:3]}")
 
     daten = json.loads(lauf(*argumente, "--format", "json").decode("utf-8"))
-    if len(kopf) == 1:
-        pruefen(daten == [z[0] for z in zeilen_], f"{name}: json")
+    if not mit_json:
+        pass
+    elif len(kopf) == 1:
+        pruefen([d["wort"] for d in daten] == [z[0] for z in zeilen_], f"{name}: json")
+        pruefen(all(set(d) == {"wort", "wortart"} and isinstance(d["wortart"], list)
+                    for d in daten), f"{name}: json ohne Wortarten")
     else:
         pruefen(daten == [dict(zip(kopf, z)) for z in zeilen_], f"{name}: json")
 
@@ -65,6 +70,16 @@ raster = formate_vergleichen("end äude", ["end", "äude"], ["wort"])
 pruefen(raster == "4\r\nGebäude,Räude,,\r\n".encode("cp1252"), f"raster äude: {raster!r}")
 formate_vergleichen("schuettel Reim", ["schuettel", "Reim"],
                     ["suchwort", "tauschwort", "endwort", "stabwort"])
+
+# Synonyms: json gives the sets, whose words, each once by its form without marks, are the
+# lines of the other formats.
+formate_vergleichen("synonym Kummer", ["synonym", "Kummer"], ["wort"], mit_json=False)
+gruppen = json.loads(lauf("synonym", "Kummer", "--format", "json").decode("utf-8"))
+pruefen(all(isinstance(g, list) for g in gruppen), "synonym json: keine Gruppen")
+flach = {}
+for wort in (w for g in gruppen for w in g):
+    flach.setdefault(" ".join(re.sub(r"\([^)]*\)", "", wort).split()), wort)
+pruefen(list(flach.values()) == [z[0] for z in zeilen("synonym", "Kummer")], "synonym json")
 
 with tempfile.TemporaryDirectory() as ordner:
     liste = os.path.join(ordner, "liste.txt")

@@ -11,21 +11,13 @@
 #include <string>
 #include <unistd.h>
 
+using quandel::testhilfe::Ausgabe;
 using quandel::testhilfe::CliAusfuehren;
 using quandel::testhilfe::CliProzess;
+using quandel::testhilfe::HatZeile;
 using quandel::testhilfe::TestdateiSchreiben;
 
 namespace {
-
-bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
-    return ("\n" + ausgabe).find("\n" + zeile + "\n") != std::string::npos;
-}
-
-std::string Ausgabe(const std::vector<std::string>& argumente) {
-    const auto lauf = CliAusfuehren(argumente);
-    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
-    return lauf.aus;
-}
 
 const std::string kNgerman = "/usr/share/dict/ngerman";
 
@@ -55,35 +47,36 @@ TEST(CliKlang, NearAndTwoSyllableRhymes) {
     EXPECT_TRUE(HatZeile(Ausgabe({"klang", "Station"}), "Sohn"));
 }
 
-TEST(CliKlang, JsonNamesPronunciationSyllablesStressKindAndRank) {
+TEST(CliKlang, JsonNamesPronunciationSyllablesStressKindRankAndWordClass) {
     const std::string json =
         Ausgabe({"klang", "Gehör", "--format", "json", "--ordnung", "alphabet"});
     EXPECT_EQ(json.rfind("[\n  {\"wort\": \"Gouverneur\", \"lautschrift\": \"", 0), 0u) << json;
     EXPECT_NE(json.find("\"silben\": 3, \"betonung\": \"XxX\", \"reim\": \"rein\", \"rang\": "
-                        "2},\n  {\"wort\": \"hör\", \"lautschrift\": \"ˈhøːʁ\", \"silben\": 1, "
-                        "\"betonung\": \"X\", \"reim\": \"ruehrend\", \"rang\": 1},\n  {\"wort\": "
-                        "\"Ingenieur\""),
+                        "2, \"wortart\": [\"nomen\"]},\n  {\"wort\": \"hör\", \"lautschrift\": "
+                        "\"ˈhøːʁ\", \"silben\": 1, \"betonung\": \"X\", \"reim\": \"ruehrend\", "
+                        "\"rang\": 1, \"wortart\": [\"verb\"]},\n  {\"wort\": \"Ingenieur\""),
               std::string::npos)
         << json;
     EXPECT_TRUE(json.ends_with("\"silben\": 2, \"betonung\": \"xX\", \"reim\": \"ruehrend\", "
-                               "\"rang\": 2}\n]\n"))
+                               "\"rang\": 2, \"wortart\": [\"verb\"]}\n]\n"))
         << json;
     // A near rhyme; the identical rhymes last.
     EXPECT_NE(Ausgabe({"klang", "Glück", "--unrein", "--format", "json"})
                   .find("{\"wort\": \"dick\", \"lautschrift\": \"ˈdɪk\", \"silben\": 1, "
-                        "\"betonung\": \"X\", \"reim\": \"unrein\", \"rang\": 2}"),
+                        "\"betonung\": \"X\", \"reim\": \"unrein\", \"rang\": 2, \"wortart\": "
+                        "[\"adjektiv\", \"adverb\"]}"),
               std::string::npos);
     EXPECT_TRUE(Ausgabe({"klang", "Stein", "--format", "json"})
                     .ends_with("{\"wort\": \"Edelstein\", \"lautschrift\": \"ˈeːdəlˌʃtaɪn\", "
                                "\"silben\": 3, \"betonung\": \"XxX\", \"reim\": \"ruehrend\", "
-                               "\"rang\": 3}\n]\n"));
+                               "\"rang\": 3, \"wortart\": [\"nomen\"]}\n]\n"));
     // From stdin one line per answer, an answer without hits an empty array.
     const auto zeilen = TestdateiSchreiben("klang-zeilen.txt", "Rost\nxyzxyz\n");
     const auto lauf = CliAusfuehren({"klang", "-", "--format", "json"}, {.eingabeDatei = zeilen});
     EXPECT_EQ(lauf.aus.rfind("[{\"wort\": \"prost\", \"lautschrift\": \"", 0), 0u) << lauf.aus;
-    EXPECT_TRUE(
-        lauf.aus.ends_with("{\"wort\": \"Frost\", \"lautschrift\": \"ˈfʁɔst\", \"silben\": "
-                           "1, \"betonung\": \"X\", \"reim\": \"rein\", \"rang\": 3}]\n[]\n"))
+    EXPECT_TRUE(lauf.aus.ends_with("{\"wort\": \"Frost\", \"lautschrift\": \"ˈfʁɔst\", \"silben\": "
+                                   "1, \"betonung\": \"X\", \"reim\": \"rein\", \"rang\": 3, "
+                                   "\"wortart\": [\"nomen\"]}]\n[]\n"))
         << lauf.aus;
 }
 

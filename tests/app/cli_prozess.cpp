@@ -6,6 +6,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <limits>
 #include <poll.h>
 #include <pty.h>
@@ -219,6 +220,16 @@ Lauf CliAusfuehren(const std::vector<std::string>& argumente) {
 
 Lauf CliAusfuehren(const std::vector<std::string>& argumente, const Umgebung& umgebung) {
     return CliProzess(argumente, umgebung).Abwarten();
+}
+
+std::string Ausgabe(const std::vector<std::string>& argumente) {
+    const Lauf lauf = CliAusfuehren(argumente);
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+    return lauf.aus;
+}
+
+bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
+    return ("\n" + ausgabe).find("\n" + zeile + "\n") != std::string::npos;
 }
 
 } // namespace quandel::testhilfe

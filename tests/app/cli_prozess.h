@@ -73,4 +73,10 @@ private:
 Lauf CliAusfuehren(const std::vector<std::string>& argumente);
 Lauf CliAusfuehren(const std::vector<std::string>& argumente, const Umgebung& umgebung);
 
+// The stdout of a run that must end with status 0; otherwise the test fails, naming stderr.
+std::string Ausgabe(const std::vector<std::string>& argumente);
+
+// Whether an output holds that line.
+bool HatZeile(const std::string& ausgabe, const std::string& zeile);
+
 } // namespace quandel::testhilfe

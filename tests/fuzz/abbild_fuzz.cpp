@@ -1,16 +1,15 @@
 // The image of an index file, damaged and then sealed again (every checksum made to fit), so
 // that only the checks of offsets, lengths and counts stand between the damage and the
 // searches: the lexicon must turn the image away or search it without reading outside it.
-// The input is a list of damages, five bytes each: a position (four bytes, little-endian,
-// taken modulo the image's length) and a byte to exclusive-or there.
+// The input is a list of damages (Beschaedigen).
 #include "lexicon/abbild.h"
 #include "lexicon/lexikon.h"
-#include "lexicon/pruefsumme.h"
 #include "pruefen.h"
 #include "search/suchen.h"
 #include "soundgroups/ersetzbaum.h"
 #include "soundgroups/lautgruppen.h"
 #include "text/kodierung.h"
+#include "versiegeln.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,39 +34,12 @@ std::vector<std::uint64_t> Vorlage() {
     return worte;
 }
 
-// Recomputes the checksums of the sections the table places inside the image, then the
-// header's.
-void Versiegeln(std::vector<std::uint64_t>& worte) {
-    char* bytes = reinterpret_cast<char*>(worte.data());
-    const std::size_t laenge = worte.size() * 8;
-    Kopf kopf;
-    std::memcpy(&kopf, bytes, sizeof kopf);
-    if (kopf.abschnittAnzahl > (laenge - sizeof kopf) / sizeof(AbschnittsEintrag))
-        return;
-    auto* tabelle = reinterpret_cast<AbschnittsEintrag*>(bytes + sizeof kopf);
-    for (std::uint32_t i = 0; i < kopf.abschnittAnzahl; ++i) {
-        AbschnittsEintrag& e = tabelle[i];
-        if (e.anfang <= laenge && e.laenge <= laenge - e.anfang)
-            e.pruefsumme = Abschnittssumme({bytes + e.anfang, e.laenge});
-    }
-    kopf.kopfPruefsumme = KopfPruefsumme(
-        kopf, {bytes + sizeof kopf, kopf.abschnittAnzahl * sizeof(AbschnittsEintrag)});
-    std::memcpy(bytes, &kopf, sizeof kopf);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     static const std::vector<std::uint64_t> vorlage = Vorlage();
     std::vector<std::uint64_t> worte = vorlage;
-    auto* bytes = reinterpret_cast<unsigned char*>(worte.data());
-    const std::size_t laenge = worte.size() * 8;
-    for (std::size_t i = 0; i + 5 <= groesse; i += 5) {
-        std::uint32_t stelle;
-        std::memcpy(&stelle, daten + i, sizeof stelle);
-        bytes[stelle % laenge] ^= daten[i + 4];
-    }
-    Versiegeln(worte);
+    Beschaedigen(worte, daten, groesse);
 
     Lexikon lexikon;
     EreignisHaken haken;

@@ -70,8 +70,16 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
     [ "$(ergaenzt quandel-cli end --kodierung c)" = "cp1252" ] || fehlt "Ergänzung der Kodierung"
     [ "$(ergaenzt quandel-cli klang --ordnung a)" = "alphabet" ] || fehlt "Ergänzung der Ordnung"
     ergaenzt quandel-cli end --r | grep -qx -- --rueck || fehlt "Ergänzung der Optionen"
-    [ "$(ergaenzt quandel-cli klang --si)" = "--silben=" ] || fehlt "Ergänzung von --silben"
-    [ -z "$(ergaenzt quandel-cli end --si)" ] || fehlt "--silben ergänzt außerhalb von klang"
+    [ "$(ergaenzt quandel-cli klang --sil)" = "--silben=" ] || fehlt "Ergänzung von --silben"
+    [ -z "$(ergaenzt quandel-cli end --sil)" ] || fehlt "--silben ergänzt außerhalb von klang"
+    [ "$(ergaenzt quandel-cli syn | tr '\n' ' ')" = "synonym synonyme " ] ||
+        fehlt "Ergänzung des Modus synonym: $(ergaenzt quandel-cli syn)"
+    [ "$(ergaenzt quandel-cli klang Herz --wortart nomen,ad | tr '\n' ' ')" = \
+        "nomen,adjektiv nomen,adverb " ] ||
+        fehlt "Ergänzung der Wortarten: $(ergaenzt quandel-cli klang Herz --wortart nomen,ad)"
+    [ "$(ergaenzt quandel-cli synonym Kummer --th)" = "--thesaurus=" ] ||
+        fehlt "Ergänzung von --thesaurus"
+    [ -z "$(ergaenzt quandel-cli synonym Kummer --mi)" ] || fehlt "--minus ergänzt bei synonym"
 else
     fehlt "bash-completion ist nicht installiert (scripts/install-deps.sh)"
 fi

@@ -33,7 +33,8 @@ for muster in '^libc6 \(>= ' '^libstdc\+\+6 \(>= ' '^libqt6widgets6 \(>= ' '^lib
     grep -qE "$muster" <<<"$abh" || fehlt "Depends ohne $muster: $(feld Depends)"
 done
 if grep -q '^libicu' <<<"$abh"; then fehlt "Depends mit ICU: $(feld Depends)"; fi
-[ "$(feld Recommends)" = qt6-translations-l10n ] || fehlt "Recommends: $(feld Recommends)"
+[ "$(feld Recommends)" = "qt6-translations-l10n, openthesaurus-de-text" ] ||
+    fehlt "Recommends: $(feld Recommends)"
 
 inhalt=$(dpkg-deb -c "$paket" | awk '{print $6}')
 # Neither tests nor benchmarks are installed.
@@ -53,6 +54,10 @@ dpkg-deb -x "$paket" "$ort/wurzel"
 [ "$("$ort/wurzel/usr/bin/quandel-cli" -V)" = "quandel-cli $version" ] || fehlt "quandel-cli -V"
 # A word outside the stock is pronounced through the library loaded at run time.
 grep -qx Ingenieur <<<"$("$ort/wurzel/usr/bin/quandel-cli" klang Gehör)" || fehlt "quandel-cli klang"
+# The synonyms from the recommended OpenThesaurus, the word classes compiled in.
+grep -qx Gram <<<"$("$ort/wurzel/usr/bin/quandel-cli" synonym Kummer)" || fehlt "quandel-cli synonym"
+grep -qx Kreide <<<"$("$ort/wurzel/usr/bin/quandel-cli" end eide --wortart nomen)" ||
+    fehlt "quandel-cli --wortart"
 # The window program starts and keeps running until it is stopped.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 5 "$ort/wurzel/usr/bin/quandel-tornar" >/dev/null 2>&1 || status=$?

@@ -215,27 +215,16 @@ TEST_F(IndexTest, FlippedByteInHeaderTableOrAnySectionIsRebuilt) {
     }
 }
 
-// Bytes this process has read through read(2) so far.
-std::uint64_t gelesenBisher() {
-    std::ifstream io("/proc/self/io");
-    std::string name;
-    std::uint64_t wert = 0;
-    while (io >> name >> wert)
-        if (name == "rchar:")
-            return wert;
-    return 0;
-}
-
 TEST_F(IndexTest, ListAndIndexRecordedUnchangedAreNeitherReadNorHashedAgain) {
     laden();
     // Only files last changed some seconds before a load are recorded by their state.
     std::this_thread::sleep_for(std::chrono::milliseconds(3200));
     EXPECT_EQ(laden().herkunft, Herkunft::Index); // checked in full, then recorded
-    const std::uint64_t vorher = gelesenBisher();
+    const std::uint64_t vorher = test::GelesenBisher();
     const LadeErgebnis vermerkt = laden();
     EXPECT_EQ(vermerkt.herkunft, Herkunft::Index);
     EXPECT_EQ(ergebnisse(vermerkt.lexikon), erwartet_);
-    EXPECT_LT(gelesenBisher() - vorher, fs::file_size(liste_) / 4); // the list was not read
+    EXPECT_LT(test::GelesenBisher() - vorher, fs::file_size(liste_) / 4); // the list was not read
 
     // A damaged index is a changed file: checked in full again, refused and rebuilt.
     std::string kaputt = dateiLesen(indexDatei());
