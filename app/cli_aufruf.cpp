@@ -390,14 +390,14 @@ Die Formate:
   tsv     wie zeilen, mit einer Kopfzeile (wort; beim Schüttelreim suchwort,
           tauschwort, endwort, stabwort)
   csv     RFC 4180 in UTF-8 mit derselben Kopfzeile, Zeilenende CR LF
-  json    ein Array der Treffer, je ein Objekt mit wort und wortart (die
-          Wortarten als Liste, leer wenn unbekannt); beim Schüttelreim Objekte
-          mit den Feldern suchwort, tauschwort, endwort, stabwort; bei klang
-          dazu lautschrift, silben, betonung, reim (rein, unrein oder ruehrend)
-          und rang (1: unter den 1.000 häufigsten Wortformen, 2: unter den
-          10.000 häufigsten, 3: seltener, null: nicht in der
-          Häufigkeitsliste); bei synonym ein Array der Gruppen, jede ein Array
-          ihrer Einträge
+  json    ein Array der Treffer; beim Schüttelreim Objekte mit den Feldern
+          suchwort, tauschwort, endwort, stabwort; bei klang Objekte mit wort,
+          lautschrift, silben, betonung, reim (rein, unrein oder ruehrend) und
+          rang (1: unter den 1.000 häufigsten Wortformen, 2: unter den 10.000
+          häufigsten, 3: seltener, null: nicht in der Häufigkeitsliste); mit
+          --wortart oder --sinn ist jeder Treffer ein Objekt mit wort und
+          wortart (die Wortarten als Liste, leer wenn unbekannt); bei synonym
+          ein Array der Gruppen, jede ein Array ihrer Einträge
   raster  die Rasterdatei des Fensters (.grd): die Treffer zu vier je Zeile,
           Windows-1252, Zeilenende CR LF
 Außer bei zeilen erscheint die Ausgabe erst, wenn die Suche fertig ist.

@@ -114,7 +114,7 @@ std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,
                           const std::vector<Wortarten>& arten) {
     static constexpr std::array<std::string_view, 3> kReimarten{"rein", "unrein", "ruehrend"};
     std::string text = "[";
-    for (std::size_t i = 0; i < treffer.size() && i < klaenge.size() && i < arten.size(); ++i) {
+    for (std::size_t i = 0; i < treffer.size() && i < klaenge.size(); ++i) {
         const Klangtreffer& t = treffer[i];
         const int klasse = Rangklasse(t.rang);
         text +=
@@ -124,7 +124,7 @@ std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,
             ", \"betonung\": " + JsonText(t.betonung) +
             ", \"reim\": " + JsonText(std::string(kReimarten[static_cast<std::size_t>(t.art)])) +
             ", \"rang\": " + (klasse == 0 ? std::string("null") : std::to_string(klasse)) +
-            WortartFeld(arten[i]) + "}";
+            (i < arten.size() ? WortartFeld(arten[i]) : std::string()) + "}";
     }
     return text + (treffer.empty() ? "]\n" : "\n]\n");
 }

@@ -26,15 +26,17 @@ std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spa
 std::string AusgabeText(const std::vector<std::string>& treffer, std::size_t spalten,
                         Format format);
 
-// The hits of an end, song or alliteration search as json, each with its word classes (an
-// empty list when unknown):
+// The hits of an end, song or alliteration search as json objects, each with its word classes
+// (an empty list when unknown), for a call that asks for them (--wortart, --sinn); otherwise
+// AusgabeText gives an array of the words:
 //   {"Kreide"}, {Nomen} -> "[\n  {\"wort\": \"Kreide\", \"wortart\": [\"nomen\"]}\n]\n"
 std::string WortartJsonText(const std::vector<std::string>& treffer,
                             const std::vector<Wortarten>& arten);
 
 // The hits of a sound search as json, each with its pronunciation (IPA, from klaenge, in the same
 // order), syllable count, stress pattern, kind of rhyme ("rein", "unrein", "ruehrend"), rank
-// class (1 to 3, or null; see Rangklasse) and word classes (from arten, in the same order):
+// class (1 to 3, or null; see Rangklasse) and, where arten gives them in the same order (it is
+// empty when they are not asked for), its word classes:
 //   -> "[\n  {\"wort\": \"Friseur\", \"lautschrift\": \"fʁiˈzøːɐ̯\", \"silben\": 2,
 //   \"betonung\": \"xX\", \"reim\": \"rein\", \"rang\": 3, \"wortart\": [\"nomen\"]}\n]\n"
 std::string KlangJsonText(const std::vector<Klangtreffer>& treffer,

@@ -94,10 +94,14 @@ std::string Sitzung::Antworttext(const std::vector<std::string>& treffer,
                                  const std::vector<Klangtreffer>& klangtreffer) const {
     const std::size_t spalten = aufruf_.modus == Modus::Schuettel ? 4 : 1;
     std::string text;
-    if (aufruf_.format == Format::Json && spalten == 1) {
+    // json names the word classes only where the call asks for them: scripts read an end, song
+    // or alliteration search's answer as an array of words.
+    const bool mitWortart = !aufruf_.wortarten.Unbekannt() || aufruf_.sinn;
+    if (aufruf_.format == Format::Json && spalten == 1 && (klang_ || mitWortart)) {
         std::vector<Wortarten> arten;
-        for (const std::string& wort : treffer)
-            arten.push_back(wortarten_.Von(wort));
+        if (mitWortart)
+            for (const std::string& wort : treffer)
+                arten.push_back(wortarten_.Von(wort));
         if (klang_) {
             std::unordered_map<std::string_view, const Klangtreffer*> nachWort;
             for (const Klangtreffer& t : klangtreffer)

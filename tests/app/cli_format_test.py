@@ -44,9 +44,7 @@ def formate_vergleichen(name, argumente, kopf, mit_json=True):
     if not mit_json:
         pass
     elif len(kopf) == 1:
-        pruefen([d["wort"] for d in daten] == [z[0] for z in zeilen_], f"{name}: json")
-        pruefen(all(set(d) == {"wort", "wortart"} and isinstance(d["wortart"], list)
-                    for d in daten), f"{name}: json ohne Wortarten")
+        pruefen(daten == [z[0] for z in zeilen_], f"{name}: json")
     else:
         pruefen(daten == [dict(zip(kopf, z)) for z in zeilen_], f"{name}: json")
 
@@ -70,6 +68,13 @@ raster = formate_vergleichen("end äude", ["end", "äude"], ["wort"])
 pruefen(raster == "4\r\nGebäude,Räude,,\r\n".encode("cp1252"), f"raster äude: {raster!r}")
 formate_vergleichen("schuettel Reim", ["schuettel", "Reim"],
                     ["suchwort", "tauschwort", "endwort", "stabwort"])
+
+# With the word classes asked for (--wortart, --sinn), each hit is an object with its classes.
+arten = json.loads(lauf("end", "eide", "--wortart", "nomen,verb", "--format", "json").decode("utf-8"))
+pruefen(len(arten) > 0 and [d["wort"] for d in arten] ==
+        [z[0] for z in zeilen("end", "eide", "--wortart", "nomen,verb")], "json mit --wortart")
+pruefen(all(set(d) == {"wort", "wortart"} and {"nomen", "verb"} & set(d["wortart"])
+            for d in arten), f"json mit --wortart: {arten[:2]}")
 
 # Synonyms: json gives the sets, whose words, each once by its form without marks, are the
 # lines of the other formats.

@@ -47,37 +47,45 @@ TEST(CliKlang, NearAndTwoSyllableRhymes) {
     EXPECT_TRUE(HatZeile(Ausgabe({"klang", "Station"}), "Sohn"));
 }
 
-TEST(CliKlang, JsonNamesPronunciationSyllablesStressKindRankAndWordClass) {
+TEST(CliKlang, JsonNamesPronunciationSyllablesStressKindAndRank) {
     const std::string json =
         Ausgabe({"klang", "Gehör", "--format", "json", "--ordnung", "alphabet"});
     EXPECT_EQ(json.rfind("[\n  {\"wort\": \"Gouverneur\", \"lautschrift\": \"", 0), 0u) << json;
     EXPECT_NE(json.find("\"silben\": 3, \"betonung\": \"XxX\", \"reim\": \"rein\", \"rang\": "
-                        "2, \"wortart\": [\"nomen\"]},\n  {\"wort\": \"hör\", \"lautschrift\": "
-                        "\"ˈhøːʁ\", \"silben\": 1, \"betonung\": \"X\", \"reim\": \"ruehrend\", "
-                        "\"rang\": 1, \"wortart\": [\"verb\"]},\n  {\"wort\": \"Ingenieur\""),
+                        "2},\n  {\"wort\": \"hör\", \"lautschrift\": \"ˈhøːʁ\", \"silben\": 1, "
+                        "\"betonung\": \"X\", \"reim\": \"ruehrend\", \"rang\": 1},\n  {\"wort\": "
+                        "\"Ingenieur\""),
               std::string::npos)
         << json;
     EXPECT_TRUE(json.ends_with("\"silben\": 2, \"betonung\": \"xX\", \"reim\": \"ruehrend\", "
-                               "\"rang\": 2, \"wortart\": [\"verb\"]}\n]\n"))
+                               "\"rang\": 2}\n]\n"))
         << json;
     // A near rhyme; the identical rhymes last.
     EXPECT_NE(Ausgabe({"klang", "Glück", "--unrein", "--format", "json"})
                   .find("{\"wort\": \"dick\", \"lautschrift\": \"ˈdɪk\", \"silben\": 1, "
-                        "\"betonung\": \"X\", \"reim\": \"unrein\", \"rang\": 2, \"wortart\": "
-                        "[\"adjektiv\", \"adverb\"]}"),
+                        "\"betonung\": \"X\", \"reim\": \"unrein\", \"rang\": 2}"),
               std::string::npos);
     EXPECT_TRUE(Ausgabe({"klang", "Stein", "--format", "json"})
                     .ends_with("{\"wort\": \"Edelstein\", \"lautschrift\": \"ˈeːdəlˌʃtaɪn\", "
                                "\"silben\": 3, \"betonung\": \"XxX\", \"reim\": \"ruehrend\", "
-                               "\"rang\": 3, \"wortart\": [\"nomen\"]}\n]\n"));
+                               "\"rang\": 3}\n]\n"));
     // From stdin one line per answer, an answer without hits an empty array.
     const auto zeilen = TestdateiSchreiben("klang-zeilen.txt", "Rost\nxyzxyz\n");
     const auto lauf = CliAusfuehren({"klang", "-", "--format", "json"}, {.eingabeDatei = zeilen});
     EXPECT_EQ(lauf.aus.rfind("[{\"wort\": \"prost\", \"lautschrift\": \"", 0), 0u) << lauf.aus;
-    EXPECT_TRUE(lauf.aus.ends_with("{\"wort\": \"Frost\", \"lautschrift\": \"ˈfʁɔst\", \"silben\": "
-                                   "1, \"betonung\": \"X\", \"reim\": \"rein\", \"rang\": 3, "
-                                   "\"wortart\": [\"nomen\"]}]\n[]\n"))
+    EXPECT_TRUE(
+        lauf.aus.ends_with("{\"wort\": \"Frost\", \"lautschrift\": \"ˈfʁɔst\", \"silben\": "
+                           "1, \"betonung\": \"X\", \"reim\": \"rein\", \"rang\": 3}]\n[]\n"))
         << lauf.aus;
+}
+
+TEST(CliKlang, JsonNamesTheWordClassesWhenAskedFor) {
+    EXPECT_EQ(Ausgabe({"klang", "Gehör", "--format", "json", "--ordnung", "alphabet", "--wortart",
+                       "verb"}),
+              "[\n  {\"wort\": \"hör\", \"lautschrift\": \"ˈhøːʁ\", \"silben\": 1, \"betonung\": "
+              "\"X\", \"reim\": \"ruehrend\", \"rang\": 1, \"wortart\": [\"verb\"]},\n  {\"wort\": "
+              "\"verhör\", \"lautschrift\": \"fɛʁˈhøːʁ\", \"silben\": 2, \"betonung\": \"xX\", "
+              "\"reim\": \"ruehrend\", \"rang\": 2, \"wortart\": [\"verb\"]}\n]\n");
 }
 
 TEST(CliKlang, LimitWordsAndOrder) {

@@ -173,15 +173,18 @@ TEST(CliSieb, WordClassAndSenseOnTheRhymeSearches) {
               "quandel-cli: \"Xyzzy\" steht nicht im Thesaurus " + Thesaurus() + " (--sinn).\n");
 }
 
-TEST(CliSieb, JsonNamesTheWordClasses) {
+TEST(CliSieb, JsonNamesTheWordClassesWhenTheSieveIsAskedFor) {
     const std::string liste = TestdateiSchreiben("json-sieb.txt", "Scherz\nverscherz\nXerz\n");
+    // Without --wortart or --sinn the words alone, as scripts read them.
     EXPECT_EQ(Ausgabe({"end", "erz", "--wortbestand", liste, "--format", "json"}),
+              "[\n  \"Scherz\",\n  \"verscherz\",\n  \"Xerz\"\n]\n");
+    EXPECT_EQ(Ausgabe({"end", "erz", "--wortbestand", liste, "--format", "json", "--wortart",
+                       "nomen,verb,andere"}),
               "[\n  {\"wort\": \"Scherz\", \"wortart\": [\"nomen\"]},\n"
-              "  {\"wort\": \"verscherz\", \"wortart\": [\"verb\"]},\n"
-              "  {\"wort\": \"Xerz\", \"wortart\": []}\n]\n");
-    EXPECT_EQ(
-        Ausgabe({"end", "erz", "--wortbestand", liste, "--format", "json", "--wortart", "verb"}),
-        "[\n  {\"wort\": \"verscherz\", \"wortart\": [\"verb\"]}\n]\n");
+              "  {\"wort\": \"verscherz\", \"wortart\": [\"verb\"]}\n]\n");
+    EXPECT_EQ(Ausgabe({"end", "erz", "--wortbestand", liste, "--format", "json", "--sinn", "Witz",
+                       "--thesaurus", Thesaurus()}),
+              "[\n  {\"wort\": \"Scherz\", \"wortart\": [\"nomen\"]}\n]\n");
 }
 
 // Debian's OpenThesaurus and ngerman, which CI installs.
