@@ -165,6 +165,16 @@ private slots:
         QVERIFY(quellen.contains(QStringLiteral("Verwendet für:")));
         QVERIFY(!quellen.contains(QStringLiteral("Used for")));
         QVERIFY(quellen.contains(QStringLiteral("Permission is hereby granted")));
+        // The frequency data with the notice its licence asks to keep, the word classes and
+        // the synonyms.
+        QVERIFY(quellen.contains(QStringLiteral("OpenSubtitles 2024")));
+        QVERIFY(quellen.contains(QStringLiteral("ODC-BY")));
+        QVERIFY(quellen.contains(QStringLiteral("Any redistribution of this package must retain "
+                                                "this notice.")));
+        QVERIFY(quellen.contains(QStringLiteral("Ding (Debian-Paket trans-de-en")));
+        QVERIFY(quellen.contains(QStringLiteral("Frank Richter")));
+        QVERIFY(quellen.contains(QStringLiteral("OpenThesaurus (Debian-Paket")));
+        QVERIFY(quellen.contains(QStringLiteral("LGPL-2.1+")));
         dialog->reject();
     }
 
