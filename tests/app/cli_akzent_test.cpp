@@ -4,22 +4,10 @@
 #include "testdatei.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 using quandel::testhilfe::CliAusfuehren;
+using quandel::testhilfe::HatZeile;
 using quandel::testhilfe::TestdateiSchreiben;
-
-namespace {
-
-bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
-    std::istringstream zeilen(ausgabe);
-    for (std::string z; std::getline(zeilen, z);)
-        if (z == zeile)
-            return true;
-    return false;
-}
-
-} // namespace
 
 TEST(CliAkzent, DefaultGroupsInEveryMode) {
     const auto end = CliAusfuehren({"end", "eide", "--akzent"});

@@ -4,15 +4,10 @@
 
 #include <gtest/gtest.h>
 
+using quandel::testhilfe::Ausgabe;
 using quandel::testhilfe::CliAusfuehren;
 
 namespace {
-
-std::string Ausgabe(const std::vector<std::string>& argumente) {
-    const auto lauf = CliAusfuehren(argumente);
-    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
-    return lauf.aus;
-}
 
 // The usage error of a call: its message without the hint to --help.
 std::string Fehler(const std::vector<std::string>& argumente) {

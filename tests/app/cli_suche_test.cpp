@@ -3,21 +3,9 @@
 
 #include <gtest/gtest.h>
 
+using quandel::testhilfe::Ausgabe;
 using quandel::testhilfe::CliAusfuehren;
-
-namespace {
-
-std::string Ausgabe(const std::vector<std::string>& argumente) {
-    const auto lauf = CliAusfuehren(argumente);
-    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
-    return lauf.aus;
-}
-
-bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
-    return ("\n" + ausgabe).find("\n" + zeile + "\n") != std::string::npos;
-}
-
-} // namespace
+using quandel::testhilfe::HatZeile;
 
 TEST(CliSuche, EndRhymeInGridOrder) {
     EXPECT_EQ(Ausgabe({"end", "eide"}), "beeide\nbeide\nKreide\nmeide\nneide\nSeide\nWeide\n");
