@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lexicon/lexikon.h"
+#include "search/suchhistorie.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
 #include "ui/dialoge.h"
@@ -14,7 +15,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 class QAction;
@@ -50,19 +50,10 @@ public:
     const char* what() const noexcept override { return "Fenster geschlossen"; }
 };
 
-// What the history keeps of a recorded search besides its hits and its text: the mode panel,
-// the ordering flag and whether the direction switches were enabled.
-struct HistorienEintrag {
-    KnopfPanel* panel = nullptr;
-    bool ohneSortierung = false;
-    bool vorSortFrei = true;
-    bool rueckSortFrei = true;
-};
-
 // The main window: the vowel field, the mode panels and switches, the search box, the result
-// grid and the progress bar. It owns the lexicon and the search context for the whole run;
-// every search runs synchronously inside the handler that started it, and the event hook of
-// the context keeps the window responsive meanwhile.
+// grid and the progress bar. It owns the lexicon, the search history and the search context for
+// the whole run; every search runs synchronously inside the handler that started it, and the
+// event hook of the context keeps the window responsive meanwhile.
 class THauptFenster : public QMainWindow {
     Q_OBJECT
 public:
@@ -141,6 +132,8 @@ private:
     void Kopieren(bool alleZellen);
     void StringGrid1DblClick(const QModelIndex& zelle);
     // historie.cpp
+    KnopfPanel* PanelVon(Suchmodus modus) const;
+    Suchmodus ModusVon(const KnopfPanel* panel) const;
     void BrowserKnopfClick();
     void HistorieZeigen(int k);
     void SpeedButton1Click();
@@ -185,9 +178,7 @@ private:
     bool geschlossen_ = false; // by the user; the window was not shown again since
     QRect bildGeometrie_;      // where the maximise rule put the window when it drew the picture
 
-    // The history: the hits, and the search text with its entry, of every recorded search.
-    std::vector<std::vector<std::string>> HistorienListen;
-    std::vector<std::pair<QString, HistorienEintrag>> HistorienWorte;
+    Suchhistorie historie_; // shown by BrowserKnopf and BrowseListBox
 
     // The controls; each one's objectName is its member name.
     QLineEdit* VokalFeld = nullptr;

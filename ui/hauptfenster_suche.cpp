@@ -142,8 +142,7 @@ void THauptFenster::ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebn
         ProgressBar1->setFormat(dauer);
         ProgressBar1->setTextVisible(!dauer.isEmpty());
     }
-    if (panel != PanStab)
-        TrefferHistorieMerken(ergebnis.treffer);
+    TrefferHistorieMerken(ergebnis.treffer);
 }
 
 void THauptFenster::AuswahllisteErgaenzen(const QString& text) {

@@ -11,34 +11,52 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
-#include <algorithm>
+#include <optional>
 
 namespace quandel {
 
 namespace {
 
-// The arrows count in 16 bits: entries beyond this position are reached by the list only.
-constexpr int kHoechsteStelle = 32767;
 constexpr int kEintragsHoehe = 16;
 
 } // namespace
 
+KnopfPanel* THauptFenster::PanelVon(Suchmodus modus) const {
+    switch (modus) {
+    case Suchmodus::Lied:
+        return PanLied;
+    case Suchmodus::Schuettel:
+        return PanSchuett;
+    case Suchmodus::Stab:
+        return PanStab;
+    case Suchmodus::Klang:
+        return PanKlang;
+    case Suchmodus::End:
+        break;
+    }
+    return PanEnd;
+}
+
+Suchmodus THauptFenster::ModusVon(const KnopfPanel* panel) const {
+    for (const Suchmodus modus :
+         {Suchmodus::Lied, Suchmodus::Schuettel, Suchmodus::Stab, Suchmodus::Klang})
+        if (PanelVon(modus) == panel)
+            return modus;
+    return Suchmodus::End;
+}
+
 void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffer) {
-    if (treffer.empty())
+    const QString text = SuchEingabe->currentText();
+    if (!historie_.TrefferHistorieMerken(treffer, text.toStdString(),
+                                         {ModusVon(AktivesSuchPanel), OhneSortierung,
+                                          VorSort->isEnabled(), RueckSort->isEnabled()}))
         return;
-    HistorienListen.push_back(treffer);
-    const int letzter = static_cast<int>(HistorienListen.size()) - 1;
     {
         // The grid already shows the new entry: nothing is laid out again.
         const QSignalBlocker sperre(BrowserKnopf);
-        BrowserKnopf->setMaximum(std::min(letzter, kHoechsteStelle));
+        BrowserKnopf->setMaximum(historie_.PfeilMaximum());
         BrowserKnopf->setValue(BrowserKnopf->maximum());
     }
-    const QString text = SuchEingabe->currentText();
-    HistorienWorte.emplace_back(text,
-                                HistorienEintrag{AktivesSuchPanel, OhneSortierung,
-                                                 VorSort->isEnabled(), RueckSort->isEnabled()});
-
     // Drawn in the mode colour of its search, black text from the top left; the selected item
     // in the colour of the vowel field (the list's highlight).
     auto* eintrag = new QListWidgetItem(text, BrowseListBox);
@@ -46,7 +64,7 @@ void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffe
     eintrag->setForeground(Qt::black);
     eintrag->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
     eintrag->setSizeHint({0, kEintragsHoehe});
-    BrowseListBox->setCurrentRow(letzter);
+    BrowseListBox->setCurrentRow(static_cast<int>(historie_.Anzahl()) - 1);
 }
 
 void THauptFenster::BrowserKnopfClick() {
@@ -62,20 +80,22 @@ void THauptFenster::HistorieZeigen(int k) {
         return;
     }
     BrowseListBox->setCurrentRow(k);
-    if (HistorienListen.empty())
+    const std::optional<std::size_t> gezeigt = historie_.Zeigen(k);
+    if (!gezeigt)
         return;
-    const auto& [text, eintrag] = HistorienWorte[static_cast<std::size_t>(k)];
-    SuchEingabe->setEditText(text);
-    GitterFarbeSetzen(eintrag.panel->Farbe());
+    const HistorienEintrag& eintrag = historie_.Eintrag(*gezeigt);
+    KnopfPanel* panel = PanelVon(eintrag.modus);
+    SuchEingabe->setEditText(QString::fromStdString(historie_.Text(*gezeigt)));
+    GitterFarbeSetzen(panel->Farbe());
     OhneSortierung = eintrag.ohneSortierung;
     VorSort->setEnabled(eintrag.vorSortFrei);
     RueckSort->setEnabled(eintrag.rueckSortFrei);
-    AktivesSuchPanel = eintrag.panel;
-    if (eintrag.panel == PanSchuett) // its rows of four, whatever a grid file has set since
+    AktivesSuchPanel = panel;
+    if (panel == PanSchuett) // its rows of four, whatever a grid file has set since
         gitter_->SpaltenSetzen(4);
-    Abgesichert([this, k] {
+    Abgesichert([this, gezeigt] {
         SGLeeren();
-        SGFuellen(HistorienListen[static_cast<std::size_t>(k)]);
+        SGFuellen(historie_.Treffer(*gezeigt));
     });
 }
 
@@ -105,7 +125,7 @@ void THauptFenster::BrowseListBoxDblClick() {
         return;
     {
         const QSignalBlocker sperre(BrowserKnopf);
-        BrowserKnopf->setValue(std::min(k, kHoechsteStelle));
+        BrowserKnopf->setValue(Suchhistorie::PfeilStelle(static_cast<std::size_t>(k)));
     }
     HistorieZeigen(k);
     BrowseListBox->hide();
