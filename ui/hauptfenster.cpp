@@ -1,8 +1,6 @@
 #include "ui/hauptfenster.h"
 
 #include "data/eingebaut.h"
-#include "data/lexikon_eingebaut.h"
-#include "search/klangbestand.h"
 #include "ui/akzentmonitor.h"
 #include "ui/fokusrahmen.h"
 #include "ui/gittermodell.h"
@@ -97,6 +95,7 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     SteuerelementeAnlegen();
     KlangAnlegen();
     MenueAnlegen();
+    WortbestandVerbinden();
     hilfe_ = new HilfeFenster(this);
     akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
 
@@ -110,7 +109,7 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     };
 
     setEnabled(false);
-    lexikon_ = daten::EingebautesLexikon(AusQString(VokalFeld->text()), kontext_.haken);
+    wortbestand_.EingebautenLaden(AusQString(VokalFeld->text()), kontext_.haken);
     setEnabled(true);
     SuchEingabe->setFocus();
 
