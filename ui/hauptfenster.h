@@ -88,6 +88,8 @@ private:
 
     // hauptfenster.cpp: the controls and their places.
     void SteuerelementeAnlegen();
+    void SteuerelementeEinrichten();
+    void SteuerelementeVerbinden();
     void TabFolgeSetzen();
     void Anordnen();
     // hauptfenster_menue.cpp
@@ -125,6 +127,7 @@ private:
     void Kopieren(bool alleZellen);
     void StringGrid1DblClick(const QModelIndex& zelle);
     // historie.cpp
+    void HistorieEinrichten();
     KnopfPanel* PanelVon(Suchmodus modus) const;
     Suchmodus ModusVon(const KnopfPanel* panel) const;
     void BrowserKnopfClick();

@@ -26,16 +26,10 @@ const QColor kKlangFarbe(150, 190, 150);
 } // namespace
 
 void THauptFenster::KlangAnlegen() {
-    // In the top row, between the history's drop-down button and the animation.
-    PanKlang = new KnopfPanel(QStringLiteral("Klang"), kKlangFarbe, SuchEingabe->parentWidget());
-    PanKlang->setObjectName(QStringLiteral("PanKlang"));
-    PanKlang->setGeometry(300, 8, 46, 18);
+    PanKlang->Einrichten(QStringLiteral("Klang"), kKlangFarbe);
     PanKlang->setFont(PanEnd->font());
     PanKlang->setToolTip(QStringLiteral("klingt wie xyz"));
     connect(PanKlang, &KnopfPanel::clicked, this, &THauptFenster::PanKlangClick);
-    // Tab reaches it in its row, after the history's buttons and list.
-    setTabOrder(BrowseListBox, PanKlang);
-    setTabOrder(PanKlang, PanEnd);
     StringGrid1->viewport()->installEventFilter(this);
 }
 

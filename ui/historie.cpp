@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -20,6 +21,32 @@ namespace {
 constexpr int kEintragsHoehe = 16;
 
 } // namespace
+
+void THauptFenster::HistorieEinrichten() {
+    BrowserKnopf->setOrientation(Qt::Horizontal);
+    BrowserKnopf->setRange(0, 0);
+    BrowserKnopf->setFocusPolicy(Qt::StrongFocus);
+    BrowserKnopf->installEventFilter(this);
+    connect(BrowserKnopf, &QScrollBar::valueChanged, this, &THauptFenster::BrowserKnopfClick);
+
+    SpeedButton1->setArrowType(Qt::DownArrow);
+    SpeedButton1->setAutoRaise(true);
+    // A click leaves the focus where it is, so the open list can be closed by the same button.
+    SpeedButton1->setFocusPolicy(Qt::TabFocus);
+    connect(SpeedButton1, &QToolButton::clicked, this, &THauptFenster::SpeedButton1Click);
+
+    BrowseListBox->hide();
+    BrowseListBox->setUniformItemSizes(true);
+    BrowseListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The selected entry has the colour of the vowel field.
+    QPalette liste = BrowseListBox->palette();
+    liste.setColor(QPalette::Highlight, VokalFeld->palette().color(QPalette::Base));
+    liste.setColor(QPalette::HighlightedText, Qt::black);
+    BrowseListBox->setPalette(liste);
+    BrowseListBox->installEventFilter(this);
+    connect(BrowseListBox, &QListWidget::itemDoubleClicked, this,
+            &THauptFenster::BrowseListBoxDblClick);
+}
 
 KnopfPanel* THauptFenster::PanelVon(Suchmodus modus) const {
     switch (modus) {
@@ -58,7 +85,7 @@ void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffe
         BrowserKnopf->setValue(BrowserKnopf->maximum());
     }
     // Drawn in the mode colour of its search, black text from the top left; the selected item
-    // in the colour of the vowel field (the list's highlight).
+    // in the list's highlight.
     auto* eintrag = new QListWidgetItem(text, BrowseListBox);
     eintrag->setBackground(AktivesSuchPanel->Farbe());
     eintrag->setForeground(Qt::black);
