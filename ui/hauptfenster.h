@@ -94,7 +94,7 @@ private:
     void Anordnen();
     // hauptfenster_menue.cpp
     void MenueAnlegen();
-    void DateiMenueAnlegen();
+    void AusgabeMenueAnlegen();
     void Akzentfunktionen1Click();
     void AkzentMClick();
     void Ausgabe1Click();
@@ -142,7 +142,6 @@ private:
     void SGLadenClick();
     void Button6Click();
     // hauptfenster_wortbestand.cpp
-    void WortbestandEintraegeAnlegen(QMenu* datei1);
     void WortbestandVerbinden();
     void WortbestandOeffnenClick();
     void WortbestandErneuern();

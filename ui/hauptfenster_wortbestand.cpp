@@ -1,24 +1,13 @@
-// The word stock of the main window: the menu "Datei" with "Wortbestand öffnen…" and
-// "Eingebauter Wortbestand", loading a list with progress and "Abbruch", and the title.
+// The word stock of the main window: the entries "Wortbestand öffnen…" and "Eingebauter
+// Wortbestand" of the menu "Datei", loading a list with progress and "Abbruch", and the title.
 #include "ui/hauptfenster.h"
 #include "ui/qttext.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QProgressBar>
 
 namespace quandel {
-
-void THauptFenster::WortbestandEintraegeAnlegen(QMenu* datei1) {
-    datei1->addSeparator();
-    QAction* oeffnen = datei1->addAction(QStringLiteral("Wortbestand &öffnen…"));
-    oeffnen->setObjectName(QStringLiteral("WortbestandOeffnen1"));
-    connect(oeffnen, &QAction::triggered, this, &THauptFenster::WortbestandOeffnenClick);
-    QAction* eingebaut = datei1->addAction(QStringLiteral("&Eingebauter Wortbestand"));
-    eingebaut->setObjectName(QStringLiteral("EingebauterWortbestand1"));
-    connect(eingebaut, &QAction::triggered, this, &THauptFenster::EingebautenWortbestandLaden);
-}
 
 void THauptFenster::WortbestandVerbinden() {
     connect(&wortbestand_, &WortbestandsLader::Fortschritt, ProgressBar1, &QProgressBar::setValue);
