@@ -99,6 +99,17 @@ template <> QComboBox* Erzeugen<QComboBox>(QWidget* eltern) {
     return box;
 }
 
+// A raised panel of radio buttons, with the small indicators their 12 pixels of height need.
+// The style sheet is set before the buttons are made in the panel: made so, they draw their
+// captions in the desktop's default font rather than the window's, as they always have.
+class Knopfleiste : public QFrame {
+public:
+    explicit Knopfleiste(QWidget* eltern) : QFrame(eltern) {
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        setStyleSheet(kKleineKnoepfe);
+    }
+};
+
 // Makes a control of the kind Art and keeps it in its member of the window.
 template <typename Art, auto Glied> QWidget* Neu(THauptFenster& fenster, QWidget* eltern) {
     Art* steuerelement = Erzeugen<Art>(eltern);
@@ -218,12 +229,12 @@ void THauptFenster::SteuerelementeAnlegen() {
         {"PanLied", Neu<KnopfPanel, &F::PanLied>, {47, 31, 43, 18}},
         {"PanSchuett", Neu<KnopfPanel, &F::PanSchuett>, {91, 31, 60, 18}},
         {"PanStab", Neu<KnopfPanel, &F::PanStab>, {154, 31, 60, 18}},
-        {"ABCRichtung", Neu<QFrame, &F::ABCRichtung>, {154, 31, 90, 18}},
+        {"ABCRichtung", Neu<Knopfleiste, &F::ABCRichtung>, {154, 31, 90, 18}},
         {"VorSort", Neu<QRadioButton, &F::VorSort>, {2, 3, 51, 12}, &F::ABCRichtung},
         {"RueckSort", Neu<QRadioButton, &F::RueckSort>, {14, 3, 68, 12}, &F::ABCRichtung},
         {"ZeigAkzente", Neu<QPushButton, &F::ZeigAkzente>, {248, 31, 56, 18}},
         {"Akzentuirung", Neu<QCheckBox, &F::Akzentuirung>, {249, 34, 9, 12}},
-        {"PlusMinusPan", Neu<QFrame, &F::PlusMinusPan>, {308, 31, 50, 18}},
+        {"PlusMinusPan", Neu<Knopfleiste, &F::PlusMinusPan>, {308, 31, 50, 18}},
         {"PlusRadio", Neu<QRadioButton, &F::PlusRadio>, {4, 4, 23, 12}, &F::PlusMinusPan},
         {"MinusRadio", Neu<QRadioButton, &F::MinusRadio>, {26, 4, 20, 12}, &F::PlusMinusPan},
         {"AbbruchButton", Neu<QPushButton, &F::AbbruchButton>, {361, 31, 52, 18}},
@@ -266,8 +277,6 @@ void THauptFenster::SteuerelementeEinrichten() {
     PanelEinrichten(PanStab, QStringLiteral("Stabreim"), kStabFarbe, QStringLiteral("xyz ..."));
     PanStab->hide();
 
-    ABCRichtung->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ABCRichtung->setStyleSheet(kKleineKnoepfe);
     VorSort->setChecked(true);
     // RueckSort overlaps VorSort: the first circle reads "Vor", the second "Rueck".
     RueckSort->setText(QStringLiteral("Vor/Rueck"));
@@ -276,8 +285,6 @@ void THauptFenster::SteuerelementeEinrichten() {
     ZeigAkzente->setText(QStringLiteral("Akzent"));
     Akzentuirung->setStyleSheet(kKleineKnoepfe);
 
-    PlusMinusPan->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PlusMinusPan->setStyleSheet(kKleineKnoepfe);
     PlusRadio->setText(QStringLiteral("+"));
     PlusRadio->setChecked(true);
     MinusRadio->setText(QStringLiteral("-"));
