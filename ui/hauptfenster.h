@@ -11,10 +11,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
+#include <array>
 #include <cstdint>
 #include <exception>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -128,8 +128,7 @@ private:
     void StringGrid1DblClick(const QModelIndex& zelle);
     // historie.cpp
     void HistorieEinrichten();
-    KnopfPanel* PanelVon(Suchmodus modus) const;
-    Suchmodus ModusVon(const KnopfPanel* panel) const;
+    std::array<KnopfPanel*, 5> Suchpanels() const;
     void BrowserKnopfClick();
     void HistorieZeigen(int k);
     void SpeedButton1Click();

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 #include <optional>
 
 namespace quandel {
@@ -48,35 +49,19 @@ void THauptFenster::HistorieEinrichten() {
             &THauptFenster::BrowseListBoxDblClick);
 }
 
-KnopfPanel* THauptFenster::PanelVon(Suchmodus modus) const {
-    switch (modus) {
-    case Suchmodus::Lied:
-        return PanLied;
-    case Suchmodus::Schuettel:
-        return PanSchuett;
-    case Suchmodus::Stab:
-        return PanStab;
-    case Suchmodus::Klang:
-        return PanKlang;
-    case Suchmodus::End:
-        break;
-    }
-    return PanEnd;
-}
-
-Suchmodus THauptFenster::ModusVon(const KnopfPanel* panel) const {
-    for (const Suchmodus modus :
-         {Suchmodus::Lied, Suchmodus::Schuettel, Suchmodus::Stab, Suchmodus::Klang})
-        if (PanelVon(modus) == panel)
-            return modus;
-    return Suchmodus::End;
+// The mode panels in the order of Suchmodus.
+std::array<KnopfPanel*, 5> THauptFenster::Suchpanels() const {
+    return {PanEnd, PanLied, PanSchuett, PanStab, PanKlang};
 }
 
 void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffer) {
     const QString text = SuchEingabe->currentText();
-    if (!historie_.TrefferHistorieMerken(treffer, text.toStdString(),
-                                         {ModusVon(AktivesSuchPanel), OhneSortierung,
-                                          VorSort->isEnabled(), RueckSort->isEnabled()}))
+    const auto panels = Suchpanels();
+    const auto modus = static_cast<Suchmodus>(
+        std::find(panels.begin(), panels.end(), AktivesSuchPanel) - panels.begin());
+    if (!historie_.TrefferHistorieMerken(
+            treffer, text.toStdString(),
+            {modus, OhneSortierung, VorSort->isEnabled(), RueckSort->isEnabled()}))
         return;
     {
         // The grid already shows the new entry: nothing is laid out again.
@@ -111,7 +96,7 @@ void THauptFenster::HistorieZeigen(int k) {
     if (!gezeigt)
         return;
     const HistorienEintrag& eintrag = historie_.Eintrag(*gezeigt);
-    KnopfPanel* panel = PanelVon(eintrag.modus);
+    KnopfPanel* panel = Suchpanels()[static_cast<std::size_t>(eintrag.modus)];
     SuchEingabe->setEditText(QString::fromStdString(historie_.Text(*gezeigt)));
     GitterFarbeSetzen(panel->Farbe());
     OhneSortierung = eintrag.ohneSortierung;
