@@ -1,4 +1,5 @@
 // The word stock of the window without the window: loading, refusing, stopping, renewing.
+#include "fensterhilfe.h"
 #include "search/suchkontext.h"
 #include "tests/testcache.h"
 #include "ui/wortbestandslader.h"
@@ -19,9 +20,7 @@ class WortbestandsLaderTest : public QObject {
 
     QString dateiSchreiben(const QString& name, const QByteArray& inhalt) {
         const QString pfad = ordner_.filePath(name);
-        QFile datei(pfad);
-        datei.open(QIODevice::WriteOnly);
-        datei.write(inhalt);
+        testhilfe::Schreiben(pfad, inhalt);
         return pfad;
     }
 
