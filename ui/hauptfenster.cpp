@@ -10,6 +10,7 @@
 #include "ui/sinnwahl.h"
 #include "ui/suchanimation.h"
 #include "ui/ueberdialog.h"
+#include "ui/zugang.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,6 +181,7 @@ THauptFenster::THauptFenster(QWidget* eltern)
     SteuerelementeVerbinden();
     KlangAnlegen();
     MenueAnlegen();
+    HauptfensterZugang(*this);
     WortbestandVerbinden();
     hilfe_ = new HilfeFenster(this);
     akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
