@@ -38,8 +38,8 @@ constexpr std::array<std::pair<const char*, Wortart>, 4> kWortartEintraege{{
 }};
 
 // The word a cell stands for: its text without marks such as "(ugs.)".
-QString Kernwort(const QString& zelle) {
-    return AlsQString(quandel::Kernwort(AusQString(zelle)));
+QString Zellenwort(const QString& zelle) {
+    return AlsQString(Kernwort(AusQString(zelle)));
 }
 
 } // namespace
@@ -115,7 +115,7 @@ bool THauptFenster::GitterKontextmenue(QObject* objekt, QContextMenuEvent* ereig
         ort = StringGrid1->viewport()->mapFrom(static_cast<QWidget*>(objekt), ereignis->pos());
         zelle = StringGrid1->indexAt(ort);
     }
-    gitterWort_ = zelle.isValid() ? Kernwort(zelle.data().toString()) : QString();
+    gitterWort_ = zelle.isValid() ? Zellenwort(zelle.data().toString()) : QString();
     QString beschriftung = gitterWort_;
     beschriftung.replace(QLatin1Char('&'), QStringLiteral("&&"));
     SinnverwandtM->setText(QStringLiteral("&Sinnverwandte Wörter zu »%1«").arg(beschriftung));
