@@ -29,12 +29,17 @@ namespace {
 
 const QColor kSinnFarbe(205, 170, 215);
 
-// The classes of the submenu "Wortart", by the entries' objectNames.
-constexpr std::array<std::pair<const char*, Wortart>, 4> kWortartEintraege{{
-    {"WortartNomen", Wortart::Nomen},
-    {"WortartVerb", Wortart::Verb},
-    {"WortartAdjektiv", Wortart::Adjektiv},
-    {"WortartAdverb", Wortart::Adverb},
+// The entries of the submenu "Wortart": objectName, caption and class.
+struct WortartEintrag {
+    const char* name;
+    const char* text;
+    Wortart art;
+};
+constexpr std::array<WortartEintrag, 4> kWortartEintraege{{
+    {"WortartNomen", "&Nomen", Wortart::Nomen},
+    {"WortartVerb", "&Verb", Wortart::Verb},
+    {"WortartAdjektiv", "&Adjektiv", Wortart::Adjektiv},
+    {"WortartAdverb", "A&dverb", Wortart::Adverb},
 }};
 
 // The word a cell stands for: its text without marks such as "(ugs.)".
@@ -72,9 +77,9 @@ void THauptFenster::SinnAnlegen(QMenu* suchstart) {
     Ausgabe1->addSeparator();
     Wortart1 = Ausgabe1->addMenu(QStringLiteral("&Wortart"));
     Wortart1->setObjectName(QStringLiteral("Wortart1"));
-    for (const auto& [name, art] : kWortartEintraege) {
-        QAction* eintrag = Wortart1->addAction(AlsQString(std::string(WortartName(art))));
-        eintrag->setObjectName(QString::fromLatin1(name));
+    for (const WortartEintrag& art : kWortartEintraege) {
+        QAction* eintrag = Wortart1->addAction(QString::fromLatin1(art.text));
+        eintrag->setObjectName(QString::fromLatin1(art.name));
         eintrag->setCheckable(true);
         connect(eintrag, &QAction::toggled, this, &THauptFenster::WortartClick);
     }
@@ -126,9 +131,9 @@ bool THauptFenster::GitterKontextmenue(QObject* objekt, QContextMenuEvent* ereig
 
 void THauptFenster::WortartClick() {
     Wortarten arten;
-    for (const auto& [name, art] : kWortartEintraege)
-        if (Wortart1->findChild<QAction*>(QString::fromLatin1(name))->isChecked())
-            arten |= art;
+    for (const WortartEintrag& art : kWortartEintraege)
+        if (Wortart1->findChild<QAction*>(QString::fromLatin1(art.name))->isChecked())
+            arten |= art.art;
     sinnwahl_->WortartenSetzen(arten);
     TitelErneuern();
 }

@@ -174,7 +174,7 @@ private slots:
             QVERIFY(eintrag->isCheckable() && !eintrag->isChecked());
             namen << eintrag->text();
         }
-        QCOMPARE(namen, (QStringList{"Nomen", "Verb", "Adjektiv", "Adverb"}));
+        QCOMPARE(namen, (QStringList{"&Nomen", "&Verb", "&Adjektiv", "A&dverb"}));
 
         aktion("WortartNomen")->trigger();
         QVERIFY(aktion("WortartNomen")->isChecked());
