@@ -8,8 +8,9 @@
 
 namespace quandel {
 
-// The mode of a search, by the panel that starts it in the window.
-enum class Suchmodus { End, Lied, Schuettel, Stab, Klang };
+// The mode of a search, by the panel that starts it in the window; Sinn is the search for
+// synonyms.
+enum class Suchmodus { End, Lied, Schuettel, Stab, Klang, Sinn };
 
 // What the history keeps of a recorded search besides its hits and its text: its mode, the
 // ordering flag and whether the direction switches were enabled.

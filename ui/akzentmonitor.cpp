@@ -5,6 +5,7 @@
 #include "ui/hilfefenster.h"
 #include "ui/maximierregel.h"
 #include "ui/qttext.h"
+#include "ui/zugang.h"
 
 #include <QAction>
 #include <QFile>
@@ -39,6 +40,7 @@ TAkzentMonitor::TAkzentMonitor(HilfeFenster* hilfe, QWidget* eltern)
     setGeometry(402, 163, 274, 367);
     BaumAnlegen();
     KnoepfeAnlegen();
+    AkzentMonitorZugang(*this);
 
     // The window sees the keys before the tree and the buttons do; an open editor keeps its own.
     TreeView1->installEventFilter(this);

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 
 namespace quandel {
 
@@ -13,7 +15,18 @@ QMessageBox::StandardButton Dialoge::Fehler(const QString& text) {
         naechsteAntwort_.reset();
         return antwort;
     }
-    return QMessageBox::critical(eltern_, QGuiApplication::applicationDisplayName(), text);
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, eltern_);
+    box.setAccessibleName(QStringLiteral("Fehler"));
+    box.setAccessibleDescription(text);
+    // The text can be selected with the keyboard, so it is a control of its own.
+    if (auto* meldung = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        meldung->setAccessibleName(QStringLiteral("Meldung"));
+        meldung->setAccessibleDescription(text);
+    }
+    box.button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    box.button(QMessageBox::Ok)->setAccessibleDescription(QStringLiteral("Schließt die Meldung"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 QString Dialoge::DateiZumOeffnen(const QString& titel, const QString& filter,

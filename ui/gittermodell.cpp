@@ -31,6 +31,12 @@ QVariant GitterModell::data(const QModelIndex& index, int rolle) const {
         return QColor(Qt::black);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
+    case Qt::AccessibleTextRole: // what a screen reader reads for the cell
+        if (QString text = Zelle(index.column(), index.row()); !text.trimmed().isEmpty())
+            return text;
+        return QStringLiteral("leer");
+    case Qt::AccessibleDescriptionRole:
+        return QStringLiteral("Zeile %1, Spalte %2").arg(index.row() + 1).arg(index.column() + 1);
     case Qt::ToolTipRole: // the whole word, where the cell shows only its end
         if (QString text = Zelle(index.column(), index.row()); !text.trimmed().isEmpty())
             return text;

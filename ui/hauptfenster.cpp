@@ -7,11 +7,14 @@
 #include "ui/hilfefenster.h"
 #include "ui/knopfpanel.h"
 #include "ui/qttext.h"
+#include "ui/sinnwahl.h"
 #include "ui/suchanimation.h"
 #include "ui/ueberdialog.h"
+#include "ui/zugang.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
@@ -166,7 +169,8 @@ void FortschrittEinrichten(QProgressBar* balken) {
 
 } // namespace
 
-THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
+THauptFenster::THauptFenster(QWidget* eltern)
+    : QMainWindow(eltern), sinnwahl_(std::make_unique<Sinnwahl>()) {
     setObjectName(QStringLiteral("HauptFenster"));
     setWindowTitle(QStringLiteral("Quandel Tornar v1"));
     setWindowIcon(Programmsymbol());
@@ -177,6 +181,7 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     SteuerelementeVerbinden();
     KlangAnlegen();
     MenueAnlegen();
+    HauptfensterZugang(*this);
     WortbestandVerbinden();
     hilfe_ = new HilfeFenster(this);
     akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
@@ -251,6 +256,8 @@ void THauptFenster::SteuerelementeAnlegen() {
         {"BrowseListBox", Neu<QListWidget, &F::BrowseListBox>, {227, 20, 62, 72}},
         // The search by sound, in the top row between the history and the animation.
         {"PanKlang", Neu<KnopfPanel, &F::PanKlang>, {300, 8, 46, 18}},
+        // The search for synonyms has no place in the rows; the menus start it.
+        {"PanSinn", Neu<KnopfPanel, &F::PanSinn>, {300, 8, 46, 18}},
     };
     for (const Steuerelement& element : kSteuerelemente) {
         QWidget* steuerelement =
@@ -370,6 +377,9 @@ bool THauptFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
             return true;
         }
     }
+    if ((objekt == StringGrid1 || objekt == StringGrid1->viewport()) &&
+        ereignis->type() == QEvent::ContextMenu)
+        return GitterKontextmenue(objekt, static_cast<QContextMenuEvent*>(ereignis));
     if (objekt == StringGrid1->viewport() && ereignis->type() == QEvent::ToolTip)
         return KlangTooltip(static_cast<QHelpEvent*>(ereignis));
     if (objekt == SuchEingabe || objekt == SuchEingabe->lineEdit())

@@ -15,12 +15,14 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QContextMenuEvent;
 class QFrame;
 class QHelpEvent;
 class QLabel;
@@ -39,6 +41,7 @@ namespace quandel {
 class GitterModell;
 class HilfeFenster;
 class KnopfPanel;
+class Sinnwahl;
 class SuchAnimation;
 class TAkzentMonitor;
 class TListForm;
@@ -62,6 +65,11 @@ public:
     // cannot be used is reported in a message box and the old stock stays. True when loaded.
     bool WortbestandLaden(const QString& pfad);
     void EingebautenWortbestandLaden();
+
+    // Takes the synonyms and the sense from the thesaurus in the file (hauptfenster_sinn.cpp);
+    // one that cannot be read is reported in a message box and the one before stays. True when
+    // loaded.
+    bool ThesaurusLaden(const QString& pfad);
 
     // Services of the searches and of the grid's users.
     void SGLeeren();
@@ -108,6 +116,7 @@ private:
     void ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebnis);
     SuchEinstellungen Einstellungen() const;
     void TitelSetzen(const QString& anwendungsTitel);
+    void TitelErneuern() { TitelSetzen(anwendungsTitel_); }
     void AuswahllisteErgaenzen(const QString& text);
     void SuchEingabeKeyPress();
     bool SuchEingabeEreignis(QEvent* ereignis);
@@ -119,6 +128,17 @@ private:
     void KlangMenueAnlegen(QMenu* suchstart);
     void PanKlangClick();
     bool KlangTooltip(QHelpEvent* ereignis);
+    // hauptfenster_sinn.cpp: the synonyms, and the rhyme searches sieved by class and sense.
+    void SinnAnlegen(QMenu* suchstart);
+    void PanSinnClick();
+    void SinnverwandteZu(const QString& wort);
+    bool GitterKontextmenue(QObject* objekt, QContextMenuEvent* ereignis);
+    void WortartClick();
+    void SinnClick();
+    void SinnUebernehmen(const QString& wort);
+    void ThesaurusOeffnenClick();
+    void SinnSieben(const KnopfPanel* panel, SuchErgebnis& ergebnis);
+    QString SinnZusatz() const;
     // hauptfenster_gitter.cpp
     void GitterFarbeSetzen(QColor farbe);
     void StringGrid1SelectCell(int spalte, int zeile);
@@ -128,7 +148,7 @@ private:
     void StringGrid1DblClick(const QModelIndex& zelle);
     // historie.cpp
     void HistorieEinrichten();
-    std::array<KnopfPanel*, 5> Suchpanels() const;
+    std::array<KnopfPanel*, 6> Suchpanels() const;
     void BrowserKnopfClick();
     void HistorieZeigen(int k);
     void SpeedButton1Click();
@@ -167,6 +187,11 @@ private:
     QRect bildGeometrie_;      // where the maximise rule put the window when it drew the picture
 
     Suchhistorie historie_; // shown by BrowserKnopf and BrowseListBox
+    // The thesaurus and the settings of class and sense; its header stays out of this one, whose
+    // readers combine Qt's key and flag values, which its operator| would hide.
+    std::unique_ptr<Sinnwahl> sinnwahl_;
+    QString anwendungsTitel_; // what the title shows after the product and the settings
+    QString gitterWort_;      // of the cell the grid's context menu was opened on
 
     // The controls; each one's objectName is its member name.
     QLineEdit* VokalFeld = nullptr;
@@ -180,6 +205,7 @@ private:
     KnopfPanel* PanSchuett = nullptr;
     KnopfPanel* PanStab = nullptr;
     KnopfPanel* PanKlang = nullptr;
+    KnopfPanel* PanSinn = nullptr; // hidden: the menu and the grid's context menu start it
     QFrame* ABCRichtung = nullptr;
     QRadioButton* VorSort = nullptr;
     QRadioButton* RueckSort = nullptr;
@@ -212,6 +238,10 @@ private:
     QAction* RueckM = nullptr;
     QAction* UnreinM = nullptr;
     QAction* ZweisilbigM = nullptr;
+    QMenu* Wortart1 = nullptr;
+    QAction* SinnM = nullptr;
+    QMenu* GitterMenue = nullptr;
+    QAction* SinnverwandtM = nullptr;
 };
 
 // Runs a handler at the edge of the event loop: an error it raises is shown, not passed on.

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QTableView>
@@ -67,7 +68,10 @@ void THauptFenster::GitterMenueAnlegen() {
     alle->setObjectName(QStringLiteral("AlleKopierenM"));
     connect(alle, &QAction::triggered, this, [this] { Kopieren(true); });
     StringGrid1->addActions({kopieren, alle});
-    StringGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Opened by GitterKontextmenue, which names the word of the cell in its entries.
+    GitterMenue = new QMenu(StringGrid1);
+    GitterMenue->setObjectName(QStringLiteral("GitterMenue"));
+    GitterMenue->addActions({kopieren, alle});
 }
 
 void THauptFenster::Kopieren(bool alleZellen) {

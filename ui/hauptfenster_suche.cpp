@@ -80,8 +80,9 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         // Framed by two checks of a saved index: read from a file changed under the mapping, a
         // result is no answer.
         lexikon().AbbildPruefen();
-        const SuchErgebnis ergebnis = suche(kontext_, einstellungen);
+        SuchErgebnis ergebnis = suche(kontext_, einstellungen);
         lexikon().AbbildPruefen();
+        SinnSieben(panel, ergebnis);
         ErgebnisZeigen(panel, ergebnis);
     } catch (const FensterGeschlossen&) {
         // The program is ending.
@@ -110,7 +111,8 @@ void THauptFenster::TitelSetzen(const QString& anwendungsTitel) {
     // search frame's text follow: "Quandel Tornar v1 – ngerman (356.010 Wörter) — QBX suche
     // eide". The application's display name stays the product's (anwendung.cpp): Qt adds it to
     // the title of every window, the helper windows' too.
-    QString titel = QStringLiteral("Quandel Tornar v1") + wortbestand_.Zusatz();
+    anwendungsTitel_ = anwendungsTitel;
+    QString titel = QStringLiteral("Quandel Tornar v1") + wortbestand_.Zusatz() + SinnZusatz();
     if (!anwendungsTitel.isEmpty())
         titel += QStringLiteral(" — ") + anwendungsTitel;
     setWindowTitle(titel);
@@ -155,7 +157,7 @@ void THauptFenster::AuswahllisteErgaenzen(const QString& text) {
 void THauptFenster::SuchfelderFreigeben(bool an) {
     for (QWidget* feld : {static_cast<QWidget*>(SuchEingabe), static_cast<QWidget*>(PanStab),
                           static_cast<QWidget*>(PanEnd), static_cast<QWidget*>(PanSchuett),
-                          static_cast<QWidget*>(PanKlang)})
+                          static_cast<QWidget*>(PanKlang), static_cast<QWidget*>(PanSinn)})
         feld->setEnabled(an);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/hilfefenster.h"
 
+#include "ui/zugang.h"
+
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -15,6 +17,7 @@ HilfeFenster::HilfeFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     auto* anordnung = new QVBoxLayout(this);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->addWidget(browser_);
+    HilfeFensterZugang(*this);
 }
 
 void HilfeFenster::ThemaZeigen(const QString& thema) {

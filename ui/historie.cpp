@@ -50,8 +50,8 @@ void THauptFenster::HistorieEinrichten() {
 }
 
 // The mode panels in the order of Suchmodus.
-std::array<KnopfPanel*, 5> THauptFenster::Suchpanels() const {
-    return {PanEnd, PanLied, PanSchuett, PanStab, PanKlang};
+std::array<KnopfPanel*, 6> THauptFenster::Suchpanels() const {
+    return {PanEnd, PanLied, PanSchuett, PanStab, PanKlang, PanSinn};
 }
 
 void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffer) {

@@ -1,13 +1,43 @@
 #include "ui/knopfpanel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace quandel {
 
+namespace {
+
+// To a screen reader the panel is a button that can be pressed, not a label.
+class PanelZugang : public QAccessibleWidget {
+public:
+    explicit PanelZugang(KnopfPanel* panel) : QAccessibleWidget(panel, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+    void doAction(const QString& aktion) override {
+        if (aktion == pressAction() && widget()->isEnabled())
+            static_cast<KnopfPanel*>(widget())->Klicken();
+        else
+            QAccessibleWidget::doAction(aktion);
+    }
+};
+
+QAccessibleInterface* PanelZugangFabrik(const QString& klasse, QObject* objekt) {
+    if (klasse == QLatin1String(KnopfPanel::staticMetaObject.className()) && objekt &&
+        objekt->isWidgetType())
+        return new PanelZugang(static_cast<KnopfPanel*>(objekt));
+    return nullptr;
+}
+
+} // namespace
+
 KnopfPanel::KnopfPanel(QWidget* eltern) : QLabel(eltern) {
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(&PanelZugangFabrik);
 }
 
 void KnopfPanel::Einrichten(const QString& beschriftung, QColor farbe) {

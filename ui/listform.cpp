@@ -3,6 +3,7 @@
 #include "text/datei.h"
 #include "text/dateitext.h"
 #include "ui/qttext.h"
+#include "ui/zugang.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -98,6 +99,7 @@ TListForm::TListForm(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     connect(TXTPflLoadButton, &QPushButton::clicked, this, &TListForm::TXTPflLoadButtonClick);
     connect(TXTPflSaveButton, &QPushButton::clicked, this, &TListForm::TXTPflSaveButtonClick);
     connect(Button1, &QPushButton::clicked, this, &TListForm::Button1Click);
+    ListFormZugang(*this);
 
     // At left 407, top 316, moved up and left as far as the screen needs.
     if (const QScreen* bildschirm = screen()) {

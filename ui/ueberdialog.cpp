@@ -1,5 +1,7 @@
 #include "ui/ueberdialog.h"
 
+#include "ui/zugang.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
@@ -64,6 +66,7 @@ UeberDialog::UeberDialog(QWidget* eltern) : QDialog(eltern) {
     anordnung->addLayout(oben);
     anordnung->addWidget(quellen, 1);
     anordnung->addWidget(knoepfe);
+    UeberDialogZugang(*this);
 }
 
 } // namespace quandel

@@ -16,10 +16,11 @@ TEST(Suchhistorie, RecordsOnlySearchesWithHitsAndNoAlliteration) {
     EXPECT_FALSE(historie.TrefferHistorieMerken({"Schlange"}, "sch", {Suchmodus::Stab}));
     EXPECT_TRUE(historie.Leer());
     for (const Suchmodus modus :
-         {Suchmodus::End, Suchmodus::Lied, Suchmodus::Schuettel, Suchmodus::Klang})
+         {Suchmodus::End, Suchmodus::Lied, Suchmodus::Schuettel, Suchmodus::Klang, Suchmodus::Sinn})
         EXPECT_TRUE(historie.TrefferHistorieMerken({"Seide"}, "eide", {modus}));
-    EXPECT_EQ(historie.Anzahl(), 4u);
+    EXPECT_EQ(historie.Anzahl(), 5u);
     EXPECT_EQ(historie.Eintrag(3).modus, Suchmodus::Klang);
+    EXPECT_EQ(historie.Eintrag(4).modus, Suchmodus::Sinn);
 }
 
 TEST(Suchhistorie, KeepsEverySearchAsRecorded) {

@@ -118,7 +118,8 @@ private slots:
         for (QAction* eintrag : Kind<QMenu>(*fenster, "hallo1")->actions())
             if (eintrag->isVisible())
                 suchstart << eintrag->text();
-        QCOMPARE(suchstart, QStringList({"&Endreim", "&Liedreim", "&Schüttelreim", "&Klangreim"}));
+        QCOMPARE(suchstart, QStringList({"&Endreim", "&Liedreim", "&Schüttelreim", "&Klangreim",
+                                         "Sinn&verwandt"}));
     }
 
     void tastenImMenue() {
