@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/haeufigkeit_eingebaut.h"
+#include "search/klangreim.h"
 #include "search/suchhistorie.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
@@ -15,10 +17,12 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -38,6 +42,7 @@ namespace quandel {
 
 class GitterModell;
 class HilfeFenster;
+class KlangZellen;
 class KnopfPanel;
 class SuchAnimation;
 class TAkzentMonitor;
@@ -119,6 +124,10 @@ private:
     void KlangMenueAnlegen(QMenu* suchstart);
     void PanKlangClick();
     bool KlangTooltip(QHelpEvent* ereignis);
+    // hauptfenster_rang.cpp: the order of common words first and the filters of "Ausgabe".
+    void RangMenueAnlegen();
+    Klangwahl KlangwahlLesen() const;
+    Suche HaeufigeZuerst(Suche suche, std::size_t spalten);
     // hauptfenster_gitter.cpp
     void GitterFarbeSetzen(QColor farbe);
     void StringGrid1SelectCell(int spalte, int zeile);
@@ -167,6 +176,9 @@ private:
     QRect bildGeometrie_;      // where the maximise rule put the window when it drew the picture
 
     Suchhistorie historie_; // shown by BrowserKnopf and BrowseListBox
+    // What the grid showed of the hits of each recorded search by sound; none for the others.
+    std::vector<std::shared_ptr<const KlangZellen>> historienKlang_;
+    Haeufigkeit haeufigkeit_ = daten::EingebauteHaeufigkeit();
 
     // The controls; each one's objectName is its member name.
     QLineEdit* VokalFeld = nullptr;
@@ -212,6 +224,10 @@ private:
     QAction* RueckM = nullptr;
     QAction* UnreinM = nullptr;
     QAction* ZweisilbigM = nullptr;
+    QAction* KlangRangM = nullptr;
+    QAction* HaeufigM = nullptr;
+    QAction* AbkuerzungenM = nullptr;
+    QActionGroup* SilbenM = nullptr;
 };
 
 // Runs a handler at the edge of the event loop: an error it raises is shown, not passed on.
