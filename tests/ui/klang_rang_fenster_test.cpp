@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QTextBrowser>
 
 using namespace quandel;
 using namespace quandel::testhilfe;
@@ -86,6 +87,14 @@ private slots:
             QVERIFY2(!kuerzel.contains(k), qPrintable(eintrag->text()));
             kuerzel.insert(k);
         }
+
+        // The help on the window explains each of them and the kinds of rhyme.
+        Aktion(*fenster, "Hauptfenster1")->trigger();
+        const QString hilfe = Kind<QTextBrowser>(*fenster, "HilfeText")->toPlainText();
+        for (const char* begriff :
+             {"Klang nach Häufigkeit", "Häufige Wörter zuerst", "Abkürzungen zeigen", "Silben",
+              "reinen Reime", "unreinen", "rührenden Reime", "Betonungsmuster"})
+            QVERIFY2(hilfe.contains(QString::fromUtf8(begriff)), begriff);
     }
 
     void rangFuelltDieZeilenNacheinander() {
