@@ -97,6 +97,15 @@ private slots:
             QVERIFY2(hilfe.contains(QString::fromUtf8(begriff)), begriff);
     }
 
+    void strgKImSuchfeld() {
+        // Ctrl+K searches by sound; the text stays as typed, wherever the cursor is.
+        Tippen(*fenster, QStringLiteral("Reise"));
+        QTest::keyClick(Eingabe(*fenster), Qt::Key_Home);
+        QTest::keyClick(Eingabe(*fenster), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(Eingabe(*fenster)->currentText(), QStringLiteral("Reise"));
+        QCOMPARE(Zellen(*fenster).mid(0, 3), (QStringList{"beweise", "leise", "preise"}));
+    }
+
     void rangFuelltDieZeilenNacheinander() {
         KlangSuchen(*fenster, QStringLiteral("Glück"));
         const QStringList rang{"zurück",     "Stück",   "drück",    "Frühstück",
