@@ -1,5 +1,6 @@
 #include "ui/gittermodell.h"
 
+#include "ui/klangzellen.h"
 #include "ui/qttext.h"
 
 #include <QPainter>
@@ -28,7 +29,13 @@ QVariant GitterModell::data(const QModelIndex& index, int rolle) const {
     case Qt::BackgroundRole:
         return farbe_;
     case Qt::ForegroundRole:
+        if (klang_)
+            if (QVariant farbe = klang_->Textfarbe(Zelle(index.column(), index.row()));
+                farbe.isValid())
+                return farbe;
         return QColor(Qt::black);
+    case Qt::FontRole:
+        return klang_ ? klang_->Schrift(Zelle(index.column(), index.row())) : QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::AccessibleTextRole: // what a screen reader reads for the cell
@@ -62,8 +69,20 @@ void GitterModell::FarbeSetzen(QColor farbe) {
         emit dataChanged(index(0, 0), index(zeilen_ - 1, spalten_ - 1), {Qt::BackgroundRole});
 }
 
+void GitterModell::KlangSetzen(std::shared_ptr<const KlangZellen> klang) {
+    klang_ = std::move(klang);
+    if (zeilen_ > 0)
+        emit dataChanged(index(0, 0), index(zeilen_ - 1, spalten_ - 1),
+                         {Qt::FontRole, Qt::ForegroundRole});
+}
+
+const Klangtreffer* GitterModell::KlangTreffer(int spalte, int zeile) const {
+    return klang_ ? klang_->Treffer(Zelle(spalte, zeile)) : nullptr;
+}
+
 void GitterModell::Leeren() {
     beginResetModel();
+    klang_ = nullptr;
     std::fill(zellen_.begin(), zellen_.end(), QString());
     endResetModel();
 }
@@ -125,6 +144,7 @@ void GitterModell::RasterUebernehmen(const Raster& raster) {
     for (const std::string& zelle : raster.zellen)
         zellen.push_back(AlsQString(zelle));
     beginResetModel();
+    klang_ = nullptr;
     spalten_ = raster.spalten;
     zeilen_ = raster.zeilen;
     zellen_ = std::move(zellen);

@@ -5,10 +5,14 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStyledItemDelegate>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace quandel {
+
+class KlangZellen;
+struct Klangtreffer;
 
 // The cells of the result grid StringGrid1: a fixed number of columns, a row count, one text
 // per cell, all cells in one fill colour with black centred text. Every change is one model
@@ -25,6 +29,13 @@ public:
 
     QString Zelle(int spalte, int zeile) const;
     void FarbeSetzen(QColor farbe);
+
+    // The hits of a search by sound that the grid shows, which mark their cells by the kind of
+    // rhyme; none for the hits of other searches. Emptying the grid or taking a grid file drops
+    // them.
+    void KlangSetzen(std::shared_ptr<const KlangZellen> klang);
+    const std::shared_ptr<const KlangZellen>& Klang() const { return klang_; }
+    const Klangtreffer* KlangTreffer(int spalte, int zeile) const;
 
     // Every cell becomes empty; row and column counts stay.
     void Leeren();
@@ -51,6 +62,7 @@ private:
     int zeilen_;
     std::vector<QString> zellen_; // row by row
     QColor farbe_;
+    std::shared_ptr<const KlangZellen> klang_;
 };
 
 // Paints every cell like an unselected one: the grid shows no selection highlight. The cell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/haeufigkeit_eingebaut.h"
+#include "search/klangreim.h"
 #include "search/suchhistorie.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
@@ -20,6 +22,7 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QContextMenuEvent;
@@ -40,6 +43,7 @@ namespace quandel {
 
 class GitterModell;
 class HilfeFenster;
+class KlangZellen;
 class KnopfPanel;
 class Sinnwahl;
 class SuchAnimation;
@@ -139,6 +143,10 @@ private:
     void ThesaurusOeffnenClick();
     void SinnSieben(const KnopfPanel* panel, SuchErgebnis& ergebnis);
     QString SinnZusatz() const;
+    // hauptfenster_rang.cpp: the order of common words first and the filters of "Ausgabe".
+    void RangMenueAnlegen();
+    Klangwahl KlangwahlLesen() const;
+    Suche HaeufigeZuerst(Suche suche, std::size_t spalten);
     // hauptfenster_gitter.cpp
     void GitterFarbeSetzen(QColor farbe);
     void StringGrid1SelectCell(int spalte, int zeile);
@@ -192,6 +200,9 @@ private:
     std::unique_ptr<Sinnwahl> sinnwahl_;
     QString anwendungsTitel_; // what the title shows after the product and the settings
     QString gitterWort_;      // of the cell the grid's context menu was opened on
+    // What the grid showed of the hits of each recorded search by sound; none for the others.
+    std::vector<std::shared_ptr<const KlangZellen>> historienKlang_;
+    Haeufigkeit haeufigkeit_ = daten::EingebauteHaeufigkeit();
 
     // The controls; each one's objectName is its member name.
     QLineEdit* VokalFeld = nullptr;
@@ -242,6 +253,10 @@ private:
     QAction* SinnM = nullptr;
     QMenu* GitterMenue = nullptr;
     QAction* SinnverwandtM = nullptr;
+    QAction* KlangRangM = nullptr;
+    QAction* HaeufigM = nullptr;
+    QAction* AbkuerzungenM = nullptr;
+    QActionGroup* SilbenM = nullptr;
 };
 
 // Runs a handler at the edge of the event loop: an error it raises is shown, not passed on.

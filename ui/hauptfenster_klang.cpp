@@ -4,8 +4,8 @@
 #include "text/kommatext.h"
 #include "ui/gittermodell.h"
 #include "ui/hauptfenster.h"
+#include "ui/klangzellen.h"
 #include "ui/knopfpanel.h"
-#include "ui/qttext.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -68,28 +68,29 @@ void THauptFenster::PanKlangClick() {
                 return abgebrochen;
             }
         }
-        return wortbestand_.klang().Suchen(
-            kontext, einstellungen, Klangart{UnreinM->isChecked(), ZweisilbigM->isChecked()});
+        KlangErgebnis klang =
+            wortbestand_.klang().Suchen(kontext, einstellungen, KlangwahlLesen(), haeufigkeit_);
+        // The grid is blank; the hits it is about to show mark their cells by their kind.
+        gitter_->KlangSetzen(std::make_shared<const KlangZellen>(klang.treffer));
+        return std::move(klang.ergebnis);
     });
 }
 
 bool THauptFenster::KlangTooltip(QHelpEvent* ereignis) {
     // Only the hits of a search by sound carry their pronunciation.
     const QModelIndex zelle = StringGrid1->indexAt(ereignis->pos());
-    const QString wort = zelle.isValid() ? gitter_->Zelle(zelle.column(), zelle.row()) : QString();
-    if (GitterFarbe != kKlangFarbe || wort.isEmpty() || !wortbestand_.KlangBereit()) {
+    const Klangtreffer* treffer =
+        zelle.isValid() ? gitter_->KlangTreffer(zelle.column(), zelle.row()) : nullptr;
+    if (!treffer || !wortbestand_.KlangBereit()) {
         QToolTip::hideText();
         ereignis->ignore();
         return true;
     }
     Abgesichert([&] {
-        const Wortklang klang = wortbestand_.klang().Klang(lexikon(), AusQString(wort));
-        const QString silben = klang.silben == 1 ? QStringLiteral("1 Silbe")
-                                                 : QStringLiteral("%1 Silben").arg(klang.silben);
-        QToolTip::showText(
-            ereignis->globalPos(),
-            QStringLiteral("[%1] %2").arg(QString::fromStdString(klang.lautschrift), silben),
-            StringGrid1->viewport());
+        const Wortklang klang = wortbestand_.klang().Klang(lexikon(), treffer->wort);
+        QToolTip::showText(ereignis->globalPos(),
+                           KlangHinweis(QString::fromStdString(klang.lautschrift), *treffer),
+                           StringGrid1->viewport());
     });
     return true;
 }

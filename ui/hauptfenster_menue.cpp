@@ -114,6 +114,7 @@ void THauptFenster::MenueAnlegen() {
     connect(Akzentfunktionen1, &QMenu::aboutToShow, this, &THauptFenster::Akzentfunktionen1Click);
     AusgabeMenueAnlegen();
     KlangMenueAnlegen(hallo1);
+    RangMenueAnlegen();
     SinnAnlegen(hallo1);
 
     // F1 asks for the help of the focused control, which is the page on the window for all.

@@ -19,15 +19,15 @@
 namespace quandel {
 
 void THauptFenster::PanEndClick() {
-    SuchRahmen(PanEnd, &EndreimSuchen);
+    SuchRahmen(PanEnd, HaeufigeZuerst(&EndreimSuchen, 1));
 }
 
 void THauptFenster::PanSchuettClick() {
-    SuchRahmen(PanSchuett, &SchuettelreimSuchen);
+    SuchRahmen(PanSchuett, HaeufigeZuerst(&SchuettelreimSuchen, 4));
 }
 
 void THauptFenster::PanStabClick() {
-    SuchRahmen(PanStab, &StabreimSuchen);
+    SuchRahmen(PanStab, HaeufigeZuerst(&StabreimSuchen, 1));
 }
 
 void THauptFenster::PanLiedClick() {
@@ -45,7 +45,7 @@ void THauptFenster::PanLiedClick() {
         VokalFeld->setEnabled(true);
         sucheLaeuft_ = false;
     }
-    SuchRahmen(PanLied, &LiedreimSuchen);
+    SuchRahmen(PanLied, HaeufigeZuerst(&LiedreimSuchen, 1));
 }
 
 void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {

@@ -63,6 +63,7 @@ void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffe
             treffer, text.toStdString(),
             {modus, OhneSortierung, VorSort->isEnabled(), RueckSort->isEnabled()}))
         return;
+    historienKlang_.push_back(gitter_->Klang());
     {
         // The grid already shows the new entry: nothing is laid out again.
         const QSignalBlocker sperre(BrowserKnopf);
@@ -107,6 +108,7 @@ void THauptFenster::HistorieZeigen(int k) {
         gitter_->SpaltenSetzen(4);
     Abgesichert([this, gezeigt] {
         SGLeeren();
+        gitter_->KlangSetzen(historienKlang_.at(*gezeigt));
         SGFuellen(historie_.Treffer(*gezeigt));
     });
 }

@@ -5,11 +5,13 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 // What the window tests share: finding controls by name, typing a search as a user does and
@@ -43,9 +45,9 @@ inline void Tippen(THauptFenster& fenster, const QString& text) {
     QTest::keyClick(eingabe, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(eingabe, Qt::Key_Backspace);
     for (const QChar zeichen : text) {
-        if (zeichen.unicode() <= 0xFF)
+        if (zeichen.unicode() < 0x80)
             QTest::keyClick(eingabe, char(zeichen.unicode()));
-        else // a key the test keyboard has no code for, such as "ł"
+        else // a key the test keyboard has no code for, such as "ü" or "ł"
             QTest::sendKeyEvent(QTest::Click, eingabe, Qt::Key_unknown, QString(zeichen),
                                 Qt::NoModifier);
     }
@@ -78,6 +80,19 @@ inline QStringList Zellen(THauptFenster& fenster) {
             if (const QString text = Zelle(fenster, spalte, zeile); !text.isEmpty())
                 texte << text;
     return texte;
+}
+
+// Asks the grid for the tooltip of a cell, as hovering the mouse over it does.
+inline QString Tooltip(THauptFenster& fenster, int spalte, int zeile) {
+    auto* gitter = Kind<QTableView>(fenster, "StringGrid1");
+    const QPoint mitte = gitter->visualRect(gitter->model()->index(zeile, spalte)).center();
+    // A tooltip hides after a short delay; the last one must be gone first.
+    QToolTip::hideText();
+    for (int i = 0; i < 100 && QToolTip::isVisible(); ++i)
+        QTest::qWait(10);
+    QHelpEvent ereignis(QEvent::ToolTip, mitte, gitter->viewport()->mapToGlobal(mitte));
+    QCoreApplication::sendEvent(gitter->viewport(), &ereignis);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 // The bytes of a file, or "<fehlt>" when it cannot be read.
