@@ -1,6 +1,9 @@
 #include "text/dateitext.h"
 
+#include "text/datei.h"
+#include "text/fehler.h"
 #include "text/kodierung.h"
+#include "text/pfadangabe.h"
 
 #include <unicode/utf8.h>
 
@@ -37,6 +40,15 @@ std::string DateiTextLesen(std::string_view bytes) {
         return Cp1252AusUtf8(bytes);
     Utf8AusCp1252(bytes); // raises Fehler for an unassigned byte
     return std::string(bytes);
+}
+
+std::string TextdateiLesen(const std::filesystem::path& datei) {
+    const std::string bytes = DateiLesen(datei);
+    try {
+        return DateiTextLesen(std::string_view(bytes));
+    } catch (const Fehler& fehler) {
+        throw Fehler(Pfadangabe(datei.string()) + ": " + fehler.what());
+    }
 }
 
 } // namespace quandel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace quandel {
 //   "B\xE4r"          -> "B\xE4r"   (Windows-1252)
 //   "B\xC3\xA4r"      -> "B\xE4r"   (UTF-8)
 std::string DateiTextLesen(std::string_view bytes);
+
+// The same for a file, read whole; a message names it:
+//   "/tmp/a.grd: Das Byte 144 an Stelle 960 ist in Windows-1252 nicht belegt."
+std::string TextdateiLesen(const std::filesystem::path& datei);
 
 // True if the bytes hold at least one letter beyond ASCII and are well-formed UTF-8.
 bool IstUtf8(std::string_view bytes);

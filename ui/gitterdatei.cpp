@@ -37,7 +37,7 @@ void THauptFenster::SGLadenClick() {
             dialoge_.DateiZumOeffnen(QStringLiteral("Raster laden"), kGitterFilter);
         if (pfad.isEmpty())
             return;
-        const std::string text = DateiTextLesen(DateiLesen(AlsPfad(pfad)));
+        const std::string text = TextdateiLesen(AlsPfad(pfad));
         try {
             gitter_->RasterUebernehmen(GitterDateiLesen(text));
         } catch (const GitterDateiFehler& fehler) {

@@ -120,7 +120,7 @@ void TListForm::TXTPflLoadButtonClick() {
         return;
     setWindowTitle(Dateiname(pfad));
     Abgesichert([this, &pfad] {
-        QString text = AlsQString(DateiTextLesen(DateiLesen(AlsPfad(pfad))));
+        QString text = AlsQString(TextdateiLesen(AlsPfad(pfad)));
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         TXTPflege->setPlainText(text);

@@ -2,6 +2,8 @@
 #include "text/dateitext.h"
 #include "text/fehler.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace quandel;
@@ -31,4 +33,18 @@ TEST(DateiTextLesen, UnusableTextRaises) {
     EXPECT_THROW(DateiTextLesen("a\x81"
                                 "b"),
                  Fehler); // unassigned in Windows-1252
+}
+
+TEST(DateiTextLesen, AFileThatIsNoTextIsNamed) {
+    const std::filesystem::path datei =
+        std::filesystem::temp_directory_path() / "dateitext_test_kein_text.grd";
+    std::ofstream(datei, std::ios::binary) << "Reim\nBad\x90";
+    try {
+        TextdateiLesen(datei);
+        ADD_FAILURE() << "no error";
+    } catch (const Fehler& fehler) {
+        EXPECT_EQ(std::string(fehler.what()),
+                  datei.string() + ": Das Byte 144 an Stelle 9 ist in Windows-1252 nicht belegt.");
+    }
+    std::filesystem::remove(datei);
 }
