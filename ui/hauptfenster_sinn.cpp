@@ -145,8 +145,8 @@ void THauptFenster::SinnClick() {
     dialog->setObjectName(QStringLiteral("SinnDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(QStringLiteral("Sinn"));
-    dialog->setLabelText(QStringLiteral("Nur Reime, die Synonyme dieses Worts oder seiner "
-                                        "Synonyme sind (leer: alle Reime):"));
+    dialog->setLabelText(QStringLiteral("Nur Reime, die Synonyme dieses Worts\n"
+                                        "oder seiner Synonyme sind (leer: alle Reime):"));
     dialog->setTextValue(AlsQString(sinnwahl_->Sinn()));
     dialog->setAccessibleName(QStringLiteral("Sinn"));
     dialog->setAccessibleDescription(
