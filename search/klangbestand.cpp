@@ -66,15 +66,6 @@ KlangErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen
     return KlangreimSuchen(kontext, einstellungen, quelle, wahl, haeufigkeit);
 }
 
-SuchErgebnis Klangbestand::Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
-                                  Klangart art) {
-    Klangwahl wahl;
-    wahl.art = art;
-    wahl.ordnung = Klangordnung::Alphabet;
-    wahl.abkuerzungen = true;
-    return Suchen(kontext, einstellungen, wahl, Haeufigkeit()).ergebnis;
-}
-
 Wortklang Klangbestand::Klang(const Lexikon& lexikon, std::string_view wort) {
     if (!Bereit(lexikon))
         throw Fehler("Die Klangschlüssel des Wortbestands fehlen.");

@@ -37,10 +37,6 @@ public:
     KlangErgebnis Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
                          const Klangwahl& wahl, const Haeufigkeit& haeufigkeit);
 
-    // The same in the order of every search (the caller sorts), words read letter by letter
-    // included: the hit words alone.
-    SuchErgebnis Suchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen, Klangart art);
-
     // A word's pronunciation, syllable count and stress pattern (see WortklangVon); needs
     // prepared keys.
     Wortklang Klang(const Lexikon& lexikon, std::string_view wort);

@@ -27,6 +27,15 @@ std::unique_ptr<Lexikon> LexikonAus(const std::vector<std::string>& utf8) {
     return lexikon;
 }
 
+// The hit words in collation order, words read letter by letter included.
+SuchErgebnis AlleTreffer(Klangbestand& klang, SuchKontext& kontext,
+                         const SuchEinstellungen& einstellungen) {
+    Klangwahl wahl;
+    wahl.ordnung = Klangordnung::Alphabet;
+    wahl.abkuerzungen = true;
+    return klang.Suchen(kontext, einstellungen, wahl, Haeufigkeit()).ergebnis;
+}
+
 struct Zaehler {
     int meldungen = 0;
     Berechnung berechnung() {
@@ -62,10 +71,10 @@ TEST(Klangbestand, MissingOrStaleKeysAreComputed) {
     SuchKontext kontext(lexikon, VorgabeLautersetzung());
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = "Rost";
-    EXPECT_EQ(klang.Suchen(kontext, einstellungen, {}).treffer,
+    EXPECT_EQ(AlleTreffer(klang, kontext, einstellungen).treffer,
               (std::vector<std::string>{"Frost"}));
     einstellungen.suchtext = "Hof";
-    EXPECT_EQ(klang.Suchen(kontext, einstellungen, {}).treffer,
+    EXPECT_EQ(AlleTreffer(klang, kontext, einstellungen).treffer,
               (std::vector<std::string>{"Bahnhof"}));
 
     // Without stored keys too; prepared keys are not computed again.
@@ -81,7 +90,7 @@ std::vector<std::string> Klangtreffer(Klangbestand& klang, const Lexikon& lexiko
     SuchKontext kontext(lexikon, VorgabeLautersetzung());
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = cp(wort);
-    return klang.Suchen(kontext, einstellungen, {}).treffer;
+    return AlleTreffer(klang, kontext, einstellungen).treffer;
 }
 
 TEST(Klangbestand, KeysOfAWordListAreSavedWithItsIndex) {
@@ -149,7 +158,7 @@ TEST(Klangbestand, AbortLeavesNoKeys) {
     SuchKontext kontext(EingebautesLexikon(), VorgabeLautersetzung());
     SuchEinstellungen einstellungen;
     einstellungen.suchtext = "Rost";
-    EXPECT_THROW(klang.Suchen(kontext, einstellungen, {}), Fehler);
+    EXPECT_THROW(AlleTreffer(klang, kontext, einstellungen), Fehler);
 }
 
 TEST(Klangbestand, KeysInAnIndexChangedSinceServeNoMore) {
