@@ -42,14 +42,13 @@ public:
         return *this;
     }
     constexpr bool operator==(const Wortarten&) const = default;
+    // A friend found only through its arguments, so that it hides no other operator| (such as
+    // Qt's for keys and flags) in code of this namespace.
+    friend constexpr Wortarten operator|(Wortarten a, Wortarten b) { return a |= b; }
 
 private:
     std::uint8_t bits_ = 0;
 };
-
-constexpr Wortarten operator|(Wortarten a, Wortarten b) {
-    return a |= b;
-}
 
 // The name for the reader: "Nomen", "Verb", "Adjektiv", "Adverb", "andere".
 std::string_view WortartName(Wortart art);

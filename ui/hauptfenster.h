@@ -195,8 +195,7 @@ private:
     QRect bildGeometrie_;      // where the maximise rule put the window when it drew the picture
 
     Suchhistorie historie_; // shown by BrowserKnopf and BrowseListBox
-    // The thesaurus and the settings of class and sense; its header stays out of this one, whose
-    // readers combine Qt's key and flag values, which its operator| would hide.
+    // The thesaurus and the settings of class and sense.
     std::unique_ptr<Sinnwahl> sinnwahl_;
     QString anwendungsTitel_; // what the title shows after the product and the settings
     QString gitterWort_;      // of the cell the grid's context menu was opened on
