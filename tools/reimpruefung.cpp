@@ -11,9 +11,9 @@
 // against doch). Each report names the word's pronunciation and one of the family's; whether
 // it is misread is for the reader to judge, and a correction goes to data/aussprache.txt.
 // The keys are those of the saved index of the list (computed the first time).
-#include "data/aussprache.h"
-#include "data/haeufigkeit_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "phonetics/aussprache_eingebaut.h"
+#include "search/haeufigkeit_eingebaut.h"
 #include "search/klangbestand.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"

@@ -1,8 +1,8 @@
 // Builds the lexicon of the built-in word stock at build time and writes its image as a C++
 // source, so the programs start without building it:
 //   quandel-wortbestandsabbild AUSGABE.cpp
-#include "data/eingebaut.h"
 #include "lexicon/lexikon.h"
+#include "lexicon/wortbestand_eingebaut.h"
 #include "search/suchkontext.h"
 #include "text/fehler.h"
 

@@ -1,8 +1,8 @@
 #include "ui/hauptfenster.h"
 
-#include "data/eingebaut.h"
-#include "data/lexikon_eingebaut.h"
+#include "lexicon/lexikon_eingebaut.h"
 #include "search/klangbestand.h"
+#include "search/sucheintraege_eingebaut.h"
 #include "ui/akzentmonitor.h"
 #include "ui/fokusrahmen.h"
 #include "ui/gittermodell.h"

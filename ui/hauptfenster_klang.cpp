@@ -1,7 +1,7 @@
 // The search by sound in the main window: the panel "Klang" in the top row, its menu entry
 // and switches, and the grid's tooltips with a word's pronunciation.
-#include "data/aussprache.h"
-#include "data/klang_eingebaut.h"
+#include "phonetics/aussprache_eingebaut.h"
+#include "phonetics/klang_eingebaut.h"
 #include "search/klangbestand.h"
 #include "text/kommatext.h"
 #include "ui/gittermodell.h"

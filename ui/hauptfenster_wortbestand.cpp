@@ -1,7 +1,7 @@
 // The word stock of the main window: the menu "Datei" with "Wortbestand öffnen…" and
 // "Eingebauter Wortbestand", loading a list with progress and "Abbruch", and the title.
-#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "lexicon/lexikon_eingebaut.h"
 #include "ui/hauptfenster.h"
 #include "ui/qttext.h"
 
