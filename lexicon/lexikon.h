@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lexicon/abbild.h"
-#include "lexicon/apendix.h"
 #include "lexicon/ereignishaken.h"
 #include "lexicon/textfeld.h"
 #include "lexicon/trie.h"

@@ -1,9 +1,9 @@
 #include "search/schuettelreim.h"
 
-#include "lexicon/abfragen.h"
-#include "lexicon/suchformen.h"
+#include "search/abfragen.h"
 #include "search/begrenzung.h"
 #include "search/suchen.h"
+#include "soundgroups/suchformen.h"
 #include "text/kleinschreibung.h"
 #include "text/kommatext.h"
 
