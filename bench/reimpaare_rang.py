@@ -3,8 +3,8 @@
 
 For every pair "A B art" of the list (art: rein, or unrein for a near rhyme, which is
 searched with --unrein) the program's `klang A` answers on the word list, and the pair
-counts when B (ignoring case) is among the first N lines; the other direction, B among
-the hits of `klang B`... no: A among the hits of `klang B`, is counted as well.
+counts when B (ignoring case) is among the first N lines; the other direction, A among
+the hits of `klang B`, is counted as well.
 
   bench/reimpaare_rang.py PROGRAMM [PAARE] [WORTLISTE] [N]
   bench/reimpaare_rang.py build/app/quandel-cli tests/app/reimpaare_klassisch.txt \\

@@ -16,8 +16,9 @@ namespace quandel {
 //   AbschnittsEntwurf e = KlangAbschnittEntwerfen(index, kennung);
 //   lexikon.AbbildMitAbschnitt(e) ... KlangAbschnittLesen(bytes, kennung) == the same keys
 inline constexpr std::string_view kKlangAbschnitt = "KLNG";
-// Version 2 added the onsets and stress patterns; a section of another version is computed anew.
-inline constexpr std::uint32_t kKlangAbschnittVersion = 2;
+// Version 2 added the onsets and stress patterns, version 3 the schwa of a misread final e; a
+// section of another version is computed anew.
+inline constexpr std::uint32_t kKlangAbschnittVersion = 3;
 
 // The parts point into the index, which must live until the image is put together.
 AbschnittsEntwurf KlangAbschnittEntwerfen(const KlangIndex& index, std::uint64_t ausspracheKennung);

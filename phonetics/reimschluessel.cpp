@@ -244,6 +244,38 @@ void LehnsuffixBetonen(Lautfolge& laute, std::string_view klein) {
     }
 }
 
+bool IstKonsonantenbuchstabe(char zeichen) {
+    const auto c = static_cast<unsigned char>(zeichen);
+    return ((c >= 'a' && c <= 'z') || c == 0xDF) && !IstVokalbuchstabe(zeichen); // ß
+}
+
+// espeak-ng reads some words that end in a consonant and a single e with a stressed final e:
+// ("zupfe" ts u: p f 'e:, "sechste" z 'E k s t ,e:), so that they rhyme with "Schnee". The e
+// is a schwa; its stress goes to the last full vowel before it. Where there is none
+// ("bebe" b @ b 'e:), the word's form in -en is read instead, whose ending espeak-ng knows.
+void SchlussESchwaechen(Aussprache& aussprache, std::string_view wort, std::string_view klein,
+                        Lautfolge& laute) {
+    if (klein.size() < 3 || !klein.ends_with('e') ||
+        !IstKonsonantenbuchstabe(klein[klein.size() - 2]) || Vokalgruppen(klein) < 2 ||
+        laute.empty() || LautName(laute.back().code) != "e:" ||
+        laute.back().betonung == Betonung::Keine)
+        return;
+    const Betonung betonung = laute.back().betonung;
+    laute.back() = {static_cast<std::uint8_t>(Code("@")), Betonung::Keine};
+    for (std::size_t i = laute.size() - 1; i-- > 0;)
+        if (IstVokal(laute[i].code) && !IstSchwa(laute[i].code)) {
+            if (laute[i].betonung == Betonung::Keine || betonung == Betonung::Haupt)
+                laute[i].betonung = betonung;
+            return;
+        }
+    Lautfolge mitN = aussprache.Laute(std::string(wort) + 'n');
+    if (mitN.size() >= 2 && LautName(mitN.back().code) == "n" &&
+        IstSchwa(mitN[mitN.size() - 2].code)) {
+        mitN.pop_back();
+        laute = std::move(mitN);
+    }
+}
+
 } // namespace
 
 std::size_t Reimvokal(const Lautfolge& laute, std::string_view klein) {
@@ -338,6 +370,7 @@ Lautfolge LauteMitGliedern(Aussprache& aussprache, std::string_view wort, std::s
         return laute;
     }
     Lautfolge laute = aussprache.Laute(wort);
+    SchlussESchwaechen(aussprache, wort, klein, laute);
     LehnsuffixBetonen(laute, klein);
     return laute;
 }

@@ -37,7 +37,24 @@ TAkzentMonitor::TAkzentMonitor(HilfeFenster* hilfe, QWidget* eltern)
     setObjectName(QStringLiteral("AkzentMonitor"));
     setWindowTitle(QStringLiteral("AkzentMonitor"));
     setGeometry(402, 163, 274, 367);
+    BaumAnlegen();
+    KnoepfeAnlegen();
 
+    // The window sees the keys before the tree and the buttons do; an open editor keeps its own.
+    TreeView1->installEventFilter(this);
+    TreeView1->viewport()->installEventFilter(this);
+
+    auto* hilfeTaste = new QAction(this);
+    hilfeTaste->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(hilfeTaste);
+    connect(hilfeTaste, &QAction::triggered, this,
+            [this] { hilfe_->ThemaZeigen(QStringLiteral("Der_Akzentmonitor")); });
+
+    GruppenSetzen(VorgabeLautgruppen());
+    akzentGeaendert_ = false;
+}
+
+void TAkzentMonitor::BaumAnlegen() {
     TreeView1 = new AkzentBaum(this);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
@@ -69,7 +86,9 @@ TAkzentMonitor::TAkzentMonitor(HilfeFenster* hilfe, QWidget* eltern)
     TempView = new QTreeWidget(this);
     TempView->setObjectName(QStringLiteral("TempView"));
     TempView->hide();
+}
 
+void TAkzentMonitor::KnoepfeAnlegen() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(169, 40, 97, 180);
@@ -96,19 +115,6 @@ TAkzentMonitor::TAkzentMonitor(HilfeFenster* hilfe, QWidget* eltern)
     DateiLaden->setToolTip(QStringLiteral("Lautgruppen aus einer .akz-Datei laden"));
     DateiSpeichern->setToolTip(QStringLiteral("Lautgruppen in eine .akz-Datei speichern"));
     Standardgruppen->setToolTip(QStringLiteral("Die eingebauten Lautgruppen wiederherstellen"));
-
-    // The window sees the keys before the tree and the buttons do; an open editor keeps its own.
-    TreeView1->installEventFilter(this);
-    TreeView1->viewport()->installEventFilter(this);
-
-    auto* hilfeTaste = new QAction(this);
-    hilfeTaste->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(hilfeTaste);
-    connect(hilfeTaste, &QAction::triggered, this,
-            [this] { hilfe_->ThemaZeigen(QStringLiteral("Der_Akzentmonitor")); });
-
-    GruppenSetzen(VorgabeLautgruppen());
-    akzentGeaendert_ = false;
 }
 
 Lautgruppen TAkzentMonitor::Gruppen() const {

@@ -52,6 +52,8 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
+    void BaumAnlegen();
+    void KnoepfeAnlegen();
     QTreeWidgetItem* Gewaehlt() const;
     QTreeWidgetItem* NeuerKnoten(const QString& text) const;
     bool FormKeyDown(int taste, Qt::KeyboardModifiers umschalter);

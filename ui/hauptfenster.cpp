@@ -1,7 +1,5 @@
 #include "ui/hauptfenster.h"
 
-#include "lexicon/lexikon_eingebaut.h"
-#include "search/klangbestand.h"
 #include "search/sucheintraege_eingebaut.h"
 #include "ui/akzentmonitor.h"
 #include "ui/fokusrahmen.h"
@@ -73,17 +71,97 @@ QFont MsSansSerif(int pixel, bool fett = false) {
     return Schrift("Liberation Sans Narrow", pixel, fett);
 }
 
-template <typename Widget> Widget* Benannt(Widget* widget, const char* name, QRect platz) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(platz);
-    return widget;
-}
-
 void Einfaerben(QWidget* widget, QColor farbe) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, farbe);
     palette.setColor(QPalette::Button, farbe);
     widget->setPalette(palette);
+}
+
+// One control of the window: its objectName, its kind, its place (left, top, width, height)
+// and the panel it lies in (none: the window's surface).
+struct Steuerelement {
+    const char* name;
+    QWidget* (*anlegen)(THauptFenster& fenster, QWidget* eltern);
+    QRect platz;
+    QFrame* THauptFenster::*rahmen = nullptr;
+};
+
+template <typename Art> Art* Erzeugen(QWidget* eltern) {
+    return new Art(eltern);
+}
+
+// An editable box makes its line edit at once, so that it follows the box in the focus chain
+// and Tab goes on from there in the order the window sets.
+template <> QComboBox* Erzeugen<QComboBox>(QWidget* eltern) {
+    auto* box = new QComboBox(eltern);
+    box->setEditable(true);
+    return box;
+}
+
+// A raised panel of radio buttons, with the small indicators their 12 pixels of height need.
+// The style sheet is set before the buttons are made in the panel: made so, they draw their
+// captions in the desktop's default font rather than the window's, as they always have.
+class Knopfleiste : public QFrame {
+public:
+    explicit Knopfleiste(QWidget* eltern) : QFrame(eltern) {
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        setStyleSheet(kKleineKnoepfe);
+    }
+};
+
+// Makes a control of the kind Art and keeps it in its member of the window.
+template <typename Art, auto Glied> QWidget* Neu(THauptFenster& fenster, QWidget* eltern) {
+    Art* steuerelement = Erzeugen<Art>(eltern);
+    fenster.*Glied = steuerelement;
+    return steuerelement;
+}
+
+void PanelEinrichten(KnopfPanel* panel, const QString& beschriftung, QColor farbe,
+                     const QString& hinweis) {
+    panel->Einrichten(beschriftung, farbe);
+    panel->setToolTip(hinweis);
+    panel->setFont(Arial(11));
+}
+
+void SuchEingabeEinrichten(QComboBox* eingabe) {
+    eingabe->setInsertPolicy(QComboBox::NoInsert);
+    // No inline completion: "e" + Enter searches "e", not the preset "er", and "reim" stays
+    // "reim" where "Reim" is a preset.
+    eingabe->setCompleter(nullptr);
+    eingabe->setMaxVisibleItems(20);
+    eingabe->setFont(Arial(12, true));
+    for (const std::string& eintrag : daten::Sucheintraege())
+        eingabe->addItem(AlsQString(eintrag));
+    eingabe->setCurrentIndex(-1);
+}
+
+void GitterEinrichten(QTableView* gitter, GitterModell* modell) {
+    gitter->setModel(modell);
+    gitter->setItemDelegate(new OhneAuswahlDelegat(gitter));
+    gitter->setFont(MsSansSerif(12, true));
+    gitter->horizontalHeader()->hide();
+    gitter->verticalHeader()->hide();
+    gitter->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    gitter->horizontalHeader()->setDefaultSectionSize(kSpaltenBreite);
+    gitter->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    gitter->verticalHeader()->setDefaultSectionSize(kZeilenHoehe);
+    gitter->setShowGrid(true);
+    gitter->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    gitter->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gitter->setWordWrap(false);
+    // Tab leaves the grid; a word too long for its cell loses its start, never its ending.
+    gitter->setTabKeyNavigation(false);
+    gitter->setTextElideMode(Qt::ElideLeft);
+}
+
+void FortschrittEinrichten(QProgressBar* balken) {
+    // Qt shows a busy indicator for the range 0..0, so the bar starts empty at 0 of 1.
+    balken->setRange(0, 1);
+    balken->setValue(0);
+    balken->setTextVisible(false);
+    balken->setAlignment(Qt::AlignCenter);
+    balken->setFont(Arial(10));
 }
 
 } // namespace
@@ -95,8 +173,11 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     setFont(Arial(10));
     setMaximumWidth(kBreite);
     SteuerelementeAnlegen();
+    SteuerelementeEinrichten();
+    SteuerelementeVerbinden();
     KlangAnlegen();
     MenueAnlegen();
+    WortbestandVerbinden();
     hilfe_ = new HilfeFenster(this);
     akzentMonitor_ = new TAkzentMonitor(hilfe_, this);
 
@@ -110,7 +191,7 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
     };
 
     setEnabled(false);
-    lexikon_ = daten::EingebautesLexikon(AusQString(VokalFeld->text()), kontext_.haken);
+    wortbestand_.EingebautenLaden(AusQString(VokalFeld->text()), kontext_.haken);
     setEnabled(true);
     SuchEingabe->setFocus();
 
@@ -128,175 +209,131 @@ THauptFenster::THauptFenster(QWidget* eltern) : QMainWindow(eltern) {
 
 THauptFenster::~THauptFenster() = default;
 
+// The places are kept as a table rather than a Designer form: every control's rectangle is one
+// line here, easy to hold against the window's plan, and the controls of other kinds than
+// Designer knows (the mode panels, the animation, the framed arrows) need no plug-ins.
 void THauptFenster::SteuerelementeAnlegen() {
     flaeche_ = new QWidget(this);
     flaeche_->setObjectName(QStringLiteral("Flaeche"));
     setCentralWidget(flaeche_);
 
-    VokalFeld = Benannt(new QLineEdit(QStringLiteral("a,e,i,o,u,ä,ö,ü"), flaeche_), "VokalFeld",
-                        {3, 8, 175, 21});
+    // In the order they are made: where two overlap, the later one lies on top (Akzentuirung
+    // on the left end of ZeigAkzente, RueckSort on VorSort's caption).
+    using F = THauptFenster;
+    static constexpr Steuerelement kSteuerelemente[] = {
+        {"VokalFeld", Neu<QLineEdit, &F::VokalFeld>, {3, 8, 175, 21}},
+        {"BrowserKnopf", Neu<MitFokusRahmen<QScrollBar>, &F::BrowserKnopf>, {226, 6, 47, 15}},
+        {"SpeedButton1", Neu<MitFokusRahmen<QToolButton>, &F::SpeedButton1>, {273, 7, 17, 14}},
+        {"Animate1", Neu<SuchAnimation, &F::Animate1>, {393, 6, 11, 12}},
+        {"PanEnd", Neu<KnopfPanel, &F::PanEnd>, {2, 31, 43, 18}},
+        {"PanLied", Neu<KnopfPanel, &F::PanLied>, {47, 31, 43, 18}},
+        {"PanSchuett", Neu<KnopfPanel, &F::PanSchuett>, {91, 31, 60, 18}},
+        {"PanStab", Neu<KnopfPanel, &F::PanStab>, {154, 31, 60, 18}},
+        {"ABCRichtung", Neu<Knopfleiste, &F::ABCRichtung>, {154, 31, 90, 18}},
+        {"VorSort", Neu<QRadioButton, &F::VorSort>, {2, 3, 51, 12}, &F::ABCRichtung},
+        {"RueckSort", Neu<QRadioButton, &F::RueckSort>, {14, 3, 68, 12}, &F::ABCRichtung},
+        {"ZeigAkzente", Neu<QPushButton, &F::ZeigAkzente>, {248, 31, 56, 18}},
+        {"Akzentuirung", Neu<QCheckBox, &F::Akzentuirung>, {249, 34, 9, 12}},
+        {"PlusMinusPan", Neu<Knopfleiste, &F::PlusMinusPan>, {308, 31, 50, 18}},
+        {"PlusRadio", Neu<QRadioButton, &F::PlusRadio>, {4, 4, 23, 12}, &F::PlusMinusPan},
+        {"MinusRadio", Neu<QRadioButton, &F::MinusRadio>, {26, 4, 20, 12}, &F::PlusMinusPan},
+        {"AbbruchButton", Neu<QPushButton, &F::AbbruchButton>, {361, 31, 52, 18}},
+        {"SuchEingabe", Neu<QComboBox, &F::SuchEingabe>, {2, 52, 414, 23}},
+        // The grid and the progress bar grow with the window (Anordnen).
+        {"StringGrid1", Neu<QTableView, &F::StringGrid1>, {2, kGitterOben, 414, 333}},
+        {"ProgressBar1",
+         Neu<QProgressBar, &F::ProgressBar1>,
+         {0, kFlaechenHoehe - kFortschrittHoehe, kBreite, kFortschrittHoehe}},
+        {"SuchZeit", Neu<QLabel, &F::SuchZeit>, {2, 2, 200, 14}},
+        {"Label1", Neu<QLabel, &F::Label1>, {2, 2, 200, 14}},
+        {"Label2", Neu<QLabel, &F::Label2>, {2, 2, 200, 14}},
+        {"Label3", Neu<QLabel, &F::Label3>, {2, 2, 200, 14}},
+        {"BrowseListBox", Neu<QListWidget, &F::BrowseListBox>, {227, 20, 62, 72}},
+        // The search by sound, in the top row between the history and the animation.
+        {"PanKlang", Neu<KnopfPanel, &F::PanKlang>, {300, 8, 46, 18}},
+    };
+    for (const Steuerelement& element : kSteuerelemente) {
+        QWidget* steuerelement =
+            element.anlegen(*this, element.rahmen ? this->*element.rahmen : flaeche_);
+        steuerelement->setObjectName(QString::fromLatin1(element.name));
+        steuerelement->setGeometry(element.platz);
+    }
+
+    gitter_ = new GitterModell(4, 20, kEndFarbe, this);
+    wasserBild_ = new QLabel(this);
+    wasserBild_->setObjectName(QStringLiteral("WasserBild"));
+    wasserBild_->hide();
+}
+
+// What the controls show besides their places: captions, colours, hints, fonts and states.
+void THauptFenster::SteuerelementeEinrichten() {
+    VokalFeld->setText(QStringLiteral("a,e,i,o,u,ä,ö,ü"));
     VokalFeld->setFont(MsSansSerif(12, true));
     Einfaerben(VokalFeld, kVokalFeldFarbe);
-    connect(VokalFeld, &QLineEdit::textChanged, this, [this] { VokalFeldChange(); });
 
-    BrowserKnopf = Benannt(new MitFokusRahmen<QScrollBar>(Qt::Horizontal, flaeche_), "BrowserKnopf",
-                           {226, 6, 47, 15});
-    BrowserKnopf->setRange(0, 0);
-    BrowserKnopf->setFocusPolicy(Qt::StrongFocus);
-    BrowserKnopf->installEventFilter(this);
-    connect(BrowserKnopf, &QScrollBar::valueChanged, this, &THauptFenster::BrowserKnopfClick);
-
-    SpeedButton1 =
-        Benannt(new MitFokusRahmen<QToolButton>(flaeche_), "SpeedButton1", {273, 7, 17, 14});
-    SpeedButton1->setArrowType(Qt::DownArrow);
-    SpeedButton1->setAutoRaise(true);
-    // A click leaves the focus where it is, so the open list can be closed by the same button.
-    SpeedButton1->setFocusPolicy(Qt::TabFocus);
-
-    Animate1 = Benannt(new SuchAnimation(flaeche_), "Animate1", {393, 6, 11, 12});
-
-    PanEnd = Benannt(new KnopfPanel(QStringLiteral("End"), kEndFarbe, flaeche_), "PanEnd",
-                     {2, 31, 43, 18});
-    PanEnd->setToolTip(QStringLiteral("... xyz"));
-    PanLied = Benannt(new KnopfPanel(QStringLiteral("Lied"), kLiedFarbe, flaeche_), "PanLied",
-                      {47, 31, 43, 18});
-    PanSchuett = Benannt(new KnopfPanel(QStringLiteral("Schüttel"), kSchuettelFarbe, flaeche_),
-                         "PanSchuett", {91, 31, 60, 18});
-    PanSchuett->setToolTip(QStringLiteral("xyz"));
-    PanStab = Benannt(new KnopfPanel(QStringLiteral("Stabreim"), kStabFarbe, flaeche_), "PanStab",
-                      {154, 31, 60, 18});
-    PanStab->setToolTip(QStringLiteral("xyz ..."));
+    PanelEinrichten(PanEnd, QStringLiteral("End"), kEndFarbe, QStringLiteral("... xyz"));
+    PanelEinrichten(PanLied, QStringLiteral("Lied"), kLiedFarbe, QString());
+    PanelEinrichten(PanSchuett, QStringLiteral("Schüttel"), kSchuettelFarbe, QStringLiteral("xyz"));
+    PanelEinrichten(PanStab, QStringLiteral("Stabreim"), kStabFarbe, QStringLiteral("xyz ..."));
     PanStab->hide();
-    for (KnopfPanel* panel : {PanEnd, PanLied, PanSchuett, PanStab})
-        panel->setFont(Arial(11));
+
+    VorSort->setChecked(true);
+    // RueckSort overlaps VorSort: the first circle reads "Vor", the second "Rueck".
+    RueckSort->setText(QStringLiteral("Vor/Rueck"));
+    RueckSort->setFont(Arial(9));
+
+    ZeigAkzente->setText(QStringLiteral("Akzent"));
+    Akzentuirung->setStyleSheet(kKleineKnoepfe);
+
+    PlusRadio->setText(QStringLiteral("+"));
+    PlusRadio->setChecked(true);
+    MinusRadio->setText(QStringLiteral("-"));
+
+    AbbruchButton->setText(QStringLiteral("Abbruch"));
+
+    SuchEingabeEinrichten(SuchEingabe);
+    GitterEinrichten(StringGrid1, gitter_);
+    FortschrittEinrichten(ProgressBar1);
+    for (QLabel* label : {SuchZeit, Label1, Label2, Label3})
+        label->hide();
+    HistorieEinrichten();
+    GitterMenueAnlegen();
+    TabFolgeSetzen();
+}
+
+void THauptFenster::SteuerelementeVerbinden() {
+    connect(VokalFeld, &QLineEdit::textChanged, this, [this] { VokalFeldChange(); });
     connect(PanEnd, &KnopfPanel::clicked, this, &THauptFenster::PanEndClick);
     connect(PanLied, &KnopfPanel::clicked, this, &THauptFenster::PanLiedClick);
     connect(PanSchuett, &KnopfPanel::clicked, this, &THauptFenster::PanSchuettClick);
     connect(PanStab, &KnopfPanel::clicked, this, &THauptFenster::PanStabClick);
-
-    ABCRichtung = Benannt(new QFrame(flaeche_), "ABCRichtung", {154, 31, 90, 18});
-    ABCRichtung->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ABCRichtung->setStyleSheet(kKleineKnoepfe);
-    VorSort = Benannt(new QRadioButton(ABCRichtung), "VorSort", {2, 3, 51, 12});
-    VorSort->setChecked(true);
-    // RueckSort overlaps VorSort: the first circle reads "Vor", the second "Rueck".
-    RueckSort = Benannt(new QRadioButton(QStringLiteral("Vor/Rueck"), ABCRichtung), "RueckSort",
-                        {14, 3, 68, 12});
-    RueckSort->setFont(Arial(9));
-    connect(VorSort, &QRadioButton::toggled, this, [this](bool an) {
-        if (an)
-            RichtungGewechselt();
-    });
-    connect(RueckSort, &QRadioButton::toggled, this, [this](bool an) {
-        if (an)
-            RichtungGewechselt();
-    });
-
-    ZeigAkzente = Benannt(new QPushButton(QStringLiteral("Akzent"), flaeche_), "ZeigAkzente",
-                          {248, 31, 56, 18});
+    for (QRadioButton* richtung : {VorSort, RueckSort})
+        connect(richtung, &QRadioButton::toggled, this, [this](bool an) {
+            if (an)
+                RichtungGewechselt();
+        });
     connect(ZeigAkzente, &QPushButton::clicked, this, &THauptFenster::ZeigAkzenteClick);
-    Akzentuirung = Benannt(new QCheckBox(flaeche_), "Akzentuirung", {249, 34, 9, 12});
-    Akzentuirung->setStyleSheet(kKleineKnoepfe);
-    Akzentuirung->raise();
     connect(Akzentuirung, &QCheckBox::clicked, this, [this] { SuchEingabe->setFocus(); });
-
-    PlusMinusPan = Benannt(new QFrame(flaeche_), "PlusMinusPan", {308, 31, 50, 18});
-    PlusMinusPan->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PlusMinusPan->setStyleSheet(kKleineKnoepfe);
-    PlusRadio =
-        Benannt(new QRadioButton(QStringLiteral("+"), PlusMinusPan), "PlusRadio", {4, 4, 23, 12});
-    PlusRadio->setChecked(true);
-    MinusRadio =
-        Benannt(new QRadioButton(QStringLiteral("-"), PlusMinusPan), "MinusRadio", {26, 4, 20, 12});
-
-    AbbruchButton = Benannt(new QPushButton(QStringLiteral("Abbruch"), flaeche_), "AbbruchButton",
-                            {361, 31, 52, 18});
     connect(AbbruchButton, &QPushButton::clicked, this, [this] { kontext_.AbbruchFlag = true; });
 
-    SuchEingabe = Benannt(new QComboBox(flaeche_), "SuchEingabe", {2, 52, 414, 23});
-    SuchEingabe->setEditable(true);
-    SuchEingabe->setInsertPolicy(QComboBox::NoInsert);
-    // No inline completion: "e" + Enter searches "e", not the preset "er", and "reim" stays
-    // "reim" where "Reim" is a preset.
-    SuchEingabe->setCompleter(nullptr);
-    SuchEingabe->setMaxVisibleItems(20);
-    SuchEingabe->setFont(Arial(12, true));
-    for (const std::string& eintrag : daten::Sucheintraege())
-        SuchEingabe->addItem(AlsQString(eintrag));
-    SuchEingabe->setCurrentIndex(-1);
     SuchEingabe->installEventFilter(this);
     SuchEingabe->lineEdit()->installEventFilter(this);
-
-    gitter_ = new GitterModell(4, 20, kEndFarbe, this);
-    StringGrid1 = Benannt(new QTableView(flaeche_), "StringGrid1", {2, kGitterOben, 414, 333});
-    StringGrid1->setModel(gitter_);
-    StringGrid1->setItemDelegate(new OhneAuswahlDelegat(StringGrid1));
-    StringGrid1->setFont(MsSansSerif(12, true));
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(kSpaltenBreite);
-    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(kZeilenHoehe);
-    StringGrid1->setShowGrid(true);
-    StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setWordWrap(false);
-    // Tab leaves the grid; a word too long for its cell loses its start, never its ending.
-    StringGrid1->setTabKeyNavigation(false);
-    StringGrid1->setTextElideMode(Qt::ElideLeft);
     StringGrid1->installEventFilter(this);
     connect(StringGrid1, &QTableView::doubleClicked, this, &THauptFenster::StringGrid1DblClick);
     connect(
         StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& zelle) { StringGrid1SelectCell(zelle.column(), zelle.row()); });
-
-    ProgressBar1 = Benannt(new QProgressBar(flaeche_), "ProgressBar1",
-                           {0, kFlaechenHoehe - kFortschrittHoehe, kBreite, kFortschrittHoehe});
-    // Qt shows a busy indicator for the range 0..0, so the bar starts empty at 0 of 1.
-    ProgressBar1->setRange(0, 1);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAlignment(Qt::AlignCenter);
-    ProgressBar1->setFont(Arial(10));
-
-    SuchZeit = Benannt(new QLabel(flaeche_), "SuchZeit", {2, 2, 200, 14});
-    Label1 = Benannt(new QLabel(flaeche_), "Label1", {2, 2, 200, 14});
-    Label2 = Benannt(new QLabel(flaeche_), "Label2", {2, 2, 200, 14});
-    Label3 = Benannt(new QLabel(flaeche_), "Label3", {2, 2, 200, 14});
-    for (QLabel* label : {SuchZeit, Label1, Label2, Label3})
-        label->hide();
-
-    BrowseListBox = Benannt(new QListWidget(flaeche_), "BrowseListBox", {227, 20, 62, 72});
-    BrowseListBox->hide();
-    BrowseListBox->setUniformItemSizes(true);
-    BrowseListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette liste = BrowseListBox->palette();
-    liste.setColor(QPalette::Highlight, kVokalFeldFarbe);
-    liste.setColor(QPalette::HighlightedText, Qt::black);
-    BrowseListBox->setPalette(liste);
-    BrowseListBox->installEventFilter(this);
-    connect(BrowseListBox, &QListWidget::itemDoubleClicked, this,
-            &THauptFenster::BrowseListBoxDblClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &THauptFenster::SpeedButton1Click);
-
-    wasserBild_ = new QLabel(this);
-    wasserBild_->setObjectName(QStringLiteral("WasserBild"));
-    wasserBild_->hide();
-
     flaeche_->installEventFilter(this);
-    GitterMenueAnlegen();
-    TabFolgeSetzen();
 }
 
 void THauptFenster::TabFolgeSetzen() {
-    // Tab follows the rows of the window from left to right: the vowel field and the history
-    // (its list, while open, after its button), the mode panels and switches, the search box,
-    // the grid.
-    QWidget* const folge[] = {VokalFeld,   BrowserKnopf, SpeedButton1, BrowseListBox, PanEnd,
-                              PanLied,     PanSchuett,   PanStab,      VorSort,       RueckSort,
-                              ZeigAkzente, Akzentuirung, PlusRadio,    MinusRadio,    AbbruchButton,
-                              SuchEingabe, StringGrid1};
+    // Tab follows the rows of the window from left to right: the vowel field, the history (its
+    // list, while open, after its button) and the panel "Klang", the mode panels and switches,
+    // the search box, the grid.
+    QWidget* const folge[] = {VokalFeld,     BrowserKnopf, SpeedButton1, BrowseListBox, PanKlang,
+                              PanEnd,        PanLied,      PanSchuett,   PanStab,       VorSort,
+                              RueckSort,     ZeigAkzente,  Akzentuirung, PlusRadio,     MinusRadio,
+                              AbbruchButton, SuchEingabe,  StringGrid1};
     for (std::size_t i = 0; i + 1 < std::size(folge); ++i)
         setTabOrder(folge[i], folge[i + 1]);
 }

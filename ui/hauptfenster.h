@@ -1,20 +1,21 @@
 #pragma once
 
-#include "lexicon/lexikon.h"
+#include "search/suchhistorie.h"
 #include "search/suchkontext.h"
 #include "soundgroups/ersetzbaum.h"
 #include "ui/dialoge.h"
+#include "ui/fenstergeschlossen.h"
+#include "ui/wortbestandslader.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
+#include <array>
 #include <cstdint>
 #include <exception>
 #include <functional>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 class QAction;
@@ -37,39 +38,22 @@ namespace quandel {
 
 class GitterModell;
 class HilfeFenster;
-class Klangbestand;
 class KnopfPanel;
 class SuchAnimation;
 class TAkzentMonitor;
 class TListForm;
 
-// Raised by the event hook once the window has been closed, so that a running build or search
-// stops at once; caught where that work was started and never shown.
-class FensterGeschlossen : public std::exception {
-public:
-    const char* what() const noexcept override { return "Fenster geschlossen"; }
-};
-
-// What the history keeps of a recorded search besides its hits and its text: the mode panel,
-// the ordering flag and whether the direction switches were enabled.
-struct HistorienEintrag {
-    KnopfPanel* panel = nullptr;
-    bool ohneSortierung = false;
-    bool vorSortFrei = true;
-    bool rueckSortFrei = true;
-};
-
 // The main window: the vowel field, the mode panels and switches, the search box, the result
-// grid and the progress bar. It owns the lexicon and the search context for the whole run;
-// every search runs synchronously inside the handler that started it, and the event hook of
-// the context keeps the window responsive meanwhile.
+// grid and the progress bar. It owns the word stock, the search history and the search context
+// for the whole run; every search runs synchronously inside the handler that started it, and
+// the event hook of the context keeps the window responsive meanwhile.
 class THauptFenster : public QMainWindow {
     Q_OBJECT
 public:
     explicit THauptFenster(QWidget* eltern = nullptr);
     ~THauptFenster() override;
 
-    const Lexikon& lexikon() const { return lexikon_; }
+    const Lexikon& lexikon() const { return wortbestand_.lexikon(); }
     TAkzentMonitor& akzentMonitor() { return *akzentMonitor_; }
     Dialoge& dialoge() { return dialoge_; }
 
@@ -104,11 +88,13 @@ private:
 
     // hauptfenster.cpp: the controls and their places.
     void SteuerelementeAnlegen();
+    void SteuerelementeEinrichten();
+    void SteuerelementeVerbinden();
     void TabFolgeSetzen();
     void Anordnen();
     // hauptfenster_menue.cpp
     void MenueAnlegen();
-    void DateiMenueAnlegen();
+    void AusgabeMenueAnlegen();
     void Akzentfunktionen1Click();
     void AkzentMClick();
     void Ausgabe1Click();
@@ -141,6 +127,8 @@ private:
     void Kopieren(bool alleZellen);
     void StringGrid1DblClick(const QModelIndex& zelle);
     // historie.cpp
+    void HistorieEinrichten();
+    std::array<KnopfPanel*, 5> Suchpanels() const;
     void BrowserKnopfClick();
     void HistorieZeigen(int k);
     void SpeedButton1Click();
@@ -153,27 +141,20 @@ private:
     void SGLadenClick();
     void Button6Click();
     // hauptfenster_wortbestand.cpp
-    void WortbestandEintraegeAnlegen(QMenu* datei1);
+    void WortbestandVerbinden();
     void WortbestandOeffnenClick();
-    void WortbestandBenennen(const QString& name);
     void WortbestandErneuern();
+    bool Laderahmen(const std::function<bool()>& laden);
     // hauptfenster_fenster.cpp
     void MaximierenAbfangen();
     void FormHelp();
     template <typename Handler> void Abgesichert(Handler handler);
 
-    Lexikon lexikon_;
-    std::string indexPfad_; // of the word list in use, where its sound keys are saved too
-    QString wortlistePfad_; // the word list in use; empty for the built-in stock
+    WortbestandsLader wortbestand_;
     // Built from the accent monitor's groups, which start as the default ones.
     Lautersetzung lautersetzung_{VorgabeLautgruppen(), "des Akzentmonitors"};
-    SuchKontext kontext_{lexikon_, lautersetzung_};
+    SuchKontext kontext_{wortbestand_.lexikon(), lautersetzung_};
     Dialoge dialoge_{this};
-    std::unique_ptr<Klangbestand> klang_;
-
-    // What the title adds for the word list in use: " – ngerman (356.010 Wörter)"; empty for
-    // the built-in stock.
-    QString wortbestandZusatz_;
 
     std::vector<std::string> LastGridList;
     QColor GitterFarbe;
@@ -185,9 +166,7 @@ private:
     bool geschlossen_ = false; // by the user; the window was not shown again since
     QRect bildGeometrie_;      // where the maximise rule put the window when it drew the picture
 
-    // The history: the hits, and the search text with its entry, of every recorded search.
-    std::vector<std::vector<std::string>> HistorienListen;
-    std::vector<std::pair<QString, HistorienEintrag>> HistorienWorte;
+    Suchhistorie historie_; // shown by BrowserKnopf and BrowseListBox
 
     // The controls; each one's objectName is its member name.
     QLineEdit* VokalFeld = nullptr;

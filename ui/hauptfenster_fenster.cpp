@@ -83,7 +83,7 @@ void THauptFenster::closeEvent(QCloseEvent* ereignis) {
             kind->hide();
     // Nothing may be released under running work; the destructor releases it then.
     if (!sucheLaeuft_ && !legtGerade_)
-        lexikon_.LexikonFreigeben();
+        wortbestand_.lexikon().LexikonFreigeben();
     ereignis->accept();
 }
 

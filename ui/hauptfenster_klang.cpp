@@ -1,7 +1,5 @@
 // The search by sound in the main window: the panel "Klang" in the top row, its menu entry
 // and switches, and the grid's tooltips with a word's pronunciation.
-#include "phonetics/aussprache_eingebaut.h"
-#include "phonetics/klang_eingebaut.h"
 #include "search/klangbestand.h"
 #include "text/kommatext.h"
 #include "ui/gittermodell.h"
@@ -28,17 +26,10 @@ const QColor kKlangFarbe(150, 190, 150);
 } // namespace
 
 void THauptFenster::KlangAnlegen() {
-    klang_ = std::make_unique<Klangbestand>(daten::Aussprachekorrekturen());
-    // In the top row, between the history's drop-down button and the animation.
-    PanKlang = new KnopfPanel(QStringLiteral("Klang"), kKlangFarbe, SuchEingabe->parentWidget());
-    PanKlang->setObjectName(QStringLiteral("PanKlang"));
-    PanKlang->setGeometry(300, 8, 46, 18);
+    PanKlang->Einrichten(QStringLiteral("Klang"), kKlangFarbe);
     PanKlang->setFont(PanEnd->font());
     PanKlang->setToolTip(QStringLiteral("klingt wie xyz"));
     connect(PanKlang, &KnopfPanel::clicked, this, &THauptFenster::PanKlangClick);
-    // Tab reaches it in its row, after the history's buttons and list.
-    setTabOrder(BrowseListBox, PanKlang);
-    setTabOrder(PanKlang, PanEnd);
     StringGrid1->viewport()->installEventFilter(this);
 }
 
@@ -65,11 +56,10 @@ void THauptFenster::PanKlangClick() {
         // "Abbruch" clicked before, or the song rhyme, may have left the flag set; from here on
         // it stops this search.
         kontext.AbbruchFlag = false;
-        if (!klang_->Bereit(lexikon_)) {
+        if (!wortbestand_.KlangBereit()) {
             // Keys not compiled for this stock are computed first; "Abbruch" stops that.
             Berechnung berechnung{&kontext.haken, kontext.fortschritt, &kontext.AbbruchFlag};
-            const bool bereit = klang_->Vorbereiten(lexikon_, daten::EingebauterKlangIndex(),
-                                                    berechnung, indexPfad_);
+            const bool bereit = wortbestand_.KlangVorbereiten(berechnung);
             ProgressBar1->setValue(0);
             ProgressBar1->setTextVisible(false);
             if (!bereit) {
@@ -78,8 +68,8 @@ void THauptFenster::PanKlangClick() {
                 return abgebrochen;
             }
         }
-        return klang_->Suchen(kontext, einstellungen,
-                              Klangart{UnreinM->isChecked(), ZweisilbigM->isChecked()});
+        return wortbestand_.klang().Suchen(
+            kontext, einstellungen, Klangart{UnreinM->isChecked(), ZweisilbigM->isChecked()});
     });
 }
 
@@ -87,13 +77,13 @@ bool THauptFenster::KlangTooltip(QHelpEvent* ereignis) {
     // Only the hits of a search by sound carry their pronunciation.
     const QModelIndex zelle = StringGrid1->indexAt(ereignis->pos());
     const QString wort = zelle.isValid() ? gitter_->Zelle(zelle.column(), zelle.row()) : QString();
-    if (GitterFarbe != kKlangFarbe || wort.isEmpty() || !klang_->Bereit(lexikon_)) {
+    if (GitterFarbe != kKlangFarbe || wort.isEmpty() || !wortbestand_.KlangBereit()) {
         QToolTip::hideText();
         ereignis->ignore();
         return true;
     }
     Abgesichert([&] {
-        const Wortklang klang = klang_->Klang(lexikon_, AusQString(wort));
+        const Wortklang klang = wortbestand_.klang().Klang(lexikon(), AusQString(wort));
         const QString silben = klang.silben == 1 ? QStringLiteral("1 Silbe")
                                                  : QStringLiteral("%1 Silben").arg(klang.silben);
         QToolTip::showText(

@@ -6,32 +6,67 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <functional>
+#include <initializer_list>
 
 namespace quandel {
 
 namespace {
 
-QAction* Eintrag(QMenu* menue, const QString& text, const char* name) {
-    QAction* aktion = menue->addAction(text);
-    aktion->setObjectName(QString::fromLatin1(name));
+// One entry of a menu: its caption (with & before the letter Alt reaches it by), its
+// objectName, its key and what it does; the member that keeps it, where the window reads or
+// sets its check mark. An entry without caption is a separator.
+struct Menueeintrag {
+    const char* text = nullptr;
+    const char* name = nullptr;
+    QKeySequence taste{};
+    std::function<void(THauptFenster&)> handler{};
+    QAction* THauptFenster::*glied = nullptr;
+    bool abhakbar = false;
+    bool verborgen = false;
+};
+
+QAction* Eintragen(THauptFenster& fenster, QMenu* menue, const Menueeintrag& eintrag) {
+    if (!eintrag.text)
+        return menue->addSeparator();
+    QAction* aktion = menue->addAction(QString::fromUtf8(eintrag.text));
+    aktion->setObjectName(QString::fromLatin1(eintrag.name));
+    aktion->setShortcut(eintrag.taste);
+    aktion->setCheckable(eintrag.abhakbar);
+    aktion->setVisible(!eintrag.verborgen);
+    if (eintrag.handler)
+        QObject::connect(aktion, &QAction::triggered, &fenster,
+                         [&fenster, handler = eintrag.handler] { handler(fenster); });
+    if (eintrag.glied)
+        fenster.*eintrag.glied = aktion;
     return aktion;
 }
 
-QMenu* Menue(QMenuBar* leiste, const QString& titel, const char* name) {
-    QMenu* menue = leiste->addMenu(titel);
+// A menu of the menu bar.
+QMenu* Menue(THauptFenster& fenster, QMenuBar* leiste, const char* titel, const char* name,
+             std::initializer_list<Menueeintrag> eintraege) {
+    QMenu* menue = leiste->addMenu(QString::fromUtf8(titel));
     menue->setObjectName(QString::fromLatin1(name));
+    for (const Menueeintrag& eintrag : eintraege)
+        Eintragen(fenster, menue, eintrag);
     return menue;
 }
 
-QAction* Auswahl(QMenu* menue, QActionGroup* gruppe, const QString& text, const char* name) {
-    QAction* aktion = Eintrag(menue, text, name);
-    aktion->setCheckable(true);
-    gruppe->addAction(aktion);
-    return aktion;
+// A submenu of choices of which one is checked, as the radio buttons it mirrors.
+void Auswahlmenue(THauptFenster& fenster, QMenu* menue, const char* titel, const char* name,
+                  std::initializer_list<Menueeintrag> eintraege) {
+    QMenu* auswahl = menue->addMenu(QString::fromUtf8(titel));
+    auswahl->setObjectName(QString::fromLatin1(name));
+    auto* gruppe = new QActionGroup(auswahl);
+    for (Menueeintrag eintrag : eintraege) {
+        eintrag.abhakbar = true;
+        gruppe->addAction(Eintragen(fenster, auswahl, eintrag));
+    }
 }
 
 } // namespace
@@ -39,22 +74,32 @@ QAction* Auswahl(QMenu* menue, QActionGroup* gruppe, const QString& text, const 
 void THauptFenster::MenueAnlegen() {
     QMenuBar* leiste = menuBar();
     leiste->setObjectName(QStringLiteral("QBXMMenu"));
-
-    QMenu* datein1 = Menue(leiste, QStringLiteral("Datein"), "Datein1");
-    Eintrag(datein1, QStringLiteral("Worte"), "WorteHM")->setVisible(false);
-    datein1->menuAction()->setVisible(false);
-    DateiMenueAnlegen();
-
-    QMenu* hallo1 = Menue(leiste, QStringLiteral("&Suchstart"), "hallo1");
-    QAction* stabreim1 = Eintrag(hallo1, QStringLiteral("Stabreim"), "Stabreim1");
-    stabreim1->setVisible(false);
-    connect(stabreim1, &QAction::triggered, PanStab, &KnopfPanel::Klicken);
-    connect(Eintrag(hallo1, QStringLiteral("&Endreim"), "N1"), &QAction::triggered, PanEnd,
-            &KnopfPanel::Klicken);
-    connect(Eintrag(hallo1, QStringLiteral("&Liedreim"), "Liedreim1"), &QAction::triggered, PanLied,
-            &KnopfPanel::Klicken);
-    connect(Eintrag(hallo1, QStringLiteral("&Schüttelreim"), "Schttelreim1"), &QAction::triggered,
-            PanSchuett, &KnopfPanel::Klicken);
+    using F = THauptFenster;
+    Menue(*this, leiste, "Datein", "Datein1",
+          {{.text = "Worte", .name = "WorteHM", .verborgen = true}})
+        ->menuAction()
+        ->setVisible(false);
+    Menue(*this, leiste, "&Datei", "Datei1",
+          {{"Raster &speichern…", "RasterSpeichern1", QKeySequence::Save, &F::SGSpeichernClick},
+           {"Raster &laden…", "RasterLaden1", QKeySequence::Open, &F::SGLadenClick},
+           {"&Wortlistenfenster", "Wortlistenfenster1", {}, &F::Button6Click},
+           {},
+           {"Wortbestand &öffnen…", "WortbestandOeffnen1", {}, &F::WortbestandOeffnenClick},
+           {"&Eingebauter Wortbestand",
+            "EingebauterWortbestand1",
+            {},
+            &F::EingebautenWortbestandLaden},
+           {},
+           {"&Beenden", "Beenden1", Qt::CTRL | Qt::Key_Q, &F::close}});
+    QMenu* hallo1 =
+        Menue(*this, leiste, "&Suchstart", "hallo1",
+              {{.text = "Stabreim",
+                .name = "Stabreim1",
+                .handler = [](F& f) { f.PanStab->Klicken(); },
+                .verborgen = true},
+               {"&Endreim", "N1", {}, [](F& f) { f.PanEnd->Klicken(); }},
+               {"&Liedreim", "Liedreim1", {}, [](F& f) { f.PanLied->Klicken(); }},
+               {"&Schüttelreim", "Schttelreim1", {}, [](F& f) { f.PanSchuett->Klicken(); }}});
     // A hidden menu entry is disabled in Qt, so the alliteration search gets its key on an
     // action of the window itself.
     auto* stabreimTaste = new QAction(this);
@@ -63,67 +108,45 @@ void THauptFenster::MenueAnlegen() {
     addAction(stabreimTaste);
     connect(stabreimTaste, &QAction::triggered, PanStab, &KnopfPanel::Klicken);
 
-    Akzentfunktionen1 = Menue(leiste, QStringLiteral("&Akzentfunktionen"), "Akzentfunktionen1");
+    Akzentfunktionen1 = Menue(*this, leiste, "&Akzentfunktionen", "Akzentfunktionen1",
+                              {{"Akzent&monitor", "Akzentmonitor1", {}, &F::ZeigAkzenteClick},
+                               {"A&kzent", "AkzentM", {}, &F::AkzentMClick, &F::AkzentM, true}});
     connect(Akzentfunktionen1, &QMenu::aboutToShow, this, &THauptFenster::Akzentfunktionen1Click);
-    connect(Eintrag(Akzentfunktionen1, QStringLiteral("Akzent&monitor"), "Akzentmonitor1"),
-            &QAction::triggered, this, &THauptFenster::ZeigAkzenteClick);
-    AkzentM = Eintrag(Akzentfunktionen1, QStringLiteral("A&kzent"), "AkzentM");
-    AkzentM->setCheckable(true);
-    connect(AkzentM, &QAction::triggered, this, &THauptFenster::AkzentMClick);
-
-    Ausgabe1 = Menue(leiste, QStringLiteral("A&usgabe"), "Ausgabe1");
-    connect(Ausgabe1, &QMenu::aboutToShow, this, &THauptFenster::Ausgabe1Click);
-    QMenu* begrenzung1 = Ausgabe1->addMenu(QStringLiteral("&Begrenzung"));
-    begrenzung1->setObjectName(QStringLiteral("Begrenzung1"));
-    auto* grenzGruppe = new QActionGroup(this);
-    PlusM = Auswahl(begrenzung1, grenzGruppe, QStringLiteral("&Plus"), "PlusM");
-    MinusM = Auswahl(begrenzung1, grenzGruppe, QStringLiteral("&Minus"), "MinusM");
-    MinusM->setChecked(true);
-    connect(PlusM, &QAction::triggered, PlusRadio, [this] { PlusRadio->setChecked(true); });
-    connect(MinusM, &QAction::triggered, MinusRadio, [this] { MinusRadio->setChecked(true); });
-    Ausgabe1->addSeparator();
-    QMenu* richtung1 = Ausgabe1->addMenu(QStringLiteral("&Richtung"));
-    richtung1->setObjectName(QStringLiteral("Richtung1"));
-    auto* richtungsGruppe = new QActionGroup(this);
-    VorM = Auswahl(richtung1, richtungsGruppe, QStringLiteral("&Vor"), "VorM");
-    RueckM = Auswahl(richtung1, richtungsGruppe, QStringLiteral("&Rueck"), "RueckM");
-    RueckM->setChecked(true);
-    // Checking the radio button lays the grid out again in the new direction.
-    connect(VorM, &QAction::triggered, VorSort, [this] { VorSort->setChecked(true); });
-    connect(RueckM, &QAction::triggered, RueckSort, [this] { RueckSort->setChecked(true); });
+    AusgabeMenueAnlegen();
     KlangMenueAnlegen(hallo1);
 
-    QMenu* hilfe1 = Menue(leiste, QStringLiteral("&Hilfe"), "Hilfe1");
-    // F1 asks for the help of the focused control, which is this page for every control.
-    QAction* hauptfenster1 = Eintrag(hilfe1, QStringLiteral("&Hauptfenster"), "Hauptfenster1");
-    hauptfenster1->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(hauptfenster1, &QAction::triggered, this, &THauptFenster::FormHelp);
-    connect(Eintrag(hilfe1, QStringLiteral("&Akzentfenster"), "Akzentfenster1"),
-            &QAction::triggered, this,
-            [this] { hilfe_->ThemaZeigen(QStringLiteral("Der_Akzentmonitor")); });
-    connect(Eintrag(hilfe1, QStringLiteral("Haftung &Und Lizenz"), "HaftungUndLizenz1"),
-            &QAction::triggered, this,
-            [this] { hilfe_->ThemaZeigen(QStringLiteral("Lizenz_Text")); });
-    hilfe1->addSeparator();
-    connect(Eintrag(hilfe1, QStringLiteral("Ü&ber Quandel Tornar"), "UeberQuandelTornar1"),
-            &QAction::triggered, this, [this] { (new UeberDialog(this))->open(); });
+    // F1 asks for the help of the focused control, which is the page on the window for all.
+    const auto thema = [](const char* name) {
+        return [name](F& f) { f.hilfe_->ThemaZeigen(QString::fromLatin1(name)); };
+    };
+    Menue(*this, leiste, "&Hilfe", "Hilfe1",
+          {{"&Hauptfenster", "Hauptfenster1", Qt::Key_F1, &F::FormHelp},
+           {"&Akzentfenster", "Akzentfenster1", {}, thema("Der_Akzentmonitor")},
+           {"Haftung &Und Lizenz", "HaftungUndLizenz1", {}, thema("Lizenz_Text")},
+           {},
+           {"Ü&ber Quandel Tornar", "UeberQuandelTornar1", {}, [](F& f) {
+                (new UeberDialog(&f))->open();
+            }}});
 }
 
-void THauptFenster::DateiMenueAnlegen() {
-    QMenu* datei1 = Menue(menuBar(), QStringLiteral("&Datei"), "Datei1");
-    QAction* speichern = Eintrag(datei1, QStringLiteral("Raster &speichern…"), "RasterSpeichern1");
-    speichern->setShortcut(QKeySequence::Save);
-    connect(speichern, &QAction::triggered, this, &THauptFenster::SGSpeichernClick);
-    QAction* laden = Eintrag(datei1, QStringLiteral("Raster &laden…"), "RasterLaden1");
-    laden->setShortcut(QKeySequence::Open);
-    connect(laden, &QAction::triggered, this, &THauptFenster::SGLadenClick);
-    connect(Eintrag(datei1, QStringLiteral("&Wortlistenfenster"), "Wortlistenfenster1"),
-            &QAction::triggered, this, &THauptFenster::Button6Click);
-    WortbestandEintraegeAnlegen(datei1);
-    datei1->addSeparator();
-    QAction* beenden = Eintrag(datei1, QStringLiteral("&Beenden"), "Beenden1");
-    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
+void THauptFenster::AusgabeMenueAnlegen() {
+    using F = THauptFenster;
+    Ausgabe1 = Menue(*this, menuBar(), "A&usgabe", "Ausgabe1", {});
+    connect(Ausgabe1, &QMenu::aboutToShow, this, &THauptFenster::Ausgabe1Click);
+    const auto pruefen = [](QRadioButton* F::*knopf) {
+        return [knopf](F& f) { (f.*knopf)->setChecked(true); };
+    };
+    Auswahlmenue(*this, Ausgabe1, "&Begrenzung", "Begrenzung1",
+                 {{"&Plus", "PlusM", {}, pruefen(&F::PlusRadio), &F::PlusM},
+                  {"&Minus", "MinusM", {}, pruefen(&F::MinusRadio), &F::MinusM}});
+    Ausgabe1->addSeparator();
+    // Checking the radio button lays the grid out again in the new direction.
+    Auswahlmenue(*this, Ausgabe1, "&Richtung", "Richtung1",
+                 {{"&Vor", "VorM", {}, pruefen(&F::VorSort), &F::VorM},
+                  {"&Rueck", "RueckM", {}, pruefen(&F::RueckSort), &F::RueckM}});
+    // The marks the entries start with; opening the menu sets them from the radio buttons.
+    MinusM->setChecked(true);
+    RueckM->setChecked(true);
 }
 
 void THauptFenster::Akzentfunktionen1Click() {

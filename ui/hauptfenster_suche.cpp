@@ -39,7 +39,7 @@ void THauptFenster::PanLiedClick() {
         sucheLaeuft_ = true;
         VokalFeld->setEnabled(false);
         Abgesichert([this] {
-            lexikon_.LiedIndexAufbauen(AusQString(VokalFeld->text()), kontext_.haken);
+            wortbestand_.lexikon().LiedIndexAufbauen(AusQString(VokalFeld->text()), kontext_.haken);
             VokalFeldGeaendert = false;
         });
         VokalFeld->setEnabled(true);
@@ -79,9 +79,9 @@ void THauptFenster::SuchRahmen(KnopfPanel* panel, Suche suche) {
         const SuchEinstellungen einstellungen = Einstellungen();
         // Framed by two checks of a saved index: read from a file changed under the mapping, a
         // result is no answer.
-        lexikon_.AbbildPruefen();
+        lexikon().AbbildPruefen();
         const SuchErgebnis ergebnis = suche(kontext_, einstellungen);
-        lexikon_.AbbildPruefen();
+        lexikon().AbbildPruefen();
         ErgebnisZeigen(panel, ergebnis);
     } catch (const FensterGeschlossen&) {
         // The program is ending.
@@ -110,7 +110,7 @@ void THauptFenster::TitelSetzen(const QString& anwendungsTitel) {
     // search frame's text follow: "Quandel Tornar v1 – ngerman (356.010 Wörter) — QBX suche
     // eide". The application's display name stays the product's (anwendung.cpp): Qt adds it to
     // the title of every window, the helper windows' too.
-    QString titel = QStringLiteral("Quandel Tornar v1") + wortbestandZusatz_;
+    QString titel = QStringLiteral("Quandel Tornar v1") + wortbestand_.Zusatz();
     if (!anwendungsTitel.isEmpty())
         titel += QStringLiteral(" — ") + anwendungsTitel;
     setWindowTitle(titel);
@@ -142,8 +142,7 @@ void THauptFenster::ErgebnisZeigen(KnopfPanel* panel, const SuchErgebnis& ergebn
         ProgressBar1->setFormat(dauer);
         ProgressBar1->setTextVisible(!dauer.isEmpty());
     }
-    if (panel != PanStab)
-        TrefferHistorieMerken(ergebnis.treffer);
+    TrefferHistorieMerken(ergebnis.treffer);
 }
 
 void THauptFenster::AuswahllisteErgaenzen(const QString& text) {

@@ -6,47 +6,77 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
+#include <optional>
 
 namespace quandel {
 
 namespace {
 
-// The arrows count in 16 bits: entries beyond this position are reached by the list only.
-constexpr int kHoechsteStelle = 32767;
 constexpr int kEintragsHoehe = 16;
 
 } // namespace
 
+void THauptFenster::HistorieEinrichten() {
+    BrowserKnopf->setOrientation(Qt::Horizontal);
+    BrowserKnopf->setRange(0, 0);
+    BrowserKnopf->setFocusPolicy(Qt::StrongFocus);
+    BrowserKnopf->installEventFilter(this);
+    connect(BrowserKnopf, &QScrollBar::valueChanged, this, &THauptFenster::BrowserKnopfClick);
+
+    SpeedButton1->setArrowType(Qt::DownArrow);
+    SpeedButton1->setAutoRaise(true);
+    // A click leaves the focus where it is, so the open list can be closed by the same button.
+    SpeedButton1->setFocusPolicy(Qt::TabFocus);
+    connect(SpeedButton1, &QToolButton::clicked, this, &THauptFenster::SpeedButton1Click);
+
+    BrowseListBox->hide();
+    BrowseListBox->setUniformItemSizes(true);
+    BrowseListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The selected entry has the colour of the vowel field.
+    QPalette liste = BrowseListBox->palette();
+    liste.setColor(QPalette::Highlight, VokalFeld->palette().color(QPalette::Base));
+    liste.setColor(QPalette::HighlightedText, Qt::black);
+    BrowseListBox->setPalette(liste);
+    BrowseListBox->installEventFilter(this);
+    connect(BrowseListBox, &QListWidget::itemDoubleClicked, this,
+            &THauptFenster::BrowseListBoxDblClick);
+}
+
+// The mode panels in the order of Suchmodus.
+std::array<KnopfPanel*, 5> THauptFenster::Suchpanels() const {
+    return {PanEnd, PanLied, PanSchuett, PanStab, PanKlang};
+}
+
 void THauptFenster::TrefferHistorieMerken(const std::vector<std::string>& treffer) {
-    if (treffer.empty())
+    const QString text = SuchEingabe->currentText();
+    const auto panels = Suchpanels();
+    const auto modus = static_cast<Suchmodus>(
+        std::find(panels.begin(), panels.end(), AktivesSuchPanel) - panels.begin());
+    if (!historie_.TrefferHistorieMerken(
+            treffer, text.toStdString(),
+            {modus, OhneSortierung, VorSort->isEnabled(), RueckSort->isEnabled()}))
         return;
-    HistorienListen.push_back(treffer);
-    const int letzter = static_cast<int>(HistorienListen.size()) - 1;
     {
         // The grid already shows the new entry: nothing is laid out again.
         const QSignalBlocker sperre(BrowserKnopf);
-        BrowserKnopf->setMaximum(std::min(letzter, kHoechsteStelle));
+        BrowserKnopf->setMaximum(historie_.PfeilMaximum());
         BrowserKnopf->setValue(BrowserKnopf->maximum());
     }
-    const QString text = SuchEingabe->currentText();
-    HistorienWorte.emplace_back(text,
-                                HistorienEintrag{AktivesSuchPanel, OhneSortierung,
-                                                 VorSort->isEnabled(), RueckSort->isEnabled()});
-
     // Drawn in the mode colour of its search, black text from the top left; the selected item
-    // in the colour of the vowel field (the list's highlight).
+    // in the list's highlight.
     auto* eintrag = new QListWidgetItem(text, BrowseListBox);
     eintrag->setBackground(AktivesSuchPanel->Farbe());
     eintrag->setForeground(Qt::black);
     eintrag->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
     eintrag->setSizeHint({0, kEintragsHoehe});
-    BrowseListBox->setCurrentRow(letzter);
+    BrowseListBox->setCurrentRow(static_cast<int>(historie_.Anzahl()) - 1);
 }
 
 void THauptFenster::BrowserKnopfClick() {
@@ -62,20 +92,22 @@ void THauptFenster::HistorieZeigen(int k) {
         return;
     }
     BrowseListBox->setCurrentRow(k);
-    if (HistorienListen.empty())
+    const std::optional<std::size_t> gezeigt = historie_.Zeigen(k);
+    if (!gezeigt)
         return;
-    const auto& [text, eintrag] = HistorienWorte[static_cast<std::size_t>(k)];
-    SuchEingabe->setEditText(text);
-    GitterFarbeSetzen(eintrag.panel->Farbe());
+    const HistorienEintrag& eintrag = historie_.Eintrag(*gezeigt);
+    KnopfPanel* panel = Suchpanels()[static_cast<std::size_t>(eintrag.modus)];
+    SuchEingabe->setEditText(QString::fromStdString(historie_.Text(*gezeigt)));
+    GitterFarbeSetzen(panel->Farbe());
     OhneSortierung = eintrag.ohneSortierung;
     VorSort->setEnabled(eintrag.vorSortFrei);
     RueckSort->setEnabled(eintrag.rueckSortFrei);
-    AktivesSuchPanel = eintrag.panel;
-    if (eintrag.panel == PanSchuett) // its rows of four, whatever a grid file has set since
+    AktivesSuchPanel = panel;
+    if (panel == PanSchuett) // its rows of four, whatever a grid file has set since
         gitter_->SpaltenSetzen(4);
-    Abgesichert([this, k] {
+    Abgesichert([this, gezeigt] {
         SGLeeren();
-        SGFuellen(HistorienListen[static_cast<std::size_t>(k)]);
+        SGFuellen(historie_.Treffer(*gezeigt));
     });
 }
 
@@ -105,7 +137,7 @@ void THauptFenster::BrowseListBoxDblClick() {
         return;
     {
         const QSignalBlocker sperre(BrowserKnopf);
-        BrowserKnopf->setValue(std::min(k, kHoechsteStelle));
+        BrowserKnopf->setValue(Suchhistorie::PfeilStelle(static_cast<std::size_t>(k)));
     }
     HistorieZeigen(k);
     BrowseListBox->hide();

@@ -5,16 +5,20 @@
 
 namespace quandel {
 
-KnopfPanel::KnopfPanel(const QString& beschriftung, QColor farbe, QWidget* eltern)
-    : QLabel(beschriftung, eltern), farbe_(farbe) {
+KnopfPanel::KnopfPanel(QWidget* eltern) : QLabel(eltern) {
     setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void KnopfPanel::Einrichten(const QString& beschriftung, QColor farbe) {
+    setText(beschriftung);
+    farbe_ = farbe;
     // A raised bevel like a panel; the caption greys out when the panel is disabled.
     setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: black;"
                                  " border: 1px solid; border-color: white gray gray white; }"
                                  "QLabel:focus { border: 1px dotted black; }"
                                  "QLabel:disabled { color: gray; }")
                       .arg(farbe.name()));
-    setFocusPolicy(Qt::StrongFocus);
 }
 
 void KnopfPanel::keyPressEvent(QKeyEvent* ereignis) {

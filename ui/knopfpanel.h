@@ -11,8 +11,9 @@ namespace quandel {
 class KnopfPanel : public QLabel {
     Q_OBJECT
 public:
-    KnopfPanel(const QString& beschriftung, QColor farbe, QWidget* eltern);
+    explicit KnopfPanel(QWidget* eltern);
 
+    void Einrichten(const QString& beschriftung, QColor farbe);
     QColor Farbe() const { return farbe_; }
 
     // The same as a click with the mouse, for the menu entries and the Enter key.

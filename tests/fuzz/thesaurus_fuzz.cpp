@@ -31,7 +31,8 @@ std::vector<std::uint64_t> Worte(std::string_view bytes) {
     return worte;
 }
 
-// Every look-up; an image checked in full names only sets it has.
+// Every look-up; an image checked in full names only sets it has, one checked in its header
+// only may name any, but must not read outside itself.
 void Nachschlagen(const Thesaurus& thesaurus, Pruefumfang umfang) {
     for (const char* probe : kProben) {
         const std::vector<std::uint32_t> kreis = thesaurus.SinnkreisVon(probe);
@@ -71,7 +72,7 @@ void SchadenPruefen(const std::uint8_t* daten, std::size_t groesse) {
         std::shared_ptr<const AbbildSpeicher> speicher = std::make_shared<EigenerSpeicher>(worte);
         if (const std::optional<Thesaurus> thesaurus =
                 Thesaurus::AusAbbild(speicher, ThesaurusKennung(kVorlage), umfang))
-            Nachschlagen(*thesaurus, Pruefumfang::Alles);
+            Nachschlagen(*thesaurus, umfang);
     }
 }
 

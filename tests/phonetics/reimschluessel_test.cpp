@@ -241,6 +241,34 @@ TEST(Reimschluessel, StressOfLoanWordSuffixes) {
     EXPECT_EQ(klang("Interessen"), (Gliedklang{"E s @ n", "I n t @ r E s @ n", "XxXx"}));
 }
 
+TEST(Reimschluessel, MisreadFinalEIsASchwa) {
+    FesteAussprache espeak({{"zupfe", "ts u: p f 'e:"},
+                            {"sechste", "z 'E k s t ,e:"},
+                            {"abzupfe", "_! 'a p ts u: p f ,e:"},
+                            {"bebe", "b @ b 'e:"},
+                            {"beben", "b 'e: b @ n"},
+                            {"Schnee", "S n 'e:"},
+                            {"Café", "k a f 'e:"}});
+    Aussprachetabelle tabelle;
+    Aussprache aussprache(espeak, tabelle);
+    const FesteGlieder glieder({});
+    const auto klang = [&](const std::string& wort) {
+        Lautfolge laute = LauteMitGliedern(aussprache, Cp1252AusUtf8(wort), KleinCp(wort), glieder);
+        const Reimstelle reim = ReimstelleMitGliedern(KleinCp(wort), laute, glieder);
+        return Gliedklang{Namen(SchluesselAb(laute, reim.vokal).rein), Namen(Codes(laute)),
+                          Betonungsmuster(laute, reim.vokal, KleinCp(wort))};
+    };
+    EXPECT_EQ(klang("zupfe"), (Gliedklang{"u: p f @", "ts u: p f @", "Xx"}));
+    EXPECT_EQ(klang("sechste"), (Gliedklang{"E k s t @", "z E k s t @", "Xx"}));
+    // A secondary stress on the e marked the last member: it stays there.
+    EXPECT_EQ(klang("abzupfe").rein, "u: p f @");
+    // No full vowel before the e: the form in -en is read.
+    EXPECT_EQ(klang("bebe"), (Gliedklang{"e: b @", "b e: b @", "Xx"}));
+    // A stressed final e that is written so keeps its sound.
+    EXPECT_EQ(klang("Schnee").rein, "e:");
+    EXPECT_EQ(klang("Café").rein, "e:");
+}
+
 TEST(Reimschluessel, CorrectedMemberOfACompound) {
     FesteAussprache espeak({{"Hand", "h 'a n t"}, {"Handtuch", "h 'a n t t U x"}});
     Aussprachetabelle tabelle;
