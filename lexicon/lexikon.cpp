@@ -2,6 +2,7 @@
 
 #include "lexicon/byteordnung.h"
 #include "lexicon/grossspeicher.h"
+#include "lexicon/halbierung.h"
 #include "lexicon/liedindex.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
@@ -122,15 +123,8 @@ std::string WortbestandsListe::Schluessel(std::size_t i) const {
 
 std::optional<std::size_t> WortbestandsListe::IndexVon(std::string_view text) const {
     const std::string schluessel = Kollator::Deutsch().Schluessel(text);
-    std::size_t von = 0;
-    std::size_t bis = size();
-    while (von < bis) {
-        const std::size_t mitte = von + (bis - von) / 2;
-        if (Schluessel(mitte) < schluessel)
-            von = mitte + 1;
-        else
-            bis = mitte;
-    }
+    const std::size_t von =
+        ErsteStelle(0, size(), [&](std::size_t k) { return Schluessel(k) < schluessel; });
     if (von < size() && Schluessel(von) == schluessel)
         return von;
     return std::nullopt;

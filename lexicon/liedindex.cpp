@@ -2,6 +2,7 @@
 
 #include "lexicon/byteordnung.h"
 #include "lexicon/grossspeicher.h"
+#include "lexicon/halbierung.h"
 #include "lexicon/vokalfolge.h"
 #include "text/kollation.h"
 
@@ -135,15 +136,8 @@ void LiedIndex::Lesen(AbschnittsLeser& leser, std::size_t wortzahl) {
 
 std::span<const std::int32_t> LiedIndex::Worte(std::string_view vokalfolge) const {
     const std::string gesucht = Kollator::Deutsch().Schluessel(vokalfolge);
-    std::size_t von = 0;
-    std::size_t bis = schluessel_.size();
-    while (von < bis) {
-        const std::size_t mitte = von + (bis - von) / 2;
-        if (schluessel_[mitte] < gesucht)
-            von = mitte + 1;
-        else
-            bis = mitte;
-    }
+    const std::size_t von =
+        ErsteStelle(0, schluessel_.size(), [&](std::size_t k) { return schluessel_[k] < gesucht; });
     if (von == schluessel_.size() || schluessel_[von] != gesucht)
         return {};
     const std::uint32_t anfang = enden_[von];
