@@ -102,7 +102,10 @@ int main(int argc, char** argv) {
         };
         std::size_t geprueft = 0;
         std::size_t auffaellig = 0;
-        for (const auto& [rang, nr] : nachRang) {
+        for (const auto& [rangDerForm, nrDerForm] : nachRang) {
+            // Copies: clang before 16 lets no lambda capture a structured binding.
+            const std::uint32_t rang = rangDerForm;
+            const std::size_t nr = nrDerForm;
             if (geprueft == anzahl)
                 break;
             ++geprueft;
