@@ -1,8 +1,8 @@
 #include "app/cli_klang.h"
 
 #include "app/cli_fortschritt.h"
-#include "data/aussprache.h"
-#include "data/klang_eingebaut.h"
+#include "phonetics/aussprache_eingebaut.h"
+#include "phonetics/klang_eingebaut.h"
 
 namespace quandel::cli {
 

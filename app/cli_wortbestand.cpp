@@ -1,7 +1,7 @@
 #include "app/cli_wortbestand.h"
 
-#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "lexicon/lexikon_eingebaut.h"
 
 namespace quandel::cli {
 

@@ -2,12 +2,12 @@
 // /usr/share/dict/ngerman (356,010 lines) computed the first time, and queries:
 //   ./build/bench/quandel-klang-bench
 //   ./build/bench/quandel-klang-bench --benchmark_filter=Ngerman
-#include "data/aussprache.h"
-#include "data/eingebaut.h"
-#include "data/haeufigkeit_eingebaut.h"
-#include "data/klang_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "lexicon/wortbestand_eingebaut.h"
+#include "phonetics/aussprache_eingebaut.h"
 #include "phonetics/espeak.h"
+#include "phonetics/klang_eingebaut.h"
+#include "search/haeufigkeit_eingebaut.h"
 #include "search/klangbestand.h"
 #include "search/klangreim.h"
 #include "soundgroups/ersetzbaum.h"

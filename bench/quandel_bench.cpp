@@ -2,8 +2,8 @@
 // Debian's /usr/share/dict/ngerman (356,010 lines):
 //   ./build/bench/quandel-bench
 //   ./build/bench/quandel-bench --benchmark_filter=Ngerman
-#include "data/eingebaut.h"
-#include "lexicon/abfragen.h"
+#include "lexicon/wortbestand_eingebaut.h"
+#include "search/abfragen.h"
 #include "search/suchen.h"
 #include "soundgroups/ersetzbaum.h"
 #include "text/kodierung.h"

@@ -2,9 +2,9 @@
 // lists get a class other than "unbekannt", how many of them the table lists as they stand,
 // and the time of one look-up.
 //   quandel-wortartabdeckung [WORTLISTE...]     (without one: /usr/share/dict/ngerman)
-#include "data/eingebaut.h"
-#include "data/wortarten_eingebaut.h"
+#include "lexicon/wortbestand_eingebaut.h"
 #include "lexicon/wortliste.h"
+#include "meaning/wortarten_eingebaut.h"
 #include "text/fehler.h"
 
 #include <array>

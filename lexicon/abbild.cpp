@@ -186,4 +186,16 @@ TextFeld AbschnittsLeser::Texte() {
     return feld;
 }
 
+std::span<const std::int32_t> AbschnittsLeser::Wortnummern(std::size_t wortzahl) {
+    const auto nummern = Feld<std::int32_t>(Zahl());
+    if (umfang_ != Pruefumfang::Alles)
+        return nummern;
+    bool innerhalb = true; // no early exit: the loop vectorizes
+    for (const std::int32_t nr : nummern)
+        innerhalb &= static_cast<std::uint32_t>(nr) < wortzahl;
+    if (!innerhalb)
+        throw AbbildFehler("Wortnummer außerhalb");
+    return nummern;
+}
+
 } // namespace quandel

@@ -205,6 +205,9 @@ public:
         return {reinterpret_cast<const T*>(b.data()), static_cast<std::size_t>(anzahl)};
     }
     TextFeld Texte();
+    // A count and that many word numbers of a stock of wortzahl words; with Pruefumfang::Alles
+    // each is checked to be below wortzahl.
+    std::span<const std::int32_t> Wortnummern(std::size_t wortzahl);
 
 private:
     std::string_view bytes_;

@@ -2,7 +2,8 @@
 
 #include "lexicon/byteordnung.h"
 #include "lexicon/grossspeicher.h"
-#include "lexicon/vokalfolge.h"
+#include "lexicon/halbierung.h"
+#include "lexicon/liedindex.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"
 #include "text/kollation.h"
@@ -14,63 +15,6 @@
 namespace quandel {
 
 namespace {
-
-// Keeps a long build responsive and stoppable: reports the progress, hands control to the
-// window and stops at once when asked to there (or before).
-void Zwischenstand(const Baubegleitung& begleitung, int prozent) {
-    if (begleitung.fortschritt)
-        begleitung.fortschritt(prozent);
-    if (begleitung.haken)
-        begleitung.haken->Jetzt();
-    if (begleitung.abbruch && begleitung.abbruch->load())
-        throw BauAbgebrochen();
-}
-
-// The same every 1024th step of a loop, with the progress within [von, bis) percent.
-class Schritte {
-public:
-    Schritte(const Baubegleitung& begleitung, std::size_t anzahl, int von, int bis)
-        : b_(begleitung), anzahl_(std::max<std::size_t>(anzahl, 1)), von_(von), bis_(bis) {
-        melden(0);
-    }
-    void operator()(std::size_t i) {
-        if ((i & 1023u) == 0)
-            melden(i);
-    }
-
-private:
-    void melden(std::size_t i) {
-        Zwischenstand(b_, von_ + static_cast<int>((bis_ - von_) * static_cast<double>(i) /
-                                                  static_cast<double>(anzahl_)));
-    }
-    const Baubegleitung& b_;
-    std::size_t anzahl_;
-    int von_;
-    int bis_;
-};
-
-// Texts collected into offsets and pool.
-struct TextSammlung {
-    std::vector<std::uint32_t> ende{0};
-    std::string pool;
-    void Anhaengen(std::string_view text) {
-        pool.append(text);
-        ende.push_back(static_cast<std::uint32_t>(pool.size()));
-    }
-    TextFeld Feld() const { return {ende, pool}; }
-};
-
-std::span<const std::int32_t> NummernLesen(AbschnittsLeser& leser, std::size_t wortzahl) {
-    const auto nummern = leser.Feld<std::int32_t>(leser.Zahl());
-    if (leser.Umfang() != Pruefumfang::Alles)
-        return nummern;
-    bool innerhalb = true; // no early exit: the loop vectorizes
-    for (const std::int32_t nr : nummern)
-        innerhalb &= static_cast<std::uint32_t>(nr) < wortzahl;
-    if (!innerhalb)
-        throw AbbildFehler("Wortnummer außerhalb");
-    return nummern;
-}
 
 // The texts of a tree are the stock's words in its order; checked word by word in a full check.
 bool BaumTexteStimmig(const TextFeld& worte, std::span<const std::int32_t> ordnung,
@@ -85,6 +29,92 @@ bool BaumTexteStimmig(const TextFeld& worte, std::span<const std::int32_t> ordnu
     return true;
 }
 
+// The steps of a build, in the order LexikonAufbauen takes them.
+
+// The numbers of the lines in the order of their collation keys; of equal keys the first line
+// stays.
+std::vector<std::uint32_t> zeilenAuswaehlen(const Wortzeilen& zeilen,
+                                            const Baubegleitung& begleitung) {
+    const Kollator& kollator = Kollator::Deutsch();
+    const std::size_t n = zeilen.size();
+    TextSammlung alle;
+    GrossReservieren(alle.ende, n + 1);
+    GrossReservieren(alle.pool, 3 * zeilen.Bytes() + 4 * n); // more than the keys need
+    Schritte schritte(begleitung, n, 0, 60);
+    for (std::size_t i = 0; i < n; ++i) {
+        schritte(i);
+        kollator.SchluesselAnhaengen(zeilen[i], alle.pool);
+        if (alle.pool.size() > std::numeric_limits<std::uint32_t>::max())
+            throw Fehler("Die Wortliste ist zu groß (höchstens 4 GB und 2 Milliarden Zeilen).");
+        alle.ende.push_back(static_cast<std::uint32_t>(alle.pool.size()));
+    }
+    const TextFeld alleFeld = alle.Feld();
+    const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld, false);
+    Zwischenstand(begleitung, 60);
+    std::vector<std::uint32_t> auswahl;
+    GrossReservieren(auswahl, n);
+    for (std::size_t i = 0; i < n; ++i)
+        if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]])
+            auswahl.push_back(ordnung[i]);
+    return auswahl;
+}
+
+// What a build lays into the image besides the song-rhyme index.
+struct Bauteile {
+    TextSammlung worte;
+    std::string kleinPool; // the words lowered, with the offsets of worte
+    std::vector<std::int32_t> vorwaerts;
+    std::vector<std::int32_t> rueckwaerts;
+    TextSammlung vorwaertsTexte;
+    TextSammlung rueckwaertsTexte;
+};
+
+// The chosen lines as the words of the stock and their lower-case forms.
+void worteUebernehmen(const Wortzeilen& zeilen, const std::vector<std::uint32_t>& auswahl,
+                      Bauteile& teile) {
+    GrossReservieren(teile.worte.ende, auswahl.size() + 1);
+    GrossReservieren(teile.worte.pool, zeilen.Bytes());
+    GrossReservieren(teile.kleinPool, zeilen.Bytes());
+    for (const std::uint32_t nr : auswahl) {
+        teile.worte.Anhaengen(zeilen[nr]);
+        for (const char c : zeilen[nr])
+            teile.kleinPool.push_back(Klein(c));
+    }
+}
+
+// The orders of the two trees over the lower-case words, and the words in each order.
+void baeumeOrdnen(const TextFeld& klein, Bauteile& teile, const Baubegleitung& begleitung) {
+    teile.vorwaerts = Trie::Ordnen(klein, false);
+    Zwischenstand(begleitung, 75);
+    teile.rueckwaerts = Trie::Ordnen(klein, true);
+    Zwischenstand(begleitung, 80);
+    for (const bool vor : {true, false}) {
+        TextSammlung& texte = vor ? teile.vorwaertsTexte : teile.rueckwaertsTexte;
+        GrossReservieren(texte.ende, teile.worte.ende.size());
+        GrossReservieren(texte.pool, teile.worte.pool.size());
+        Trie::TexteOrdnen(teile.worte.Feld(), vor ? teile.vorwaerts : teile.rueckwaerts, texte.ende,
+                          texte.pool);
+        Zwischenstand(begleitung, vor ? 85 : 90);
+    }
+}
+
+// The sections of the image; they point into teile and lied.
+std::vector<AbschnittsEntwurf> abschnitteEntwerfen(const Bauteile& teile, const LiedIndex& lied) {
+    std::vector<AbschnittsEntwurf> abschnitte;
+    abschnitte.emplace_back("WORT", 1).Texte(teile.worte.ende, teile.worte.pool);
+    abschnitte.emplace_back("KLEI", 1).Texte(teile.worte.ende, teile.kleinPool);
+    for (const bool vor : {true, false}) {
+        const std::vector<std::int32_t>& ordnung = vor ? teile.vorwaerts : teile.rueckwaerts;
+        const TextSammlung& texte = vor ? teile.vorwaertsTexte : teile.rueckwaertsTexte;
+        AbschnittsEntwurf& e = abschnitte.emplace_back(vor ? "VORW" : "RUCK", 2);
+        e.Zahl(ordnung.size());
+        e.Feld(std::span<const std::int32_t>(ordnung));
+        e.Texte(texte.ende, texte.pool);
+    }
+    lied.Entwerfen(abschnitte.emplace_back("LIED", 1));
+    return abschnitte;
+}
+
 } // namespace
 
 std::string WortbestandsListe::Schluessel(std::size_t i) const {
@@ -93,15 +123,8 @@ std::string WortbestandsListe::Schluessel(std::size_t i) const {
 
 std::optional<std::size_t> WortbestandsListe::IndexVon(std::string_view text) const {
     const std::string schluessel = Kollator::Deutsch().Schluessel(text);
-    std::size_t von = 0;
-    std::size_t bis = size();
-    while (von < bis) {
-        const std::size_t mitte = von + (bis - von) / 2;
-        if (Schluessel(mitte) < schluessel)
-            von = mitte + 1;
-        else
-            bis = mitte;
-    }
+    const std::size_t von =
+        ErsteStelle(0, size(), [&](std::size_t k) { return Schluessel(k) < schluessel; });
     if (von < size() && Schluessel(von) == schluessel)
         return von;
     return std::nullopt;
@@ -116,116 +139,6 @@ struct Lexikon::Bestand {
     TextFeld klein;
     Trie vorwaerts;
     Trie rueckwaerts;
-};
-
-// Vowel sequence -> word numbers. Built here, its arrays are owned; taken from an image, the
-// arrays are views into it and the owned ones stay empty.
-struct Lexikon::LiedIndex {
-    std::string vokalfeld;
-    TextSammlung eigeneFolgen;
-    TextSammlung eigeneSchluessel;
-    std::vector<std::uint32_t> eigeneEnden;
-    std::vector<std::int32_t> eigeneWorte;
-
-    TextFeld folgen;                      // the sequences, in collation order
-    TextFeld schluessel;                  // their collation keys
-    std::span<const std::uint32_t> enden; // words of sequence k: worte[enden[k] .. enden[k+1])
-    std::span<const std::int32_t> worte;
-
-    void Entwerfen(AbschnittsEntwurf& entwurf) const {
-        entwurf.Zahl(vokalfeld.size());
-        entwurf.Bytes(vokalfeld);
-        entwurf.Texte(eigeneFolgen.ende, eigeneFolgen.pool);
-        entwurf.Texte(eigeneSchluessel.ende, eigeneSchluessel.pool);
-        entwurf.Zahl(eigeneEnden.size());
-        entwurf.Feld(std::span<const std::uint32_t>(eigeneEnden));
-        entwurf.Zahl(eigeneWorte.size());
-        entwurf.Feld(std::span<const std::int32_t>(eigeneWorte));
-    }
-
-    void Lesen(AbschnittsLeser& leser, std::size_t wortzahl) {
-        vokalfeld = std::string(leser.Bytes(leser.Zahl()));
-        folgen = leser.Texte();
-        schluessel = leser.Texte();
-        enden = leser.Feld<std::uint32_t>(leser.Zahl());
-        worte = NummernLesen(leser, wortzahl);
-        if (schluessel.size() != folgen.size() || enden.size() != folgen.size() + 1 ||
-            enden.front() != 0 || enden.back() != worte.size() ||
-            (leser.Umfang() == Pruefumfang::Alles && !std::is_sorted(enden.begin(), enden.end())))
-            throw AbbildFehler("Liedindex unstimmig");
-    }
-
-    static std::unique_ptr<LiedIndex> Bauen(const TextFeld& klein, std::string_view vokalfeld,
-                                            const Baubegleitung& begleitung) {
-        auto index = std::make_unique<LiedIndex>();
-        index->vokalfeld = std::string(vokalfeld);
-        const Vokale vokale(VokallisteAus(vokalfeld));
-        const Kollator& kollator = Kollator::Deutsch();
-        const std::size_t n = klein.size();
-
-        // The sequence of every word, then the words ordered by their sequence byte by byte:
-        // each run of equal sequences needs one collation key, and no map over strings grows.
-        TextSammlung folgen;
-        GrossReservieren(folgen.ende, n + 1);
-        Schritte schritte(begleitung, n, 90, 95);
-        for (std::size_t i = 0; i < n; ++i) {
-            schritte(i);
-            vokale.VokalfolgeAnhaengen(klein[i], folgen.pool);
-            folgen.ende.push_back(static_cast<std::uint32_t>(folgen.pool.size()));
-        }
-        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(folgen.Feld(), false);
-        Zwischenstand(begleitung, 96);
-
-        // Runs of byte-equal sequences, each with the key of its sequence.
-        struct Lauf {
-            std::uint32_t von, bis; // in ordnung
-            std::uint32_t schluessel;
-        };
-        std::vector<Lauf> laeufe;
-        TextSammlung schluessel;
-        const TextFeld folgenFeld = folgen.Feld();
-        for (std::uint32_t i = 0; i < n;) {
-            std::uint32_t j = i + 1;
-            while (j < n && folgenFeld[ordnung[j]] == folgenFeld[ordnung[i]])
-                ++j;
-            laeufe.push_back({i, j, static_cast<std::uint32_t>(schluessel.ende.size() - 1)});
-            kollator.SchluesselAnhaengen(folgenFeld[ordnung[i]], schluessel.pool);
-            schluessel.ende.push_back(static_cast<std::uint32_t>(schluessel.pool.size()));
-            i = j;
-        }
-        Zwischenstand(begleitung, 97);
-        const TextFeld schluesselFeld = schluessel.Feld();
-        // Runs equal in collation form one key, named by the sequence of its first word.
-        std::stable_sort(laeufe.begin(), laeufe.end(), [&](const Lauf& a, const Lauf& b) {
-            return schluesselFeld[a.schluessel] < schluesselFeld[b.schluessel];
-        });
-        Zwischenstand(begleitung, 98);
-        index->eigeneEnden.push_back(0);
-        GrossReservieren(index->eigeneWorte, n);
-        for (std::size_t k = 0; k < laeufe.size();) {
-            std::size_t m = k + 1;
-            while (m < laeufe.size() &&
-                   schluesselFeld[laeufe[m].schluessel] == schluesselFeld[laeufe[k].schluessel])
-                ++m;
-            const std::size_t anfang = index->eigeneWorte.size();
-            for (std::size_t l = k; l < m; ++l)
-                for (std::uint32_t i = laeufe[l].von; i < laeufe[l].bis; ++i)
-                    index->eigeneWorte.push_back(static_cast<std::int32_t>(ordnung[i]));
-            const auto worte = index->eigeneWorte.begin() + static_cast<std::ptrdiff_t>(anfang);
-            if (m - k > 1)
-                std::sort(worte, index->eigeneWorte.end());
-            index->eigeneFolgen.Anhaengen(folgenFeld[static_cast<std::size_t>(*worte)]);
-            index->eigeneSchluessel.Anhaengen(schluesselFeld[laeufe[k].schluessel]);
-            index->eigeneEnden.push_back(static_cast<std::uint32_t>(index->eigeneWorte.size()));
-            k = m;
-        }
-
-        index->folgen = index->eigeneFolgen.Feld();
-        index->schluessel = index->eigeneSchluessel.Feld();
-        index->enden = index->eigeneEnden;
-        index->worte = index->eigeneWorte;
-        return index;
-    }
 };
 
 Lexikon::Lexikon() = default;
@@ -250,75 +163,17 @@ void Lexikon::LexikonAufbauen(const std::vector<std::string>& zeilen, std::strin
 
 void Lexikon::LexikonAufbauen(Wortzeilen zeilen, std::string_view vokalfeld,
                               const Baubegleitung& begleitung) {
-    const Kollator& kollator = Kollator::Deutsch();
-    const std::size_t n = zeilen.size();
-
-    // The collation key of every line, then the lines in key order; of equal keys the first
-    // line stays.
-    std::vector<std::uint32_t> auswahl;
-    {
-        TextSammlung alle;
-        GrossReservieren(alle.ende, n + 1);
-        GrossReservieren(alle.pool, 3 * zeilen.Bytes() + 4 * n); // more than the keys need
-        Schritte schritte(begleitung, n, 0, 60);
-        for (std::size_t i = 0; i < n; ++i) {
-            schritte(i);
-            kollator.SchluesselAnhaengen(zeilen[i], alle.pool);
-            if (alle.pool.size() > std::numeric_limits<std::uint32_t>::max())
-                throw Fehler("Die Wortliste ist zu groß (höchstens 4 GB und 2 Milliarden Zeilen).");
-            alle.ende.push_back(static_cast<std::uint32_t>(alle.pool.size()));
-        }
-        const TextFeld alleFeld = alle.Feld();
-        const std::vector<std::uint32_t> ordnung = NachBytesOrdnen(alleFeld, false);
-        Zwischenstand(begleitung, 60);
-        GrossReservieren(auswahl, n);
-        for (std::size_t i = 0; i < n; ++i)
-            if (i == 0 || alleFeld[ordnung[i]] != alleFeld[ordnung[i - 1]])
-                auswahl.push_back(ordnung[i]);
-    }
-
-    TextSammlung worte;
-    std::string kleinPool;
-    GrossReservieren(worte.ende, auswahl.size() + 1);
-    GrossReservieren(worte.pool, zeilen.Bytes());
-    GrossReservieren(kleinPool, zeilen.Bytes());
-    for (const std::uint32_t nr : auswahl) {
-        worte.Anhaengen(zeilen[nr]);
-        for (const char c : zeilen[nr])
-            kleinPool.push_back(Klein(c));
-    }
-    auswahl = {};
+    Bauteile teile;
+    worteUebernehmen(zeilen, zeilenAuswaehlen(zeilen, begleitung), teile);
     zeilen = Wortzeilen();
-    const TextFeld klein(worte.ende, kleinPool);
+    const TextFeld klein(teile.worte.ende, teile.kleinPool);
     Zwischenstand(begleitung, 70);
-    const std::vector<std::int32_t> vorwaerts = Trie::Ordnen(klein, false);
-    Zwischenstand(begleitung, 75);
-    const std::vector<std::int32_t> rueckwaerts = Trie::Ordnen(klein, true);
-    Zwischenstand(begleitung, 80);
-    TextSammlung vorwaertsTexte, rueckwaertsTexte;
-    for (TextSammlung* texte : {&vorwaertsTexte, &rueckwaertsTexte}) {
-        GrossReservieren(texte->ende, worte.ende.size());
-        GrossReservieren(texte->pool, worte.pool.size());
-        Trie::TexteOrdnen(worte.Feld(), texte == &vorwaertsTexte ? vorwaerts : rueckwaerts,
-                          texte->ende, texte->pool);
-        Zwischenstand(begleitung, texte == &vorwaertsTexte ? 85 : 90);
-    }
+    baeumeOrdnen(klein, teile, begleitung);
     const std::unique_ptr<LiedIndex> lied = LiedIndex::Bauen(klein, vokalfeld, begleitung);
     Zwischenstand(begleitung, 99);
 
-    std::vector<AbschnittsEntwurf> abschnitte;
-    abschnitte.emplace_back("WORT", 1).Texte(worte.ende, worte.pool);
-    abschnitte.emplace_back("KLEI", 1).Texte(worte.ende, kleinPool);
-    for (const bool vor : {true, false}) {
-        const std::vector<std::int32_t>& ordnung = vor ? vorwaerts : rueckwaerts;
-        const TextSammlung& texte = vor ? vorwaertsTexte : rueckwaertsTexte;
-        AbschnittsEntwurf& e = abschnitte.emplace_back(vor ? "VORW" : "RUCK", 2);
-        e.Zahl(ordnung.size());
-        e.Feld(std::span<const std::int32_t>(ordnung));
-        e.Texte(texte.ende, texte.pool);
-    }
-    lied->Entwerfen(abschnitte.emplace_back("LIED", 1));
-    auto speicher = AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitte);
+    auto speicher =
+        AbbildZusammensetzen(Kennung(begleitung.kennung), abschnitteEntwerfen(teile, *lied));
     EreignisHaken ohneHaken;
     if (!AbbildUebernehmen(std::move(speicher), begleitung.kennung, vokalfeld, ohneHaken,
                            Pruefumfang::Kopf))
@@ -349,8 +204,8 @@ bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
             throw AbbildFehler("Anzahlen unstimmig");
         AbschnittsLeser v(leser.Abschnitt("VORW", 2), umfang);
         AbschnittsLeser r(leser.Abschnitt("RUCK", 2), umfang);
-        const auto vorwaerts = NummernLesen(v, n);
-        const auto rueckwaerts = NummernLesen(r, n);
+        const auto vorwaerts = v.Wortnummern(n);
+        const auto rueckwaerts = r.Wortnummern(n);
         const TextFeld vorwaertsTexte = v.Texte();
         const TextFeld rueckwaertsTexte = r.Texte();
         if (vorwaerts.size() != n || rueckwaerts.size() != n ||
@@ -370,7 +225,7 @@ bool Lexikon::AbbildUebernehmen(std::unique_ptr<AbbildSpeicher> speicher,
     bestand->speicher = std::move(speicher);
     bestand_ = std::move(bestand);
     liedIndex_ = std::move(lied);
-    if (liedIndex_->vokalfeld != vokalfeld)
+    if (liedIndex_->Vokalfeld() != vokalfeld)
         LiedIndexAufbauen(vokalfeld, haken);
     return true;
 }
@@ -449,30 +304,11 @@ std::optional<std::int32_t> Lexikon::WortNrVon(std::string_view klein) const {
 }
 
 std::span<const std::int32_t> Lexikon::LiedWorte(std::string_view vokalfolge) const {
-    if (!liedIndex_)
-        return {};
-    const LiedIndex& index = *liedIndex_;
-    const std::string schluessel = Kollator::Deutsch().Schluessel(vokalfolge);
-    std::size_t von = 0;
-    std::size_t bis = index.schluessel.size();
-    while (von < bis) {
-        const std::size_t mitte = von + (bis - von) / 2;
-        if (index.schluessel[mitte] < schluessel)
-            von = mitte + 1;
-        else
-            bis = mitte;
-    }
-    if (von == index.schluessel.size() || index.schluessel[von] != schluessel)
-        return {};
-    const std::uint32_t anfang = index.enden[von];
-    const std::uint32_t ende = index.enden[von + 1];
-    if (anfang > ende || ende > index.worte.size())
-        return {};
-    return index.worte.subspan(anfang, ende - anfang);
+    return liedIndex_ ? liedIndex_->Worte(vokalfolge) : std::span<const std::int32_t>();
 }
 
 std::size_t Lexikon::LiedSchluesselAnzahl() const {
-    return liedIndex_ ? liedIndex_->folgen.size() : 0;
+    return liedIndex_ ? liedIndex_->SchluesselAnzahl() : 0;
 }
 
 } // namespace quandel

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lexicon/abbild.h"
-#include "lexicon/apendix.h"
+#include "lexicon/baubegleitung.h"
 #include "lexicon/ereignishaken.h"
 #include "lexicon/textfeld.h"
 #include "lexicon/trie.h"
@@ -21,6 +21,8 @@
 
 namespace quandel {
 
+class LiedIndex;
+
 // The sorted word stock: the words as stored, in the order of their collation keys. The keys
 // are not stored: made from a table, one costs less than reading it from a large mapped index
 // would (a page of the index touched for the first time costs more than a hundred keys).
@@ -38,20 +40,6 @@ public:
 
 private:
     TextFeld worte_;
-};
-
-// Raised when the caller asked a build to stop; the lexicon is left as it was.
-class BauAbgebrochen : public std::exception {
-public:
-    const char* what() const noexcept override { return "abgebrochen"; }
-};
-
-// What a long build reports to and asks of its caller.
-struct Baubegleitung {
-    EreignisHaken* haken = nullptr;
-    const std::atomic<bool>* abbruch = nullptr;   // set: the build throws BauAbgebrochen
-    std::function<void(int prozent)> fortschritt; // 0 .. 100
-    ListenKennung kennung;                        // recorded in the image
 };
 
 // The word stock turned into what the searches read:
@@ -128,7 +116,6 @@ public:
 
 private:
     struct Bestand;
-    struct LiedIndex;
     std::unique_ptr<Bestand> bestand_;
     std::unique_ptr<LiedIndex> liedIndex_;
 };

@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quandel {
 
@@ -73,6 +75,17 @@ public:
 private:
     std::span<const std::uint32_t> ende_;
     std::string_view pool_;
+};
+
+// Texts collected into offsets and pool, for a TextFeld over them.
+struct TextSammlung {
+    std::vector<std::uint32_t> ende{0};
+    std::string pool;
+    void Anhaengen(std::string_view text) {
+        pool.append(text);
+        ende.push_back(static_cast<std::uint32_t>(pool.size()));
+    }
+    TextFeld Feld() const { return {ende, pool}; }
 };
 
 } // namespace quandel

@@ -2,6 +2,7 @@
 
 #include "lexicon/byteordnung.h"
 #include "lexicon/grossspeicher.h"
+#include "lexicon/halbierung.h"
 #include "text/kleinschreibung.h"
 
 #include <algorithm>
@@ -40,18 +41,6 @@ int vergleich(std::string_view wort, std::string_view text, bool rueckwaerts) {
     return wort.size() < text.size() ? -1 : wort.size() > text.size() ? 1 : 0;
 }
 
-// The first place in [von, bis) for which vorne is false; vorne holds for the places before it.
-template <typename Vorne> std::size_t erste(std::size_t von, std::size_t bis, Vorne vorne) {
-    while (von < bis) {
-        const std::size_t mitte = von + (bis - von) / 2;
-        if (vorne(mitte))
-            von = mitte + 1;
-        else
-            bis = mitte;
-    }
-    return von;
-}
-
 } // namespace
 
 std::vector<std::int32_t> Trie::Ordnen(const TextFeld& klein, bool rueckwaerts) {
@@ -79,7 +68,7 @@ TrieBereich Trie::Suchen(std::string_view text) const {
     const auto darunter = [&](std::size_t k) {
         return praefixVergleich(texte_[k], text, rueckwaerts_) == 0;
     };
-    const std::size_t anfang = erste(0, size(), davor);
+    const std::size_t anfang = ErsteStelle(0, size(), davor);
     // Runs are mostly short: doubling steps from the start, then halving, keep the probes
     // within a page or two of the run.
     std::size_t unten = anfang;
@@ -88,11 +77,11 @@ TrieBereich Trie::Suchen(std::string_view text) const {
         unten = oben + 1;
         oben = anfang + weite;
     }
-    return {anfang, erste(unten, std::min(oben, size()), darunter)};
+    return {anfang, ErsteStelle(unten, std::min(oben, size()), darunter)};
 }
 
 std::optional<std::int32_t> Trie::Genau(std::string_view text) const {
-    const std::size_t stelle = erste(
+    const std::size_t stelle = ErsteStelle(
         0, size(), [&](std::size_t k) { return vergleich(texte_[k], text, rueckwaerts_) < 0; });
     if (stelle == size() || vergleich(texte_[stelle], text, rueckwaerts_) != 0)
         return std::nullopt;

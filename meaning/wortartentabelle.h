@@ -13,7 +13,7 @@
 namespace quandel {
 
 // The word classes of German word forms, from a compact table made when the program is built
-// (tools/wortarten.cpp, from Ding's dictionary; data/wortarten_eingebaut.h hands out the
+// (tools/wortarten.cpp, from Ding's dictionary; meaning/wortarten_eingebaut.h hands out the
 // compiled one). Lookups cost a few hash probes; one thread or many may read it.
 //
 // The table: `zeichen` holds the listed forms (Windows-1252) one after the other, each followed

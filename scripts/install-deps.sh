@@ -9,7 +9,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data
     fonts-liberation fonts-dejavu-core
     wngerman openthesaurus-de-text trans-de-en python3 hyperfine
-    clang dpkg-dev desktop-file-utils appstream man-db bash-completion
+    clang ccache dpkg-dev desktop-file-utils appstream man-db bash-completion
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lexicon/apendix.h"
+#include "search/apendix.h"
 #include "search/suchkontext.h"
 
 #include <string>

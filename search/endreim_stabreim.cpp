@@ -1,4 +1,4 @@
-#include "lexicon/abfragen.h"
+#include "search/abfragen.h"
 #include "search/begrenzung.h"
 #include "search/suchen.h"
 

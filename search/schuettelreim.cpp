@@ -1,9 +1,9 @@
 #include "search/schuettelreim.h"
 
-#include "lexicon/abfragen.h"
-#include "lexicon/suchformen.h"
+#include "search/abfragen.h"
 #include "search/begrenzung.h"
 #include "search/suchen.h"
+#include "soundgroups/suchformen.h"
 #include "text/kleinschreibung.h"
 #include "text/kommatext.h"
 
@@ -225,22 +225,14 @@ private:
 
 } // namespace
 
-SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
-    const auto beginn = std::chrono::steady_clock::now();
-    SuchErgebnis ergebnis;
-    ergebnis.ohneSortierung = true;
-    kontext.AbbruchFlag = false;
-    if (einstellungen.suchtext.empty())
-        return ergebnis;
+namespace {
 
-    Suchlisten listen;
+// The stock words beginning with the forms of StabTeil and ending with those of EndTeil, the
+// latter limited by the words after the search word.
+void teileSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen,
+                 const Suchteile& teile, Suchlisten& listen) {
     const Lexikon& lexikon = kontext.lexikon();
     const bool varianten = einstellungen.akzentuirung;
-    const std::vector<std::string> begriffe = KommatextTeilen(einstellungen.suchtext);
-    for (const std::string& begriff : begriffe)
-        listen.Suchbegriffe.Hinzufuegen(begriff);
-    const Suchteile teile = teilen(einstellungen.suchtext, begriffe);
-
     kontext.SuchformenFuellen(listen, teile.stabTeil, varianten);
     for (const auto& form : listen.Suchformen)
         AnfangSuchen(lexikon, form.text, teile.stabTeil, listen.StabTreffer, listen.Apendixliste);
@@ -254,13 +246,11 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
     if (!listen.EndTreffer.empty())
         Begrenzung(listen.EndTreffer, Grenzworte(listen.Suchbegriffe, 2), einstellungen.begrenzung,
                    Grenztest::Endet, listen.PlusTreffer, true);
+}
 
-    ergebnis.ausgang = Ausgang::KeinEintrag;
-    if (listen.StabTreffer.empty() || listen.EndTreffer.empty())
-        return ergebnis;
-
-    TrefferListe uniqueEnd(Ordnung::Sortiert, Duplikate::Akzeptieren);
-    TrefferListe uniqueStab(Ordnung::Sortiert, Duplikate::Akzeptieren);
+// The fronts of the end hits (the word before its ending) and the rests of the alliteration
+// hits (the word after its beginning), each with a record of its own.
+void frontenUndResteSammeln(Suchlisten& listen, TrefferListe& uniqueEnd, TrefferListe& uniqueStab) {
     for (const auto& eintrag : listen.EndTreffer) {
         const Apendix& r = *eintrag.objekt;
         const std::size_t frontLaenge = eintrag.text.size() - static_cast<std::size_t>(r.Laenge);
@@ -275,9 +265,15 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
         uniqueStab.Sammeln(std::move(rest), &neu);
     }
     uniqueStab.Einordnen();
+}
 
-    // The forms of EndTeil that are words of their own. They are taken before the empty fronts
-    // go, so that a form found only as itself keeps its rows.
+// Readies the fronts and rests for the pairing: the fronts carry themselves as Zusatz, the
+// sound variants join with Akzent, and every form of EndTeil that is a word of its own comes
+// in as a Leermarke entry.
+void fuerPaarungVorbereiten(SuchKontext& kontext, Suchlisten& listen, bool varianten,
+                            TrefferListe& uniqueEnd, TrefferListe& uniqueStab) {
+    const Lexikon& lexikon = kontext.lexikon();
+    // Taken before the empty fronts go, so that a form found only as itself keeps its rows.
     StringListe<> endformWoerter(Ordnung::Sortiert, Duplikate::Ignorieren);
     for (const auto& eintrag : uniqueEnd)
         if (const auto nr = lexikon.WortNrVon(Klein(eintrag.objekt->Suchform)))
@@ -285,8 +281,7 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
                 std::string(lexikon.Wortbestand()[static_cast<std::size_t>(*nr)]));
     endformWoerter.Einordnen();
 
-    // From here on the fronts carry themselves as Zusatz. An empty front gives the same rows
-    // as the Leermarke entry of its form, so it goes.
+    // An empty front gives the same rows as the Leermarke entry of its form, so it goes.
     for (const auto& eintrag : uniqueEnd)
         eintrag.objekt->Zusatz = eintrag.text;
     if (varianten) {
@@ -302,6 +297,33 @@ SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& 
         uniqueEnd.Sammeln(kLeermarke, &leer);
     }
     uniqueEnd.Einordnen();
+}
+
+} // namespace
+
+SuchErgebnis SchuettelreimSuchen(SuchKontext& kontext, const SuchEinstellungen& einstellungen) {
+    const auto beginn = std::chrono::steady_clock::now();
+    SuchErgebnis ergebnis;
+    ergebnis.ohneSortierung = true;
+    kontext.AbbruchFlag = false;
+    if (einstellungen.suchtext.empty())
+        return ergebnis;
+
+    Suchlisten listen;
+    const std::vector<std::string> begriffe = KommatextTeilen(einstellungen.suchtext);
+    for (const std::string& begriff : begriffe)
+        listen.Suchbegriffe.Hinzufuegen(begriff);
+    const Suchteile teile = teilen(einstellungen.suchtext, begriffe);
+    teileSuchen(kontext, einstellungen, teile, listen);
+
+    ergebnis.ausgang = Ausgang::KeinEintrag;
+    if (listen.StabTreffer.empty() || listen.EndTreffer.empty())
+        return ergebnis;
+
+    TrefferListe uniqueEnd(Ordnung::Sortiert, Duplikate::Akzeptieren);
+    TrefferListe uniqueStab(Ordnung::Sortiert, Duplikate::Akzeptieren);
+    frontenUndResteSammeln(listen, uniqueEnd, uniqueStab);
+    fuerPaarungVorbereiten(kontext, listen, einstellungen.akzentuirung, uniqueEnd, uniqueStab);
 
     Paarung paarung(kontext, listen.SchuettelTreffer, teile.suchwort);
     ergebnis.abgebrochen = !paarung.paaren(uniqueEnd, uniqueStab);

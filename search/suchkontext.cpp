@@ -1,6 +1,6 @@
 #include "search/suchkontext.h"
 
-#include "lexicon/suchformen.h"
+#include "soundgroups/suchformen.h"
 #include "text/kleinschreibung.h"
 #include "text/kommatext.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lexicon/apendix.h"
 #include "lexicon/ereignishaken.h"
 #include "lexicon/lexikon.h"
+#include "search/apendix.h"
 #include "soundgroups/ersetzbaum.h"
 #include "text/stringliste.h"
 

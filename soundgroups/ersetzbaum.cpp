@@ -1,6 +1,6 @@
 #include "soundgroups/ersetzbaum.h"
 
-#include "data/eingebaut.h"
+#include "soundgroups/lautgruppen_eingebaut.h"
 #include "text/kleinschreibung.h"
 #include "text/kollation.h"
 

@@ -1,6 +1,6 @@
 #include "soundgroups/lautgruppen.h"
 
-#include "data/eingebaut.h"
+#include "soundgroups/lautgruppen_eingebaut.h"
 #include "text/datei.h"
 #include "text/dateitext.h"
 #include "text/fehler.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/eingebaut.h"
 #include "lexicon/lexikon.h"
+#include "lexicon/wortbestand_eingebaut.h"
 #include "search/suchkontext.h"
 #include "text/kodierung.h"
 

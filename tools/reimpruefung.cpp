@@ -11,9 +11,9 @@
 // against doch). Each report names the word's pronunciation and one of the family's; whether
 // it is misread is for the reader to judge, and a correction goes to data/aussprache.txt.
 // The keys are those of the saved index of the list (computed the first time).
-#include "data/aussprache.h"
-#include "data/haeufigkeit_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "phonetics/aussprache_eingebaut.h"
+#include "search/haeufigkeit_eingebaut.h"
 #include "search/klangbestand.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
@@ -102,7 +102,10 @@ int main(int argc, char** argv) {
         };
         std::size_t geprueft = 0;
         std::size_t auffaellig = 0;
-        for (const auto& [rang, nr] : nachRang) {
+        for (const auto& [rangDerForm, nrDerForm] : nachRang) {
+            // Copies: clang before 16 lets no lambda capture a structured binding.
+            const std::uint32_t rang = rangDerForm;
+            const std::size_t nr = nrDerForm;
             if (geprueft == anzahl)
                 break;
             ++geprueft;

@@ -1,6 +1,6 @@
 #include "ui/hauptfenster.h"
 
-#include "data/eingebaut.h"
+#include "search/sucheintraege_eingebaut.h"
 #include "ui/akzentmonitor.h"
 #include "ui/fokusrahmen.h"
 #include "ui/gittermodell.h"

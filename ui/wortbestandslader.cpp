@@ -1,9 +1,9 @@
 #include "ui/wortbestandslader.h"
 
-#include "data/aussprache.h"
-#include "data/klang_eingebaut.h"
-#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "lexicon/lexikon_eingebaut.h"
+#include "phonetics/aussprache_eingebaut.h"
+#include "phonetics/klang_eingebaut.h"
 #include "search/klangbestand.h"
 #include "search/suchkontext.h"
 #include "ui/fenstergeschlossen.h"

@@ -1,6 +1,8 @@
 // The command line itself: exit statuses, options anywhere, usage errors.
 #include "cli_prozess.h"
 
+#include <cstdlib>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -127,4 +129,20 @@ TEST(CliAufruf, HelpAndVersion) {
     const auto version = CliAusfuehren({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.aus, "quandel-cli " QUANDEL_VERSION "\n");
+}
+
+// A test that reads Debian's data goes on when the file is there, and fails under CI when it
+// is missing (elsewhere it is skipped, which would end this test).
+TEST(CliTesthilfe, DebianDataMissingUnderCiFails) {
+    const char* vorher = std::getenv("CI");
+    const std::string alt = vorher ? vorher : "";
+    ::setenv("CI", "true", 1);
+    EXPECT_TRUE(quandel::testhilfe::DebianDatei("/bin/sh", "dash"));
+    EXPECT_NONFATAL_FAILURE(
+        EXPECT_FALSE(quandel::testhilfe::DebianDatei("/gibt/es/nicht", "wngerman")),
+        "/gibt/es/nicht fehlt: apt-get install wngerman (scripts/install-deps.sh); CI braucht es");
+    if (vorher)
+        ::setenv("CI", alt.c_str(), 1);
+    else
+        ::unsetenv("CI");
 }

@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
@@ -12,6 +14,7 @@
 #include <pty.h>
 #include <spawn.h>
 #include <stdexcept>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +26,10 @@ namespace {
 
 // Every quandel-cli a test starts inherits it: the indexes of the test lists stay out of home.
 const test::TestCacheOrdner kCacheOrdner;
+
+void ueberspringen(const std::string& grund) {
+    GTEST_SKIP() << grund;
+}
 
 void pruefen(bool ok, const char* was) {
     if (!ok)
@@ -230,6 +237,19 @@ std::string Ausgabe(const std::vector<std::string>& argumente) {
 
 bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
     return ("\n" + ausgabe).find("\n" + zeile + "\n") != std::string::npos;
+}
+
+bool DebianDatei(const char* pfad, const char* paket) {
+    if (std::filesystem::exists(pfad))
+        return true;
+    const std::string grund =
+        std::string(pfad) + " fehlt: apt-get install " + paket + " (scripts/install-deps.sh)";
+    const char* ci = std::getenv("CI");
+    if (ci && std::string_view(ci) == "true")
+        ADD_FAILURE() << grund << "; CI braucht es";
+    else
+        ueberspringen(grund);
+    return false;
 }
 
 } // namespace quandel::testhilfe

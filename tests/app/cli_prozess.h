@@ -6,6 +6,15 @@
 
 namespace quandel::testhilfe {
 
+// Debian's data that some tests read: ngerman (wngerman), OpenThesaurus (openthesaurus-de-text).
+inline constexpr const char* kNgerman = "/usr/share/dict/ngerman";
+inline constexpr const char* kOpenThesaurus = "/usr/share/openthesaurus-de/thesaurus.txt";
+
+// True when the file is there. Otherwise the test is skipped with the package to install, and
+// under CI (CI=true), which installs it with scripts/install-deps.sh, it fails; call as
+// `if (!DebianDatei(kNgerman, "wngerman")) return;`.
+bool DebianDatei(const char* pfad, const char* paket);
+
 // What one run of quandel-cli left behind: its exit status (-1 if a signal ended it) and that
 // signal.
 struct Lauf {

@@ -4,12 +4,13 @@
 
 #include <algorithm>
 #include <csignal>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
 using quandel::testhilfe::CliAusfuehren;
 using quandel::testhilfe::CliProzess;
+using quandel::testhilfe::DebianDatei;
+using quandel::testhilfe::kNgerman;
 using quandel::testhilfe::TestdateiSchreiben;
 
 TEST(CliSchuettel, ReimGivesOneRowOfFourTabSeparatedWords) {
@@ -53,9 +54,9 @@ TEST(CliSchuettel, OneCharacterHasNoEndPart) {
 }
 
 TEST(CliSchuettel, CtrlCPrintsTheRowsFoundSoFar) {
-    const std::string gross = "/usr/share/dict/ngerman";
-    if (!std::filesystem::exists(gross))
-        GTEST_SKIP() << gross << " is not installed";
+    if (!DebianDatei(kNgerman, "wngerman"))
+        return;
+    const std::string gross = kNgerman;
     // Onset s, rest e: a pairing of some hundred milliseconds, while the signal takes microseconds.
     const std::vector<std::string> argumente{"schuettel", "s", "e", "--wortbestand", gross};
 

@@ -12,7 +12,10 @@
 using quandel::testhilfe::Ausgabe;
 using quandel::testhilfe::CliAusfuehren;
 using quandel::testhilfe::CliProzess;
+using quandel::testhilfe::DebianDatei;
 using quandel::testhilfe::HatZeile;
+using quandel::testhilfe::kNgerman;
+using quandel::testhilfe::kOpenThesaurus;
 using quandel::testhilfe::TestdateiSchreiben;
 
 namespace {
@@ -36,8 +39,6 @@ std::vector<std::string> Synonym(std::vector<std::string> argumente) {
     argumente.insert(argumente.end(), {"--thesaurus", Thesaurus()});
     return argumente;
 }
-
-const std::string kNgerman = "/usr/share/dict/ngerman";
 
 } // namespace
 
@@ -189,6 +190,8 @@ TEST(CliSieb, JsonNamesTheWordClassesWhenTheSieveIsAskedFor) {
 
 // Debian's OpenThesaurus and ngerman, which CI installs.
 TEST(CliSynonym, OpenThesaurusKummer) {
+    if (!DebianDatei(kOpenThesaurus, "openthesaurus-de-text"))
+        return;
     const std::string kummer = Ausgabe({"synonym", "Kummer"});
     EXPECT_TRUE(HatZeile(kummer, "Gram")) << kummer;
     EXPECT_TRUE(HatZeile(kummer, "Sorge")) << kummer;
@@ -197,6 +200,8 @@ TEST(CliSynonym, OpenThesaurusKummer) {
 }
 
 TEST(CliSieb, NgermanHerzBySenseAndByWordClass) {
+    if (!DebianDatei(kNgerman, "wngerman") || !DebianDatei(kOpenThesaurus, "openthesaurus-de-text"))
+        return;
     const std::string witz =
         Ausgabe({"klang", "Herz", "--sinn", "Witz", "--wortbestand", kNgerman});
     EXPECT_TRUE(HatZeile(witz, "Scherz")) << witz;

@@ -1,5 +1,7 @@
-#include "data/eingebaut.h"
+#include "lexicon/wortbestand_eingebaut.h"
+#include "search/sucheintraege_eingebaut.h"
 #include "soundgroups/lautgruppen.h"
+#include "soundgroups/lautgruppen_eingebaut.h"
 #include "tests/testlexikon.h"
 #include "text/kleinschreibung.h"
 

@@ -1,6 +1,6 @@
 // The commonness ranks compiled into the programs: every form of data/haeufigkeit.txt with the
 // rank of its line.
-#include "data/haeufigkeit_eingebaut.h"
+#include "search/haeufigkeit_eingebaut.h"
 #include "text/datei.h"
 #include "text/kodierung.h"
 #include "text/zeilen.h"

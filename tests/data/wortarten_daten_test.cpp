@@ -1,6 +1,6 @@
 // The word-class table compiled in from Ding's dictionary: its size, and the classes of words
 // the rhyme filters are judged by.
-#include "data/wortarten_eingebaut.h"
+#include "meaning/wortarten_eingebaut.h"
 #include "tests/testlexikon.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The sound-group file reader: what it reads is written back by LautgruppenText and read
 // again unchanged; the replacement tree built from it then forms the sound variants of a few
 // words (too many are refused with Fehler) without a fault the sanitizers see.
-#include "lexicon/suchformen.h"
 #include "pruefen.h"
 #include "soundgroups/ersetzbaum.h"
 #include "soundgroups/lautgruppen.h"
+#include "soundgroups/suchformen.h"
 #include "text/fehler.h"
 
 #include <cstddef>

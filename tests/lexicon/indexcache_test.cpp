@@ -1,8 +1,8 @@
 // The saved lexicon index: round trips, damaged files, folders that cannot be written.
-#include "data/eingebaut.h"
-#include "data/lexikon_eingebaut.h"
 #include "lexicon/indexcache.h"
 #include "lexicon/indexstempel.h"
+#include "lexicon/lexikon_eingebaut.h"
+#include "lexicon/wortbestand_eingebaut.h"
 #include "search/suchen.h"
 #include "tests/testcache.h"
 #include "tests/testlexikon.h"

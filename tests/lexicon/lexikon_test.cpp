@@ -1,4 +1,4 @@
-#include "lexicon/abfragen.h"
+#include "search/abfragen.h"
 #include "tests/testlexikon.h"
 #include "text/fehler.h"
 #include "text/kleinschreibung.h"

@@ -1,3 +1,4 @@
+#include "lexicon/halbierung.h"
 #include "lexicon/trie.h"
 #include "lexicon/wortzeilen.h"
 #include "text/kleinschreibung.h"
@@ -138,6 +139,19 @@ TEST(Trie, EveryRunEqualsAScan) {
             ASSERT_EQ(baum.unter(p), erwartet) << p << (rueckwaerts ? " rückwärts" : "");
         }
     }
+}
+
+TEST(ErsteStelle, FindsTheFirstPlaceWhereTheConditionEnds) {
+    const std::vector<int> zahlen{1, 3, 3, 3, 7, 9};
+    const auto vor = [&](int wert) {
+        return [&zahlen, wert](std::size_t k) { return zahlen[k] < wert; };
+    };
+    EXPECT_EQ(ErsteStelle(0, zahlen.size(), vor(3)), 1u);
+    EXPECT_EQ(ErsteStelle(0, zahlen.size(), vor(4)), 4u);
+    EXPECT_EQ(ErsteStelle(0, zahlen.size(), vor(0)), 0u);
+    EXPECT_EQ(ErsteStelle(0, zahlen.size(), vor(10)), zahlen.size());
+    EXPECT_EQ(ErsteStelle(2, 5, vor(1)), 2u); // within the range only
+    EXPECT_EQ(ErsteStelle(3, 3, vor(10)), 3u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "lexicon/indexcache.h"
 #include "lexicon/wortliste.h"
 #include "search/suchkontext.h"
+#include "tests/mitasan.h"
 #include "tests/testcache.h"
 #include "text/fehler.h"
 #include "text/kollation.h"
@@ -250,7 +251,7 @@ TEST(Wortlistendatei, ChangedBetweenOpeningAndReadingIsNoList) {
 }
 
 TEST(WortlisteLaden, RunningOutOfMemoryIsAMessageNotAnAbort) {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef QUANDEL_MIT_ASAN
     GTEST_SKIP() << "AddressSanitizer reserves its shadow memory beyond any address-space limit";
 #else
     // Twenty megabytes of lines, loaded under an address-space limit just above what the

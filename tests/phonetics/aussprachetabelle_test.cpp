@@ -1,5 +1,5 @@
 // The correction table: its format, a user's file with a bad line, and the project's table.
-#include "data/aussprache.h"
+#include "phonetics/aussprache_eingebaut.h"
 #include "phonetics/aussprachetabelle.h"
 #include "phonetics/reimschluessel.h"
 #include "tests/app/testdatei.h"

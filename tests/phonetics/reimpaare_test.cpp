@@ -1,8 +1,8 @@
 // The quality of the rhymes by sound on two lists of German word pairs, one the keys were tuned
 // on and one held out. Pronunciation by the installed espeak-ng, keys as the search makes them.
-#include "data/aussprache.h"
-#include "data/klang_eingebaut.h"
+#include "phonetics/aussprache_eingebaut.h"
 #include "phonetics/espeak.h"
+#include "phonetics/klang_eingebaut.h"
 #include "search/klangreim.h"
 #include "tests/testlexikon.h"
 #include "text/zeilen.h"

@@ -9,7 +9,6 @@
 #include "text/kleinschreibung.h"
 
 #include <algorithm>
-#include <chrono>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -328,16 +327,13 @@ TEST(Reimschluessel, ALongWordCostsNoMoreThanTheLongestWordOfAList) {
     Aussprache aussprache(espeak, tabelle);
     const ZaehlendeGlieder glieder;
 
-    const auto beginn = std::chrono::steady_clock::now();
     Lautfolge laute = LauteMitGliedern(aussprache, wort, wort, glieder);
     const std::size_t reimvokal = ReimstelleMitGliedern(wort, laute, glieder).vokal;
-    const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
 
     EXPECT_EQ(Namen(Codes(laute)), "a: h aU s");
     EXPECT_EQ(reimvokal, 0u) << "a front of a megabyte is no word";
     EXPECT_LE(glieder.fragen, kLaengsteZeile);
     EXPECT_LE(glieder.laengste, kLaengsteZeile);
-    EXPECT_LT(dauer.count(), 20.0);
 }
 
 Klangschluessel Schluessel(std::string_view phoneme, const std::string& wort) {

@@ -1,4 +1,4 @@
-#include "lexicon/suchformen.h"
+#include "soundgroups/suchformen.h"
 #include "tests/search/suche.h"
 
 #include <gtest/gtest.h>

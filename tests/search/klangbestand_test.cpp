@@ -1,8 +1,8 @@
 // The keys of a run's word stock: stored keys taken where they belong to the stock, missing
 // or stale ones computed (live espeak-ng) and saved with the word list's index, and the
 // computing stopped by the abort flag.
-#include "data/klang_eingebaut.h"
 #include "lexicon/indexcache.h"
+#include "phonetics/klang_eingebaut.h"
 #include "phonetics/klangabschnitt.h"
 #include "search/klangbestand.h"
 #include "tests/testcache.h"

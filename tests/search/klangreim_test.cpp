@@ -1,6 +1,6 @@
 // The sound search on the built-in stock with its compiled keys; words outside the stock are
 // pronounced by a test double.
-#include "data/klang_eingebaut.h"
+#include "phonetics/klang_eingebaut.h"
 #include "search/klangreim.h"
 #include "tests/phonetics/feste_aussprache.h"
 #include "tests/search/suche.h"

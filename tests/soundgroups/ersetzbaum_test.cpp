@@ -1,5 +1,5 @@
-#include "data/eingebaut.h"
 #include "soundgroups/ersetzbaum.h"
+#include "soundgroups/lautgruppen_eingebaut.h"
 #include "tests/testlexikon.h"
 
 #include <algorithm>

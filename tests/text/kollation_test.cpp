@@ -1,7 +1,7 @@
 // The collation table against ICU's German collator itself, which it was made from: every
 // text of one and two bytes, random longer texts, the built-in stock and Debian's dictionary
 // must sort the same.
-#include "data/eingebaut.h"
+#include "lexicon/wortbestand_eingebaut.h"
 #include "text/kodierung.h"
 #include "text/kollation.h"
 

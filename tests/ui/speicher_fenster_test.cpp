@@ -1,4 +1,5 @@
 #include "fenstertest.h"
+#include "tests/mitasan.h"
 #include "ui/knopfpanel.h"
 
 #include <QListWidget>
@@ -15,7 +16,7 @@ namespace {
 // Searches before the measurement: caches, fonts, the sound keys. AddressSanitizer's
 // allocator, which hands out freed memory only after a quarantine, settles after a few
 // thousand (its growth per 1,000 searches: 12 MB, 5 MB, then about 1 MB).
-#ifdef __SANITIZE_ADDRESS__
+#ifdef QUANDEL_MIT_ASAN
 constexpr int kAufwaermen = 3000;
 #else
 constexpr int kAufwaermen = 100;

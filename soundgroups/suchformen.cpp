@@ -1,4 +1,4 @@
-#include "lexicon/suchformen.h"
+#include "soundgroups/suchformen.h"
 
 #include "text/kleinschreibung.h"
 #include "text/kodierung.h"

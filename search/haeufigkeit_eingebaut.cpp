@@ -1,4 +1,4 @@
-#include "data/haeufigkeit_eingebaut.h"
+#include "search/haeufigkeit_eingebaut.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "data/lexikon_eingebaut.h"
+#include "lexicon/lexikon_eingebaut.h"
 
-#include "data/eingebaut.h"
+#include "lexicon/wortbestand_eingebaut.h"
 
 #include <cstddef>
 #include <cstdint>

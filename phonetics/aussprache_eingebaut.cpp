@@ -1,4 +1,4 @@
-#include "data/aussprache.h"
+#include "phonetics/aussprache_eingebaut.h"
 
 #include <cstddef>
 

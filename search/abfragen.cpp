@@ -1,4 +1,4 @@
-#include "lexicon/abfragen.h"
+#include "search/abfragen.h"
 
 #include "text/kleinschreibung.h"
 #include "text/kollation.h"

@@ -1,4 +1,4 @@
-#include "lexicon/suchformen.h"
+#include "soundgroups/suchformen.h"
 #include "tests/grosse_lautgruppe.h"
 #include "tests/testlexikon.h"
 

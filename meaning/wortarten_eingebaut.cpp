@@ -1,4 +1,4 @@
-#include "data/wortarten_eingebaut.h"
+#include "meaning/wortarten_eingebaut.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "data/klang_eingebaut.h"
+#include "phonetics/klang_eingebaut.h"
 
 namespace quandel::daten {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lexicon/apendix.h"
 #include "lexicon/lexikon.h"
+#include "search/apendix.h"
 
 #include <string_view>
 
