@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/haeufigkeit_eingebaut.h"
+#include "search/haeufigkeit_eingebaut.h"
 #include "search/klangreim.h"
 #include "search/suchhistorie.h"
 #include "search/suchkontext.h"

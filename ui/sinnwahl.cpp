@@ -1,9 +1,9 @@
 #include "ui/sinnwahl.h"
 
-#include "data/wortarten_eingebaut.h"
 #include "lexicon/abbild.h"
 #include "meaning/thesauruslader.h"
 #include "meaning/treffersieb.h"
+#include "meaning/wortarten_eingebaut.h"
 #include "text/fehler.h"
 #include "text/kodierung.h"
 
