@@ -9,7 +9,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data
     fonts-liberation fonts-dejavu-core
     wngerman openthesaurus-de-text trans-de-en python3 hyperfine
-    clang ccache dpkg-dev desktop-file-utils appstream man-db bash-completion
+    clang ccache ninja-build dpkg-dev desktop-file-utils appstream man-db bash-completion
 )
 
 missing=()
