@@ -85,7 +85,7 @@ TEST(Klangbestand, MissingOrStaleKeysAreComputed) {
     EXPECT_EQ(nochmal.meldungen, 0);
 }
 
-std::vector<std::string> Klangtreffer(Klangbestand& klang, const Lexikon& lexikon,
+std::vector<std::string> TrefferWorte(Klangbestand& klang, const Lexikon& lexikon,
                                       const std::string& wort) {
     SuchKontext kontext(lexikon, VorgabeLautersetzung());
     SuchEinstellungen einstellungen;
@@ -109,7 +109,7 @@ TEST(Klangbestand, KeysOfAWordListAreSavedWithItsIndex) {
         Klangbestand klang{Aussprachetabelle()};
         ASSERT_TRUE(klang.Vorbereiten(erst.lexikon, daten::EingebauterKlangIndex(),
                                       berechnet.berechnung(), erst.indexPfad));
-        EXPECT_EQ(Klangtreffer(klang, erst.lexikon, "Gehör"),
+        EXPECT_EQ(TrefferWorte(klang, erst.lexikon, "Gehör"),
                   (std::vector<std::string>{"Friseur"}));
     }
     EXPECT_GT(berechnet.meldungen, 0);
@@ -125,11 +125,11 @@ TEST(Klangbestand, KeysOfAWordListAreSavedWithItsIndex) {
         ASSERT_TRUE(
             klang.Vorbereiten(zweit.lexikon, std::nullopt, nichts.berechnung(), zweit.indexPfad));
         EXPECT_EQ(nichts.meldungen, 0) << "nothing computed";
-        EXPECT_EQ(Klangtreffer(klang, zweit.lexikon, "Rost"), (std::vector<std::string>{"Frost"}));
+        EXPECT_EQ(TrefferWorte(klang, zweit.lexikon, "Rost"), (std::vector<std::string>{"Frost"}));
     }
     LadeErgebnis dritt = laden();
     EXPECT_TRUE(klang.Bereit(dritt.lexikon));
-    EXPECT_EQ(Klangtreffer(klang, dritt.lexikon, "Hof"), (std::vector<std::string>{"Bahnhof"}));
+    EXPECT_EQ(TrefferWorte(klang, dritt.lexikon, "Hof"), (std::vector<std::string>{"Bahnhof"}));
 
     // Keys made with other corrections are stale: computed again, and saved in their place.
     Aussprachetabelle eigene;
@@ -139,7 +139,7 @@ TEST(Klangbestand, KeysOfAWordListAreSavedWithItsIndex) {
     ASSERT_TRUE(
         anders.Vorbereiten(dritt.lexikon, std::nullopt, nochmal.berechnung(), dritt.indexPfad));
     EXPECT_GT(nochmal.meldungen, 0);
-    EXPECT_EQ(Klangtreffer(anders, dritt.lexikon, "Rost"), (std::vector<std::string>{"Trost"}));
+    EXPECT_EQ(TrefferWorte(anders, dritt.lexikon, "Rost"), (std::vector<std::string>{"Trost"}));
     // The index keeps one set of keys and all it held before.
     const LadeErgebnis viert = laden();
     EXPECT_EQ(viert.herkunft, Herkunft::Index);
@@ -186,7 +186,7 @@ TEST(Klangbestand, KeysInAnIndexChangedSinceServeNoMore) {
     Zaehler berechnet;
     ASSERT_TRUE(klang.Vorbereiten(neu.lexikon, std::nullopt, berechnet.berechnung()));
     EXPECT_GT(berechnet.meldungen, 0);
-    EXPECT_EQ(Klangtreffer(klang, neu.lexikon, "Rost"), (std::vector<std::string>{"Frost"}));
+    EXPECT_EQ(TrefferWorte(klang, neu.lexikon, "Rost"), (std::vector<std::string>{"Frost"}));
 }
 
 } // namespace
