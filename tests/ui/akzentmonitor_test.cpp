@@ -339,5 +339,5 @@ private slots:
 
 } // namespace quandel::testhilfe
 
-QTEST_MAIN(quandel::testhilfe::AkzentMonitorTest)
+QUANDEL_FENSTERTEST(quandel::testhilfe::AkzentMonitorTest);
 #include "akzentmonitor_test.moc"

@@ -142,5 +142,5 @@ private slots:
 
 } // namespace quandel::testhilfe
 
-QTEST_MAIN(quandel::testhilfe::BeendenTest)
+QUANDEL_FENSTERTEST(quandel::testhilfe::BeendenTest);
 #include "beenden_test.moc"

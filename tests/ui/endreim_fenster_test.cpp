@@ -92,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EndreimFensterTest)
+QUANDEL_FENSTERTEST(EndreimFensterTest);
 #include "endreim_fenster_test.moc"

@@ -1,4 +1,4 @@
-#include "fensterhilfe.h"
+#include "fenstertest.h"
 #include "ui/knopfpanel.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ using namespace quandel;
 using namespace quandel::testhilfe;
 
 // The window itself: its controls as laid out at start, the menu, help and the maximise rule.
-class FensterTest : public QObject {
+class HauptfensterTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -306,5 +306,5 @@ private:
     const QString startOrdner = QDir::currentPath();
 };
 
-QTEST_MAIN(FensterTest)
+QUANDEL_FENSTERTEST(HauptfensterTest);
 #include "fenster_test.moc"

@@ -3,6 +3,7 @@
 #include "ui/hauptfenster.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QHelpEvent>
@@ -39,6 +40,10 @@ inline QComboBox* Eingabe(THauptFenster& fenster) {
 }
 
 // Replaces the text of the search box by typing.
+inline QAction* Aktion(THauptFenster& fenster, const char* name) {
+    return Kind<QAction>(fenster, name);
+}
+
 inline void Tippen(THauptFenster& fenster, const QString& text) {
     QComboBox* eingabe = Eingabe(fenster);
     eingabe->setFocus();

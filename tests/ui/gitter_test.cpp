@@ -133,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GitterTest)
+QUANDEL_FENSTERTEST(GitterTest);
 #include "gitter_test.moc"

@@ -263,5 +263,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GitterdateiFensterTest)
+QUANDEL_FENSTERTEST(GitterdateiFensterTest);
 #include "gitterdatei_fenster_test.moc"

@@ -228,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HistorieTest)
+QUANDEL_FENSTERTEST(HistorieTest);
 #include "historie_test.moc"

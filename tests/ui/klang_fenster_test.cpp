@@ -9,14 +9,6 @@
 using namespace quandel;
 using namespace quandel::testhilfe;
 
-namespace {
-
-QAction* Aktion(THauptFenster& fenster, const char* name) {
-    return Kind<QAction>(fenster, name);
-}
-
-} // namespace
-
 // The search by sound in the window: its panel, menu entry, switches and tooltips.
 class KlangFensterTest : public FensterTest {
     Q_OBJECT
@@ -125,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KlangFensterTest)
+QUANDEL_FENSTERTEST(KlangFensterTest);
 #include "klang_fenster_test.moc"

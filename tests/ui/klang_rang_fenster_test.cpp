@@ -14,10 +14,6 @@ using namespace quandel::testhilfe;
 
 namespace {
 
-QAction* Aktion(THauptFenster& fenster, const char* name) {
-    return Kind<QAction>(fenster, name);
-}
-
 // The search by sound of the text, started with Ctrl+K in the search box.
 void KlangSuchen(THauptFenster& fenster, const QString& text) {
     Tippen(fenster, text);
@@ -224,5 +220,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KlangRangFensterTest)
+QUANDEL_FENSTERTEST(KlangRangFensterTest);
 #include "klang_rang_fenster_test.moc"

@@ -82,5 +82,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LiedStabFensterTest)
+QUANDEL_FENSTERTEST(LiedStabFensterTest);
 #include "lied_stab_fenster_test.moc"

@@ -211,5 +211,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ListFormTest)
+QUANDEL_FENSTERTEST(ListFormTest);
 #include "listform_test.moc"

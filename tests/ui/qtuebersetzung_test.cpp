@@ -1,3 +1,4 @@
+#include "fenstertest.h"
 #include "ui/qtuebersetzung.h"
 
 #include <QAction>
@@ -47,5 +48,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtUebersetzungTest)
+QUANDEL_FENSTERTEST(QtUebersetzungTest);
 #include "qtuebersetzung_test.moc"

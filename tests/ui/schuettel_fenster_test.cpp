@@ -115,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SchuettelFensterTest)
+QUANDEL_FENSTERTEST(SchuettelFensterTest);
 #include "schuettel_fenster_test.moc"

@@ -229,5 +229,5 @@ private slots:
 
 } // namespace quandel::testhilfe
 
-QTEST_MAIN(quandel::testhilfe::SinnFensterTest)
+QUANDEL_FENSTERTEST(quandel::testhilfe::SinnFensterTest);
 #include "sinn_fenster_test.moc"

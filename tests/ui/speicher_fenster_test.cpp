@@ -111,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SpeicherFensterTest)
+QUANDEL_FENSTERTEST(SpeicherFensterTest);
 #include "speicher_fenster_test.moc"

@@ -1,4 +1,4 @@
-#include "fensterhilfe.h"
+#include "fenstertest.h"
 #include "ui/anwendung.h"
 #include "ui/knopfpanel.h"
 #include "ui/suchanimation.h"
@@ -190,5 +190,5 @@ private:
     std::unique_ptr<THauptFenster> fenster;
 };
 
-QTEST_MAIN(SuchrahmenTest)
+QUANDEL_FENSTERTEST(SuchrahmenTest);
 #include "suchrahmen_test.moc"

@@ -144,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TastaturTest)
+QUANDEL_FENSTERTEST(TastaturTest);
 #include "tastatur_test.moc"

@@ -62,5 +62,5 @@ private slots:
 
 } // namespace quandel::testhilfe
 
-QTEST_MAIN(quandel::testhilfe::TitelTest)
+QUANDEL_FENSTERTEST(quandel::testhilfe::TitelTest);
 #include "titel_test.moc"

@@ -159,5 +159,5 @@ private slots:
 
 } // namespace quandel::testhilfe
 
-QTEST_MAIN(quandel::testhilfe::WortbestandFensterTest)
+QUANDEL_FENSTERTEST(quandel::testhilfe::WortbestandFensterTest);
 #include "wortbestand_fenster_test.moc"

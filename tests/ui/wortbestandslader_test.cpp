@@ -1,5 +1,5 @@
 // The word stock of the window without the window: loading, refusing, stopping, renewing.
-#include "fensterhilfe.h"
+#include "fenstertest.h"
 #include "search/suchkontext.h"
 #include "tests/testcache.h"
 #include "ui/wortbestandslader.h"
@@ -80,5 +80,5 @@ private slots:
 
 } // namespace quandel
 
-QTEST_MAIN(quandel::WortbestandsLaderTest)
+QUANDEL_FENSTERTEST(quandel::WortbestandsLaderTest);
 #include "wortbestandslader_test.moc"

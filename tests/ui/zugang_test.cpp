@@ -140,5 +140,5 @@ private slots:
 
 } // namespace quandel::testhilfe
 
-QTEST_MAIN(quandel::testhilfe::ZugangTest)
+QUANDEL_FENSTERTEST(quandel::testhilfe::ZugangTest);
 #include "zugang_test.moc"
