@@ -235,6 +235,21 @@ std::string Ausgabe(const std::vector<std::string>& argumente) {
     return lauf.aus;
 }
 
+void SitzungMitGekuerztemIndex(const std::vector<std::string>& argumente, const std::string& index,
+                               const std::string& zeile, const std::string& antwort) {
+    CliProzess sitzung(argumente, {.eingabeOffen = true});
+    ASSERT_TRUE(sitzung.Schreiben(zeile + "\n"));
+    ASSERT_TRUE(sitzung.AusgabeAbwarten(antwort.size()));
+    ASSERT_EQ(::truncate(index.c_str(), 0), 0);
+    ASSERT_TRUE(sitzung.Schreiben(zeile + "\n" + zeile + "\n"));
+    const Lauf lauf = sitzung.Abwarten();
+    EXPECT_EQ(lauf.signal, 0);
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.aus, antwort);
+    EXPECT_EQ(lauf.fehler, "quandel-cli: Zeile 2: Die Indexdatei " + index +
+                               " wurde während des Gebrauchs verändert.\n");
+}
+
 bool HatZeile(const std::string& ausgabe, const std::string& zeile) {
     return ("\n" + ausgabe).find("\n" + zeile + "\n") != std::string::npos;
 }

@@ -85,6 +85,13 @@ Lauf CliAusfuehren(const std::vector<std::string>& argumente, const Umgebung& um
 // The stdout of a run that must end with status 0; otherwise the test fails, naming stderr.
 std::string Ausgabe(const std::vector<std::string>& argumente);
 
+// A session (arguments with the text "-") that maps the index: after the answer to the first
+// line of `zeile`, another program cuts the index short; the session must then end with
+// status 2, a message naming line 2 and the index, and no further answer. Fails the test
+// otherwise (call with ASSERT_NO_FATAL_FAILURE).
+void SitzungMitGekuerztemIndex(const std::vector<std::string>& argumente, const std::string& index,
+                               const std::string& zeile, const std::string& antwort);
+
 // Whether an output holds that line.
 bool HatZeile(const std::string& ausgabe, const std::string& zeile);
 

@@ -5,17 +5,17 @@
 #include "tests/meaning/thesaurus.h"
 #include "tests/testcache.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using quandel::testhilfe::Ausgabe;
 using quandel::testhilfe::CliAusfuehren;
-using quandel::testhilfe::CliProzess;
 using quandel::testhilfe::DebianDatei;
 using quandel::testhilfe::HatZeile;
 using quandel::testhilfe::kNgerman;
 using quandel::testhilfe::kOpenThesaurus;
+using quandel::testhilfe::SitzungMitGekuerztemIndex;
 using quandel::testhilfe::TestdateiSchreiben;
 
 namespace {
@@ -127,19 +127,8 @@ TEST(CliSynonym, IndexCutShortDuringASessionEndsItWithAMessageNamingTheIndex) {
     const std::string index = ThesaurusIndex(ordner);
     ASSERT_NE(index, "");
 
-    // The session maps the index; another program cuts it short after the first answer.
-    CliProzess sitzung(Synonym({"-"}), {.eingabeOffen = true});
-    const std::string antwort = "Trauer\nKummer\n\n";
-    ASSERT_TRUE(sitzung.Schreiben("Gram\n"));
-    ASSERT_TRUE(sitzung.AusgabeAbwarten(antwort.size()));
-    ASSERT_EQ(::truncate(index.c_str(), 0), 0);
-    ASSERT_TRUE(sitzung.Schreiben("Gram\nKummer\n"));
-    const auto lauf = sitzung.Abwarten();
-    EXPECT_EQ(lauf.signal, 0);
-    EXPECT_EQ(lauf.status, 2);
-    EXPECT_EQ(lauf.aus, antwort);
-    EXPECT_EQ(lauf.fehler, "quandel-cli: Zeile 2: Die Indexdatei " + index +
-                               " wurde während des Gebrauchs verändert.\n");
+    ASSERT_NO_FATAL_FAILURE(
+        SitzungMitGekuerztemIndex(Synonym({"-"}), index, "Gram", "Trauer\nKummer\n\n"));
     // The next run builds it again.
     EXPECT_EQ(Ausgabe(Synonym({"Gram"})), "Trauer\nKummer\n");
 }

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using quandel::testhilfe::CliAusfuehren;
 using quandel::testhilfe::CliProzess;
+using quandel::testhilfe::SitzungMitGekuerztemIndex;
 using quandel::testhilfe::TestdateiSchreiben;
 
 namespace {
@@ -220,19 +220,8 @@ TEST(CliWortbestand, IndexCutShortDuringASessionEndsItWithAMessageNamingTheIndex
             index = eintrag.path().string();
     ASSERT_FALSE(index.empty());
 
-    // The session maps the index; another program cuts it short after the first answer.
-    CliProzess sitzung({"end", "-", "--wortbestand", datei}, {.eingabeOffen = true});
-    const std::string antwort = "Kreide\nSeide\nWeide\n\n";
-    ASSERT_TRUE(sitzung.Schreiben("eide\n"));
-    ASSERT_TRUE(sitzung.AusgabeAbwarten(antwort.size()));
-    ASSERT_EQ(::truncate(index.c_str(), 0), 0);
-    ASSERT_TRUE(sitzung.Schreiben("eide\nSeide\n"));
-    const auto lauf = sitzung.Abwarten();
-    EXPECT_EQ(lauf.signal, 0);
-    EXPECT_EQ(lauf.status, 2);
-    EXPECT_EQ(lauf.aus, antwort);
-    EXPECT_EQ(lauf.fehler, "quandel-cli: Zeile 2: Die Indexdatei " + index +
-                               " wurde während des Gebrauchs verändert.\n");
+    ASSERT_NO_FATAL_FAILURE(SitzungMitGekuerztemIndex({"end", "-", "--wortbestand", datei}, index,
+                                                      "eide", "Kreide\nSeide\nWeide\n\n"));
     // The next run builds it again.
     EXPECT_EQ(CliAusfuehren({"end", "eide", "--wortbestand", datei}).aus, "Kreide\nSeide\nWeide\n");
 }
