@@ -58,8 +58,8 @@ Bewertung Bewerten(const std::string& datei) {
 // The scores reached with espeak-ng 1.51 (Debian 12); the misses are listed in the output.
 TEST(Reimpaare, TunedList) {
     const Bewertung b = Bewerten("reimpaare_abgestimmt.txt");
-    EXPECT_EQ(b.paare, 220u);
-    EXPECT_GE(b.richtig, 218u) << b.fehler;
+    EXPECT_EQ(b.paare, 221u);
+    EXPECT_GE(b.richtig, 219u) << b.fehler;
 }
 
 TEST(Reimpaare, HeldOutList) {
@@ -97,7 +97,9 @@ TEST(Reimpaare, CorrectedWords) {
                                                          {"umgebaut", "laut"},
                                                          {"Atheismus", "Aktionismus"},
                                                          {"Abszessen", "Essen"},
-                                                         {"Zypressen", "Essen"}};
+                                                         {"Zypressen", "Essen"},
+                                                         {"Kolonnen", "Sonnen"},
+                                                         {"Yvonne", "Wonne"}};
     for (const auto& [a, b] : reime) {
         EXPECT_FALSE(schluessel(a).empty()) << a;
         EXPECT_EQ(schluessel(a), schluessel(b)) << a << " / " << b;
