@@ -7,19 +7,14 @@
 //
 // A file without a test is an error, so that a wrong name does not pass with nothing run.
 
+#include "tests/quelldatei.h"
+
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 
 namespace {
-
-// True when the path names the file: "datei" itself or ".../datei".
-bool IstDatei(std::string_view pfad, std::string_view datei) {
-    if (pfad.size() < datei.size() || pfad.substr(pfad.size() - datei.size()) != datei)
-        return false;
-    return pfad.size() == datei.size() || pfad[pfad.size() - datei.size() - 1] == '/';
-}
 
 // The tests of the file as a GoogleTest filter ("Suite.Name:Suite.Other"), empty if none.
 std::string FilterDerDatei(std::string_view datei) {
@@ -29,7 +24,7 @@ std::string FilterDerDatei(std::string_view datei) {
         const testing::TestSuite& suite = *einheit.GetTestSuite(s);
         for (int t = 0; t < suite.total_test_count(); ++t) {
             const testing::TestInfo& test = *suite.GetTestInfo(t);
-            if (!IstDatei(test.file(), datei))
+            if (!quandel::testhilfe::IstQuelldatei(test.file(), datei))
                 continue;
             if (!filter.empty())
                 filter += ':';

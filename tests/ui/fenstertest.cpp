@@ -1,5 +1,7 @@
 #include "fenstertest.h"
 
+#include "tests/quelldatei.h"
+
 #include <QApplication>
 #include <cstdio>
 #include <string_view>
@@ -19,13 +21,6 @@ std::vector<Anmeldung>& Anmeldungen() {
     return anmeldungen;
 }
 
-// True when the path names the file: "datei" itself or ".../datei".
-bool IstDatei(std::string_view pfad, std::string_view datei) {
-    if (pfad.size() < datei.size() || pfad.substr(pfad.size() - datei.size()) != datei)
-        return false;
-    return pfad.size() == datei.size() || pfad[pfad.size() - datei.size() - 1] == '/';
-}
-
 } // namespace
 
 bool FensterTestAnmelden(const char* datei, FensterTestLauf lauf) {
@@ -42,7 +37,7 @@ int main(int argc, char** argv) {
     app.setAttribute(Qt::AA_Use96Dpi, true);
     if (argc >= 2) {
         for (const Anmeldung& anmeldung : Anmeldungen()) {
-            if (IstDatei(anmeldung.datei, argv[1])) {
+            if (IstQuelldatei(anmeldung.datei, argv[1])) {
                 // QTest sees the program's name and the options after the file.
                 argv[1] = argv[0];
                 return anmeldung.lauf(argc - 1, argv + 1);
