@@ -2,20 +2,13 @@
 
 #include "text/fehler.h"
 #include "text/kodierung.h"
+#include "text/zeilen.h"
 
 #include <array>
 
 namespace quandel {
 
 namespace {
-
-std::string_view ohneRand(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 std::vector<std::string_view> teilen(std::string_view text, std::string_view trenner) {
     std::vector<std::string_view> teile;
@@ -71,7 +64,7 @@ std::vector<std::string_view> terme(std::string_view teil) {
 }
 
 Wortarten klasseVon(std::string_view marke) {
-    marke = ohneRand(marke);
+    marke = OhneRand(marke, " ");
     if (marke == "adj")
         return Wortart::Adjektiv;
     if (marke == "adv")

@@ -5,6 +5,7 @@
 #include "text/kleinschreibung.h"
 #include "text/kodierung.h"
 #include "text/pfadangabe.h"
+#include "text/zeilen.h"
 
 #include <algorithm>
 #include <unicode/utf8.h>
@@ -27,14 +28,6 @@ int kleinVergleich(std::string_view a, std::string_view b) {
             return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-std::string_view ohneRand(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Throws unless the line is UTF-8, naming the first bad byte.
@@ -67,7 +60,7 @@ void eintraegeDerZeile(std::string_view zeile, std::string& text,
     const std::string_view quelle = ganz ? std::string_view(text) : zeile;
     for (std::size_t anfang = 0; anfang <= quelle.size();) {
         const std::size_t ende = std::min(quelle.find(';', anfang), quelle.size());
-        const std::string_view eintrag = ohneRand(quelle.substr(anfang, ende - anfang));
+        const std::string_view eintrag = OhneRand(quelle.substr(anfang, ende - anfang), " \t\r");
         anfang = ende + 1;
         if (eintrag.empty())
             continue;
@@ -140,7 +133,7 @@ void zeilenLesen(Bau& bau, std::string_view utf8, const std::string& quelle) {
     std::size_t nummer = 0;
     for (std::size_t anfang = 0; anfang < utf8.size();) {
         const std::size_t ende = std::min(utf8.find('\n', anfang), utf8.size());
-        const std::string_view zeile = ohneRand(utf8.substr(anfang, ende - anfang));
+        const std::string_view zeile = OhneRand(utf8.substr(anfang, ende - anfang), " \t\r");
         anfang = ende + 1;
         ++nummer;
         if (zeile.empty() || zeile.starts_with('#'))

@@ -22,14 +22,6 @@ bool istLeer(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view beschnitten(std::string_view text) {
-    while (!text.empty() && istLeer(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && istLeer(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool istTrenner(char c) {
     const auto b = static_cast<unsigned char>(c);
     return b >= 1 && b <= 32;
@@ -43,7 +35,7 @@ std::string nameLesen(std::string_view zeile, std::string_view& rest) {
         const std::size_t doppelpunkt = zeile.find(':');
         if (doppelpunkt == std::string_view::npos)
             throw Fehler("Der Doppelpunkt nach dem Namen der Lautgruppe fehlt.");
-        name = beschnitten(zeile.substr(0, doppelpunkt));
+        name = OhneRand(zeile.substr(0, doppelpunkt), " \t");
         if (name.empty())
             throw Fehler("Vor dem Doppelpunkt fehlt der Name der Lautgruppe.");
         rest = zeile.substr(doppelpunkt + 1);
@@ -63,7 +55,7 @@ std::string nameLesen(std::string_view zeile, std::string_view& rest) {
             break;
         }
     }
-    const std::string_view danach = beschnitten(zeile.substr(p + 1));
+    const std::string_view danach = OhneRand(zeile.substr(p + 1), " \t");
     if (danach.empty() || danach.front() != ':')
         throw Fehler("Der Doppelpunkt nach dem Namen der Lautgruppe fehlt.");
     rest = danach.substr(1);
@@ -174,10 +166,10 @@ Lautgruppen LautgruppenLesen(std::string_view bytes, std::string_view quelle) {
     // Windows-1252 in disguise. Comments may hold anything.
     bool utf8 = bom;
     for (std::size_t i = 0; i < zeilen.size() && !utf8; ++i)
-        utf8 = !istKommentar(beschnitten(zeilen[i])) && IstUtf8(zeilen[i]);
+        utf8 = !istKommentar(OhneRand(zeilen[i], " \t")) && IstUtf8(zeilen[i]);
     Lautgruppen gruppen;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        const std::string_view zeile = beschnitten(zeilen[i]);
+        const std::string_view zeile = OhneRand(zeilen[i], " \t");
         if (istKommentar(zeile))
             continue;
         try {

@@ -1,6 +1,7 @@
 // Files the user chose: Windows-1252 as written, UTF-8 as other editors write them.
 #include "text/dateitext.h"
 #include "text/fehler.h"
+#include "text/zeilen.h"
 
 #include <filesystem>
 #include <fstream>
@@ -47,4 +48,12 @@ TEST(DateiTextLesen, AFileThatIsNoTextIsNamed) {
                   datei.string() + ": Das Byte 144 an Stelle 9 ist in Windows-1252 nicht belegt.");
     }
     std::filesystem::remove(datei);
+}
+
+TEST(Zeilen, OhneRandDropsTheGivenCharactersAtBothEndsOnly) {
+    EXPECT_EQ(OhneRand("\t Herz \r", " \t\r"), "Herz");
+    EXPECT_EQ(OhneRand(" Herz\t", " "), "Herz\t");
+    EXPECT_EQ(OhneRand(" Herz und Schmerz ", " "), "Herz und Schmerz");
+    EXPECT_EQ(OhneRand(" \t ", " \t"), "");
+    EXPECT_EQ(OhneRand("", " "), "");
 }
